@@ -1,0 +1,34 @@
+// Test support: run the real game binary headless from an input script and
+// read back its state dump, sound log and screenshots; and bring the library
+// up headless inside a test process with the real datafiles loaded.
+#pragma once
+#include <map>
+#include <string>
+#include <vector>
+
+struct GameRun {
+    int status = -1;                              // the process's exit status
+    std::map<std::string, std::string> dump;      // "key value" lines of the state dump
+    std::vector<std::string> sounds;              // sound log lines ("sample 71 vol 255 pan 127 freq 1000 loop 0" ...)
+    std::string output;                           // everything printed on stdout and stderr
+    std::string dir;                              // the game directory the run used (screenshots are in dir/shots)
+    double wall_seconds = 0;                      // real time the run took
+    int dump_int(const std::string& key) const;   // a dump value as a number (fails the test when missing)
+    bool heard(const std::string& prefix) const;  // some sound log line starts with prefix
+};
+
+// Runs the game in a fresh directory holding the built data files.
+// `files` are extra files to put there first (name -> contents), such as "winconfig.cfg".
+GameRun run_game(const std::string& script, const std::vector<std::string>& args = {},
+                 const std::map<std::string, std::string>& files = {}, unsigned seed = 1);
+
+// A fresh empty temporary directory.
+std::string make_temp_dir();
+// Reads a whole file ("" when missing).
+std::string read_file(const std::string& path);
+
+// Starts Allegro headless in this process (SYSTEM_NONE, 16-bit memory screen of
+// 320 x 240) with data.dat, tiles.dat and chrctrs.dat loaded into the game's
+// globals and init_variables run, in a scripted door with the given script.
+// Safe to call more than once.
+void headless_game_start(const char* script = "");

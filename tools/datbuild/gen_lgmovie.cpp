@@ -1,0 +1,3 @@
+#include "gen.h"
+
+void gen_lgmovie(DatFile&, const std::string&) {}

@@ -1,0 +1,3 @@
+#include "gen.h"
+
+void gen_music(DatFile&, const std::string&) {}

@@ -1,0 +1,3 @@
+#include "gen.h"
+
+void gen_tiles(DatFile&, const std::string&) {}

@@ -1,0 +1,3 @@
+#include "gen.h"
+
+void write_contact_sheet(const DatFile&, const char*) {}

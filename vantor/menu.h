@@ -1,0 +1,5 @@
+// The in-game menu and the save files with their three slots.
+#pragma once
+#include "records.h"
+
+void do_vantor_menu();                      // the in-game menu

@@ -1,0 +1,4 @@
+// Shops.
+#include "shop.h"
+
+void do_vantor_shop() {}

@@ -1,0 +1,4 @@
+// Story scenes.
+#include "story.h"
+
+void story_beginning() {}

@@ -1,0 +1,44 @@
+// The program's entry: switches, start-up, the screens in order, shutdown.
+#include "vantor.h"
+
+#include "door.h"
+#include "story.h"
+#include "world.h"
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    door_init_from_env();
+    if (!parse_switches(argc, argv)) door_exit(1);
+    if (!door_have_display()) {
+        fprintf(stderr,
+                "Vantor needs a graphical display (an X11 session) to open its window.\n"
+                "Without one you can still run the headless test suite: see README.md.\n");
+        door_exit(1);
+    }
+    door_set_dump_writer(write_state_dump);
+    vantor_init();
+    door_rest(1000);
+    qv_logo();
+    prologue();
+    int result = title_screen();
+    if (result != 3) {
+        if (result == 1) {
+            story_beginning();
+            // Until the opening scene is played out, a new game begins where it leaves Mike:
+            // on the world map just below the bridge.
+            mike->x = 1424;
+            mike->y = 192;
+            mike->face = DIR_DOWN;
+            mike->visible = TRUE;
+            mx = -1264;
+            my = -72;
+            g_map_num = -1;
+        }
+        world_map();
+    }
+    vantor_shutdown();
+    door_exit(0);
+}
+END_OF_MAIN()
