@@ -195,35 +195,37 @@ void still_window_ex(BITMAP* bmp, int x, int y, int wt, int ht, int a, int all)
 int choice(const char* s1, const char* s2)
 {
     capture_screen(buffer);
+    settle_input();
     int row = 92;
-    // Keys already down when the prompt opens (the Enter that closed the last
-    // window) do not count until they are let go and pressed again.
-    bool was_up = key[KEY_UP], was_down = key[KEY_DOWN], was_enter = key[KEY_ENTER], was_esc = key[KEY_ESC];
+    // Every control acts when it goes down. Keys already down when the prompt
+    // opens (the Enter that closed the last window) count only once let go.
+    door_poll_keyboard();
+    bool was[4] = {key[KEY_ESC] != 0, key[KEY_UP] != 0, key[KEY_DOWN] != 0, key[KEY_ENTER] != 0};
     bool dirty = true, chosen = false;
-    auto edge = [](bool now, bool& was) {
-        bool e = now && !was;
-        was = now;
-        return e;
-    };
     while (!chosen) {
-        settle_input();
         door_poll_keyboard();
         door_poll_joystick();
-        if (edge(key[KEY_ESC], was_esc) || door_joy_button(2)) {
+        bool now[4] = {key[KEY_ESC] || door_joy_button(2), key[KEY_UP] || door_joy_up(),
+                       key[KEY_DOWN] || door_joy_down(), key[KEY_ENTER] || door_joy_button(3)};
+        bool hit[4];
+        for (int i = 0; i < 4; i++) {
+            hit[i] = now[i] && !was[i];
+            was[i] = now[i];
+        }
+        door_clear_keybuf();
+        if (hit[0]) {
             beep();
+            clear_joybuf();
             return 2;
         }
-        bool up = edge(key[KEY_UP], was_up) || door_joy_up();
-        bool down = edge(key[KEY_DOWN], was_down) || door_joy_down();
-        if (up) row -= 12;
-        if (down) row += 12;
-        if (up || down) {
+        if (hit[1] || hit[2]) {
             beep();
+            row += hit[1] ? -12 : 12;
             if (row > 104) row = 92;
             if (row < 92) row = 104;
             dirty = true;
         }
-        if (edge(key[KEY_ENTER], was_enter) || door_joy_button(3)) {
+        if (hit[3]) {
             beep();
             chosen = true;
         }

@@ -17,6 +17,9 @@ struct GameRun {
     bool heard(const std::string& prefix) const;  // some sound log line starts with prefix
 };
 
+// A `files` value that leaves that file out of the game directory altogether.
+constexpr const char* HARNESS_ABSENT = "\x01<absent>";
+
 // Runs the game in a fresh directory holding the built data files.
 // `files` are extra files to put there first (name -> contents), such as "winconfig.cfg".
 GameRun run_game(const std::string& script, const std::vector<std::string>& args = {},

@@ -4,6 +4,7 @@
 // Each data_*.cpp adds its own objects through one add_* function.
 #pragma once
 #include "gen.h"
+#include "data_fonts.h"
 
 #include <allegro.h>
 #include <cstdint>
@@ -66,3 +67,10 @@ void add_ui_art(DatFile& f, const std::string& assets);
 void add_battle_backgrounds(DatFile& f);
 void add_title_art(DatFile& f, const std::string& assets);
 
+
+// Lettering helpers: the capitals of the game's glyph grids laid side by side
+// (one bit per pixel, rows 0-6), and Scale3x, which triples such a grid and
+// rounds its stair-step corners.
+using Grid = std::vector<std::vector<int>>;
+Grid text_grid(const std::map<int, FontGlyph>& glyphs, const char* text);
+Grid scale3x(const Grid& g);

@@ -121,6 +121,7 @@ void gen_chr_battle(DatFile& f, const std::string& assets)
     draw_enemies();
     draw_bosses();
     draw_effects();
+    if (const char* dir = getenv("VANTOR_CHR_BATTLE_PREVIEW")) write_previews(dir);
     for (auto& m : g_manifest)
         if (!g_done.count(m.first))
             tool_fail("%s: object %d (%s) is listed but never drawn", g_manifest_path.c_str(), m.first,
