@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdarg>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -84,11 +85,15 @@ void write_dump(int status)
     fclose(f);
 }
 
-[[noreturn]] void guard_exit(int status, const char* fmt, const char* where, long long n)
+[[noreturn]] void guard_exit(int status, const char* fmt, ...) __attribute__((format(printf, 2, 3)));
+[[noreturn]] void guard_exit(int status, const char* fmt, ...)
 {
+    va_list ap;
+    va_start(ap, fmt);
     fprintf(stderr, "vantor: ");
-    fprintf(stderr, fmt, where, n);
+    vfprintf(stderr, fmt, ap);
     fprintf(stderr, "\n");
+    va_end(ap);
     write_dump(status);
     _exit(status);
 }
@@ -170,8 +175,8 @@ void count_poll(const char* where)
 {
     if (!door_scripted) return;
     if (++polls_since_advance > spin_limit)
-        guard_exit(4, "no virtual time passed during %s polls in %s; a loop spins without waiting",
-                   where, (long long)spin_limit);
+        guard_exit(4, "no virtual time passed during %ld polls in %s; a loop spins without waiting", spin_limit,
+                   where);
 }
 
 

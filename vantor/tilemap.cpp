@@ -113,45 +113,52 @@ size_t name_length(const NAMELIST& n) {
     return len;
 }
 
+// The map in an open file, or null when anything about it is wrong.
+TILEMAP* read_map(FILE* f) {
+    long size = -1;
+    if (std::fseek(f, 0, SEEK_END) == 0) size = std::ftell(f);
+    uint8_t head[HEADER_BYTES];
+    Header h;
+    if (size < HEADER_BYTES || std::fseek(f, 0, SEEK_SET) != 0 || !read_all(f, head, HEADER_BYTES) ||
+        !read_header(head, h))
+        return nullptr;
+    // Sizes are checked against the file before any allocation, so a lying header costs nothing.
+    size_t cells = static_cast<size_t>(h.xsize) * h.ysize * h.layers;
+    size_t rest = static_cast<size_t>(size) - HEADER_BYTES;
+    if (rest < cells * 4) return nullptr;
+    size_t tail = std::min(rest - cells * 4, static_cast<size_t>(h.names) * RECORD_MAX);
+    if (tail < static_cast<size_t>(h.names) * 5) return nullptr;
+    TILEMAP* t = new_map(h);
+    if (!t) return nullptr;
+    std::vector<uint8_t> bytes;
+    bool ok = false;
+    try {
+        bytes.resize(cells * 4 + tail);
+        t->data = new int[cells];
+        if (h.names) t->name = new NAMELIST[h.names];
+        ok = read_all(f, bytes.data(), bytes.size());
+    } catch (const std::bad_alloc&) {
+        ok = false;
+    }
+    if (ok) {
+        for (size_t i = 0; i < cells; i++) t->data[i] = get32(&bytes[i * 4]);
+        ok = parse_names(bytes.data() + cells * 4, tail, h.names, t->name);
+        t->names = h.names;
+    }
+    if (!ok) {
+        destroy_tilemap(t);
+        return nullptr;
+    }
+    return t;
+}
+
 }  // namespace
 
 TILEMAP* load_tilemap(const char* filename) {
     if (!filename) return nullptr;
     FILE* f = std::fopen(filename, "rb");
     if (!f) return nullptr;
-    TILEMAP* t = nullptr;
-    uint8_t head[HEADER_BYTES];
-    Header h;
-    long size = -1;
-    if (std::fseek(f, 0, SEEK_END) == 0) size = std::ftell(f);
-    if (size >= HEADER_BYTES && std::fseek(f, 0, SEEK_SET) == 0 && read_all(f, head, HEADER_BYTES) &&
-        read_header(head, h)) {
-        size_t cells = static_cast<size_t>(h.xsize) * h.ysize * h.layers;
-        size_t rest = static_cast<size_t>(size) - HEADER_BYTES;
-        // The size check comes before any allocation, so a lying header costs nothing.
-        if (rest >= cells * 4 && (t = new_map(h)) != nullptr) {
-            std::vector<uint8_t> bytes;
-            size_t tail = std::min(rest - cells * 4, static_cast<size_t>(h.names) * RECORD_MAX);
-            bool ok = false;
-            try {
-                bytes.resize(cells * 4 + tail);
-                t->data = new int[cells];
-                if (h.names) t->name = new NAMELIST[h.names];
-                ok = read_all(f, bytes.data(), bytes.size());
-            } catch (const std::bad_alloc&) {
-                ok = false;
-            }
-            if (ok) {
-                for (size_t i = 0; i < cells; i++) t->data[i] = get32(&bytes[i * 4]);
-                ok = parse_names(bytes.data() + cells * 4, tail, h.names, t->name);
-                t->names = h.names;
-            }
-            if (!ok) {
-                destroy_tilemap(t);
-                t = nullptr;
-            }
-        }
-    }
+    TILEMAP* t = read_map(f);
     std::fclose(f);
     return t;
 }
@@ -194,7 +201,8 @@ TILEMAP* register_tilemap(DATAFILE* dat, int object) {
     Header h;
     if (!read_header(bytes, h)) return nullptr;
     size_t cells = static_cast<size_t>(h.xsize) * h.ysize * h.layers;
-    if (size - HEADER_BYTES < cells * 4) return nullptr;
+    if (size - HEADER_BYTES < cells * 4 || size - HEADER_BYTES - cells * 4 < static_cast<size_t>(h.names) * 5)
+        return nullptr;
     TILEMAP* t = new_map(h);
     if (!t) return nullptr;
     uint8_t* first = bytes + HEADER_BYTES;

@@ -1,11 +1,9 @@
 // Screen transitions and small picture effects: fades to black and
 // cross-fades (per retrace, or paced by the frame timer under good_fade), the
-// music fade, half sprites, mask inversion, and the fast 16-bit blending that
-// the frame loop's translucent passes share.
+// music fade, half sprites and mask inversion.
 #include "vantor.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <memory>
 
 #include "door.h"
@@ -26,15 +24,6 @@ Bitmap picture(int w, int h, const char* fail)
     if (!b) fatalerror(fail);
     return b;
 }
-
-bool fast_16(BITMAP* b) { return b && is_memory_bitmap(b) && bitmap_color_depth(b) == 16; }
-
-// 5-6-5 pixels spread out so that one multiply scales all three channels:
-// green moves to the top half, red and blue stay below with room to carry.
-inline uint32_t spread(uint32_t p) { return (p | (p << 16)) & 0x07E0F81Fu; }
-inline uint16_t pack(uint32_t s) { return (uint16_t)((s & 0xFFFF) | (s >> 16)); }
-// Opacity 0-255 as 0-32, the precision the spread form carries.
-inline uint32_t level32(int a) { return (uint32_t)((std::clamp(a, 0, 255) * 32 + 127) / 255); }
 
 // The opacity steps of a fade: 0, speed, 2 x speed ... while not above `last`.
 template <class Step> void for_each_level(int speed, int last, Step step)
@@ -66,64 +55,13 @@ void timed_fade(BITMAP* target, unsigned int speed)
     for (long a = 0; a <= 254; a += step) {
         fpscounter++;
         if (fpscounter >= fps) show_mix(work.get(), from.get(), target, (int)a);
-        while (fps < fpscounter && looping) door_wait();
+        for (int waits = 0; fps < fpscounter && waits < 1000; waits++) door_wait();
     }
     looping = old_looping;
     solid_mode();
 }
 
 } // namespace
-
-void darken_bitmap(BITMAP* bmp, int a)
-{
-    if (!bmp || a <= 0) return;
-    if (a >= 255) {
-        clear_to_color(bmp, makecol_depth(bitmap_color_depth(bmp), 0, 0, 0));
-        return;
-    }
-    if (!fast_16(bmp)) {
-        set_trans_blender(0, 0, 0, a);
-        drawing_mode(DRAW_MODE_TRANS, nullptr, 0, 0);
-        rectfill(bmp, 0, 0, bmp->w - 1, bmp->h - 1, makecol_depth(bitmap_color_depth(bmp), 0, 0, 0));
-        solid_mode();
-        return;
-    }
-    uint32_t keep = 32 - level32(a);
-    for (int y = 0; y < bmp->h; y++) {
-        uint16_t* p = (uint16_t*)bmp->line[y];
-        for (int x = 0; x < bmp->w; x++) p[x] = pack(((spread(p[x]) * keep) >> 5) & 0x07E0F81Fu);
-    }
-}
-
-void blend_bitmap(BITMAP* dst, BITMAP* src, int a, int masked)
-{
-    if (!dst || !src || a <= 0) return;
-    if (!fast_16(dst) || !fast_16(src)) {
-        // Any other depth: slow but exact, and a cross-fade must not skip the
-        // mask colour the way draw_trans_sprite does.
-        a = std::min(a, 255);
-        int w = std::min(dst->w, src->w), h = std::min(dst->h, src->h), mask = bitmap_mask_color(src);
-        for (int y = 0; y < h; y++)
-            for (int x = 0; x < w; x++) {
-                int s = getpixel(src, x, y), d = getpixel(dst, x, y);
-                if (masked && s == mask) continue;
-                auto mix = [a](int cs, int cd) { return cd + (cs - cd) * a / 255; };
-                putpixel(dst, x, y, makecol(mix(getr(s), getr(d)), mix(getg(s), getg(d)), mix(getb(s), getb(d))));
-            }
-        return;
-    }
-    uint32_t n = level32(a), keep = 32 - n;
-    int w = std::min(dst->w, src->w), h = std::min(dst->h, src->h);
-    const uint16_t mask = (uint16_t)MASK_COLOR_16;
-    for (int y = 0; y < h; y++) {
-        uint16_t* d = (uint16_t*)dst->line[y];
-        const uint16_t* s = (const uint16_t*)src->line[y];
-        for (int x = 0; x < w; x++) {
-            if (masked && s[x] == mask) continue;
-            d[x] = pack(((spread(s[x]) * n + spread(d[x]) * keep) >> 5) & 0x07E0F81Fu);
-        }
-    }
-}
 
 void capture_screen(BITMAP* dest)
 {

@@ -248,7 +248,14 @@ void update_screen()
     drawing_pass(0);
     // Ahead of the clock: hold this frame on screen until the timer catches up.
     // Drawing the unchanged state again would only burn the processor.
-    while (fps < fpscounter && looping && skip_frames) door_wait();
+    wait_for_clock();
+}
+
+void wait_for_clock()
+{
+    // A loop that set looping without starting the frame timer must not hang:
+    // after about a second of silence from the timer, carry on.
+    for (int waits = 0; fps < fpscounter && looping && skip_frames && waits < 1000; waits++) door_wait();
 }
 
 void f_update_screen()
@@ -290,7 +297,8 @@ void debug_keys()
         door_clear_keybuf();
     }
     if (pressed_now(KEY_S) && ftmike) {
-        while (ftmike->level <= 74) level_up(ftmike);
+        // Bounded: a level-up that failed to raise the level must not hang the game.
+        for (int i = 0; i < 100 && ftmike->level <= 74; i++) level_up(ftmike);
         ftmike->hp = ftmike->hpmax;
         ftmike->mp = ftmike->mpmax;
         message("Mike increased to level 75!!!_Time to kick ass!");

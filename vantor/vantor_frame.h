@@ -22,6 +22,8 @@ void darken_bitmap(BITMAP* bmp, int a);
 // Lays src over dst (same size) at opacity a; masked: src's mask colour is skipped.
 void blend_bitmap(BITMAP* dst, BITMAP* src, int a, int masked);
 
+// Waits while the logic is ahead of the frame timer (at most about a second).
+void wait_for_clock();
 // One cycle of the townspeople's wandering (the walk begins when town_counter is 0).
 void wander_townspeople();
 // The opacity the place window is drawn with now.

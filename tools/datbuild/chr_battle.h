@@ -6,6 +6,8 @@
 
 #include <string>
 
+using chrb::Canvas;
+
 // Files a picture under its manifest number; type, size and name come from the manifest.
 void battle_put(int number, const Canvas& c);
 // Starts a new page of the preview sheets (only drawn when previews are asked for).

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace chrb {
+
 namespace {
 
 int clamp8(float v) { return v < 0 ? 0 : v > 255 ? 255 : (int)(v + 0.5f); }
@@ -33,6 +35,12 @@ Ramp ramp(int mid)
     r.c[2] = mid;
     r.c[3] = mix(scale_rgb(mid, 1.18f), warm, 0.22f);
     r.c[4] = mix(scale_rgb(mid, 1.35f), warm, 0.55f);
+    // Near black and near white the tints would cross over; keep the order.
+    auto lum = [](int c) { return R(c) * 3 + G(c) * 6 + B(c); };
+    if (lum(r.c[1]) > lum(mid)) r.c[1] = scale_rgb(mid, 0.62f);
+    if (lum(r.c[0]) > lum(r.c[1])) r.c[0] = scale_rgb(r.c[1], 0.5f);
+    if (lum(r.c[3]) < lum(mid)) r.c[3] = mid;
+    if (lum(r.c[4]) < lum(r.c[3])) r.c[4] = r.c[3];
     return r;
 }
 
@@ -266,3 +274,5 @@ Canvas from_px(const PxFile& f, const std::string& sprite)
         }
     return c;
 }
+
+} // namespace chrb

@@ -9,6 +9,9 @@
 
 struct PxFile;
 
+// Kept in its own namespace: other generators have their own drawing helpers.
+namespace chrb {
+
 // Five shades of one material: outline, dark, mid, light, highlight (0xRRGGBB).
 struct Ramp {
     int c[5];
@@ -79,3 +82,5 @@ Canvas from_px(const PxFile& f, const std::string& sprite);
 
 int mix(int a, int b, float t);   // a..b blended by t (0..1)
 int scale_rgb(int c, float k);    // brightness scaled, clamped
+
+} // namespace chrb

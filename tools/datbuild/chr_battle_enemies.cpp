@@ -6,6 +6,8 @@
 
 #include <cmath>
 
+using namespace chrb;
+
 namespace {
 
 const int EYE_RED = 0xff4a3a, EYE_YELLOW = 0xffe04a, WHITE = 0xf4f0e0, INK = 0x181425;
@@ -69,6 +71,10 @@ Canvas slime_eye(int eye_x)
     Mask socket = mask_ellipse(25, 25, cx, 8, 4.6f, 4.1f);
     paint(p.c, mask_minus(body, socket), ramp(0x4cbf9a), false, 1.3f);
     p.dot((int)cx - 6, 13, 0xeafff4), p.dot((int)cx - 6, 14, 0xb8f0dc);  // wet shine
+    // Bubbles caught inside the jelly.
+    p.ell(cx + 4, 17, 1.5f, 1.5f, 0x8ae8c8, false), p.dot((int)cx + 3, 16, 0xeafff4);
+    p.ell(cx - 3, 19, 1.2f, 1.2f, 0x8ae8c8, false);
+    p.ell(cx + 1, 21, 1.0f, 1.0f, 0x8ae8c8, false);
     p.dot(3, 22, 0x2e7a62), p.dot(21, 22, 0x2e7a62);
     Canvas c = p.done();
     // The rim around the socket is drawn dark so the faint eye reads as set deep.
@@ -88,24 +94,31 @@ Canvas slime_eyeball()
 Canvas fanged(int pose)   // 0 crouch, 1 snarl, 2 leap
 {
     Pen p(25, 25);
-    const int fur = 0x8a5438, mane = 0x5a3426;
-    float lift = pose == 2 ? -4.0f : 0.0f, jaw = pose ? 2.0f : 0.5f;
-    p.limb(4, 17 + lift, 2, 23 + lift * 0.5f, 2.2f, mane);               // hind legs
-    p.limb(16, 18 + lift, pose == 2 ? 22 : 18, 23 + lift * 0.3f, 2.2f, mane);
-    p.poly({1, 12 + lift, 4, 9 + lift, 2, 14 + lift}, mane);             // tail
-    p.ell(10, 15 + lift, 8, 5, fur);
-    p.limb(7, 17 + lift, 6, 23 + lift * 0.5f, 2.4f, fur);
-    p.limb(14, 18 + lift, pose == 2 ? 20 : 15, 23 + lift * 0.3f, 2.4f, fur);
-    p.ell(9, 11 + lift, 5, 3.5f, mane);                                  // bristling back
-    p.ell(18, 11 + lift, 4.5f, 4, fur);                                  // head
-    p.poly({15, 8 + lift, 16, 4 + lift, 18, 8 + lift}, mane);            // ear
-    p.poly({18, 11 + lift, 24, 11 + lift, 23, 12.5f + lift, 18, 13 + lift}, fur);   // snout
-    p.poly({18, 13 + lift + jaw, 23, 13.5f + lift + jaw, 18, 15 + lift + jaw}, mane);   // jaw
-    // The fangs that give it its name.
-    p.dot(22, 12 + (int)lift, WHITE), p.dot(22, 13 + (int)lift, WHITE);
-    p.dot(20, 12 + (int)lift, WHITE), p.dot(20, 13 + (int)lift, WHITE);
-    if (pose) p.dot(21, 14 + (int)(lift + jaw), WHITE);
-    p.glint(18, 9 + (int)lift, EYE_YELLOW);
+    const int fur = 0x8a5438, mane = 0x5a3426, belly = 0xc89a70;
+    // A lean wolf; when it leaps the body tilts up and the legs stretch out.
+    float tilt = pose == 2 ? -0.25f : 0.0f, lift = pose == 2 ? -3.0f : 0.0f;
+    auto Y = [&](float x, float y) { return y + lift + (x - 11) * tilt; };
+    float bx = pose == 2 ? 9 : 4, fx = pose == 2 ? 22 : 17;
+    p.limb(6, Y(6, 16), bx - 1, pose == 2 ? 21 : 23, 1.8f, mane);                 // far legs
+    p.limb(15, Y(15, 16), fx - 1, pose == 2 ? Y(20, 18) : 23, 1.8f, mane);
+    p.poly({4, Y(4, 13), 0.5f, Y(0, 8), 1.5f, Y(1, 13), 3, Y(3, 16)}, mane);     // bushy tail
+    p.ell(10.5f, Y(10.5f, 14.5f), 7, 4, fur);
+    p.ell(12, Y(12, 16.5f), 4.5f, 1.8f, belly, false);
+    p.limb(7, Y(7, 16), bx, pose == 2 ? 20 : 23, 2, fur);                          // near legs
+    p.limb(14, Y(14, 16), fx, pose == 2 ? Y(22, 17) : 23, 2, fur);
+    p.ell(13, Y(13, 11.5f), 4, 3.5f, mane);                                        // ruff
+    float hy = pose == 1 ? 12.5f : 10.5f;
+    p.ell(18, Y(18, hy), 3.5f, 3, fur);
+    p.poly({15.5f, Y(16, hy - 2), 16.5f, Y(16, hy - 6.5f), 18.5f, Y(18, hy - 2)}, mane);   // ears
+    p.poly({18.5f, Y(19, hy - 2.5f), 20, Y(20, hy - 6), 21, Y(21, hy - 1.5f)}, fur);
+    float jaw = pose ? 2.5f : 0.8f;
+    p.poly({19, Y(19, hy - 1), 24, Y(24, hy + 0.5f), 24, Y(24, hy + 1.5f), 19, Y(19, hy + 1.5f)}, fur);   // snout
+    p.poly({19, Y(19, hy + 2), 23.5f, Y(23.5f, hy + 2 + jaw), 19, Y(19, hy + 3 + jaw * 0.5f)}, mane);      // jaw
+    // The fangs that give it its name, hanging over the lower jaw.
+    int fy = (int)std::lround(Y(22, hy + 2));
+    p.dot(22, fy, WHITE), p.dot(22, fy + 1, WHITE), p.dot(20, fy, WHITE), p.dot(20, fy + 1, WHITE);
+    p.dot(24, (int)std::lround(Y(24, hy)), INK);
+    p.glint(18, (int)std::lround(Y(18, hy - 1)), EYE_YELLOW);
     return p.done();
 }
 
@@ -410,12 +423,12 @@ Canvas fanged_bite()
     Ramp r = ramp(0xe8e4dc);
     // Two rows of fangs closing: upper teeth point down, lower point up.
     for (int i = 0; i < 4; i++) {
-        float x = 3 + i * 5.5f;
+        float x = 2.5f + i * 4.8f;
         paint(c, mask_poly(24, 24, {x, 3, x + 4, 3, x + 2, 10.0f + (i % 2) * 2}), r, false);
         paint(c, mask_poly(24, 24, {x + 1, 21, x + 5, 21, x + 3, 14.0f - (i % 2) * 2}), r, false);
     }
-    paint(c, mask_line(24, 24, 1, 2, 23, 2, 2), ramp(0xa03040), false);
-    paint(c, mask_line(24, 24, 1, 22, 23, 22, 2), ramp(0xa03040), false);
+    paint(c, mask_line(24, 24, 3, 2.5f, 21, 2.5f, 2), ramp(0xa03040), false);
+    paint(c, mask_line(24, 24, 3, 21.5f, 21, 21.5f, 2), ramp(0xa03040), false);
     outline(c);
     return c;
 }

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+namespace chrb {
+
 struct Pen {
     Canvas c;
     explicit Pen(int w, int h, int fill = -1) : c(w, h, fill) {}
@@ -46,3 +48,5 @@ struct Pen {
         return c;
     }
 };
+
+} // namespace chrb

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <vector>
 
+using namespace chrb;
+
 namespace {
 
 struct Look {
@@ -124,29 +126,38 @@ Canvas slash(const Look& l, int step)
         const int sp[][2] = {{4, 19}, {2, 15}, {7, 22}, {19, 3}};
         for (auto& s : sp) c.set(s[0], s[1], r.c[4]);
     }
+    // A rim in the trail's own dark shade keeps white trails visible on sand.
+    if (step < 2) outline(c);
     return c;
 }
 
-// Rod impacts: a ring and a star of light in the rod's colour.
+// Rod impacts: a burst of light in the rod's colour, its rays uneven so it
+// reads as a blow rather than a badge.
 Canvas impact(const Look& l, int step)
 {
     Canvas c(24, 24);
     Ramp r = ramp(l.trail);
-    float ring = step == 0 ? 4.0f : step == 1 ? 7.5f : 10.0f;
+    const float ray_len[8] = {1.0f, 0.55f, 0.8f, 0.45f, 0.95f, 0.6f, 0.75f, 0.5f};
+    float reach = step == 0 ? 6.0f : step == 1 ? 11.5f : 11.0f;
     for (int y = 0; y < 24; y++)
         for (int x = 0; x < 24; x++) {
             float dx = x + 0.5f - 12, dy = y + 0.5f - 12, d = std::hypot(dx, dy);
-            float a = std::atan2(dy, dx);
-            float star = std::pow(std::fabs(std::cos(a * 4)), 8.0f) * (step == 1 ? 11.0f : 6.0f);
-            bool on_ring = std::fabs(d - ring) < (step == 2 ? 0.6f : 1.0f);
-            if (step == 2 && on_ring && ((int)(a * 6 + 10) % 2)) on_ring = false;
-            if (on_ring) c.set(x, y, step == 2 ? r.c[2] : r.c[3], r.c[1]);
-            if (step < 2 && d < star + 1.5f) c.set(x, y, d < star * 0.5f + 1.0f ? 0xffffff : r.c[4], r.c[1]);
+            float a = std::atan2(dy, dx) + 3.1416f;
+            int k = (int)(a / 0.7854f + 0.5f) % 8;
+            float off = std::fabs(a - k * 0.7854f);
+            off = std::min(off, 6.2832f - off) * d;                 // distance from the ray's axis
+            float len = reach * ray_len[k];
+            float v = 0;
+            if (off < 1.1f - d / (len * 1.4f) && d < len) v = 1 - d / len * 0.7f;
+            if (step < 2) v = std::max(v, 1 - d / (step == 0 ? 3.5f : 5.0f));
+            if (step == 2) {
+                // Only the tips of the rays remain, flying apart.
+                if (d < len * 0.6f) v = 0;
+                else if (v > 0) v = 0.5f;
+            }
+            if (v <= 0.05f) continue;
+            c.set(x, y, v > 0.8f ? 0xffffff : v > 0.55f ? r.c[4] : v > 0.3f ? r.c[3] : r.c[2], r.c[1]);
         }
-    if (step == 2) {
-        const int sp[][2] = {{12, 3}, {20, 12}, {4, 9}, {15, 20}, {6, 18}};
-        for (auto& s : sp) c.set(s[0], s[1], r.c[4]);
-    }
     return c;
 }
 

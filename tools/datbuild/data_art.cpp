@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+
+namespace art {
 namespace {
 
 // 4x4 ordered dither thresholds, centred on zero.
@@ -120,6 +122,10 @@ void game_palette(RGB pal[256])
     set(78, 0xE04060);   // potion red
     set(79, 0x2E7A2A);   // herb dark
 }
+
+} // namespace art
+
+using namespace art;
 
 void add_palette(DatFile& f)
 {

@@ -9,7 +9,13 @@
 #include <allegro.h>
 #include <cstdint>
 #include <memory>
+#include <map>
 #include <string>
+#include <vector>
+
+// Everything here lives in its own namespace: other generators in this
+// program have helpers of the same names.
+namespace art {
 
 // A scratch bitmap that frees itself.
 struct BitmapDeleter {
@@ -60,6 +66,15 @@ enum FontColour {
     FC_DIM = 40,        // what the party cannot afford or has none of
 };
 
+// Lettering helpers: the capitals of the game's glyph grids laid side by side
+// (one bit per pixel, rows 0-6), and Scale3x, which triples such a grid and
+// rounds its stair-step corners.
+using Grid = std::vector<std::vector<int>>;
+Grid text_grid(const std::map<int, FontGlyph>& glyphs, const char* text);
+Grid scale3x(const Grid& g);
+
+} // namespace art
+
 // The generators of data.dat, one per area.
 void add_palette(DatFile& f);
 void add_fonts(DatFile& f, const std::string& assets);
@@ -67,10 +82,3 @@ void add_ui_art(DatFile& f, const std::string& assets);
 void add_battle_backgrounds(DatFile& f);
 void add_title_art(DatFile& f, const std::string& assets);
 
-
-// Lettering helpers: the capitals of the game's glyph grids laid side by side
-// (one bit per pixel, rows 0-6), and Scale3x, which triples such a grid and
-// rounds its stair-step corners.
-using Grid = std::vector<std::vector<int>>;
-Grid text_grid(const std::map<int, FontGlyph>& glyphs, const char* text);
-Grid scale3x(const Grid& g);

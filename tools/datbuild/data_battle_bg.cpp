@@ -6,6 +6,8 @@
 
 #include <cmath>
 
+using namespace art;
+
 namespace {
 
 const float PI = 3.14159265f;
@@ -95,10 +97,10 @@ Bmp meadow()
         }
     }
     // A worn path winding from the front to the hills.
+    auto path_centre = [&](int y) { float d = (y - horizon) / 156.0f; return 170 + std::sin(d * 3.2f) * 40 * d; };
+    auto path_half = [&](int y) { return 3 + (y - horizon) / 156.0f * 26; };
     for (int y = horizon + 4; y < 240; y++) {
-        float depth = (y - horizon) / 156.0f;
-        float cxp = 170 + std::sin(depth * 3.2f) * 40 * depth;
-        float half = 3 + depth * 26;
+        float cxp = path_centre(y), half = path_half(y);
         for (int x = (int)(cxp - half); x <= (int)(cxp + half); x++) {
             float edge = std::fabs(x - cxp) / half;
             blend_pixel(b, x, y, mix(rgb_hex(0xD8C088), rgb_hex(0xB09060), edge), edge > 0.85f ? 0.5f : 0.85f);
@@ -109,6 +111,7 @@ Bmp meadow()
         int y = horizon + 6 + (int)(std::pow(r.unit(), 0.7f) * 150);
         int x = r.range(0, 319);
         float s = 0.4f + (y - horizon) / 100.0f;
+        if (std::fabs(x - path_centre(y)) < path_half(y) * 0.75f) continue;   // the path is trodden bare
         grass_tuft(b, x, y, s, rgb_hex(0x2E7428), rgb_hex(0x9AD860));
         if (r.range(0, 14) == 0) {
             int c = r.range(0, 2) == 0 ? 0xFFF080 : (r.range(0, 1) ? 0xFFFFFF : 0xF890B0);
@@ -127,10 +130,20 @@ Bmp forest()
     const int floor_top = 96;
     // Misty green depth behind the trunks.
     vgradient(b, 0, 0, 319, floor_top, rgb_hex(0x1C3C30), rgb_hex(0x5C8C68));
+    // Forest floor first, so that trunks and roots stand on it: moss and leaf litter.
+    for (int y = floor_top; y < 240; y++)
+        for (int x = 0; x < 320; x++) {
+            float t = (y - floor_top) / 144.0f;
+            Rgb c = mix(rgb_hex(0x5A7A3C), rgb_hex(0x2C4420), t);
+            if (((x * 7 + y * 13) ^ (x * y)) % 23 == 0) c = mix(c, rgb_hex(0x7A5A30), 0.6f);
+            put_dither(b, x, y, c);
+        }
+    // Shade where the floor meets the wood.
+    for (int y = floor_top; y < floor_top + 14; y++)
+        for (int x = 0; x < 320; x++) blend_pixel(b, x, y, rgb_hex(0x1C3020), 0.45f * (1 - (y - floor_top) / 14.0f));
     // Three rows of trunks, far (pale, thin) to near (dark, thick).
-    struct Row { int count, wmin, wmax; int colour, shade; float haze; };
-    const Row rows[3] = {{18, 4, 7, 0x4C6C58, 0x3C5848, 0.0f}, {11, 8, 13, 0x4A3A2C, 0x2C2018, 0.0f},
-                         {5, 16, 24, 0x3A2A1E, 0x1C140C, 0.0f}};
+    struct Row { int count, wmin, wmax; int colour, shade; };
+    const Row rows[3] = {{18, 4, 7, 0x4C6C58, 0x3C5848}, {11, 8, 13, 0x4A3A2C, 0x2C2018}, {5, 16, 24, 0x3A2A1E, 0x1C140C}};
     for (int k = 0; k < 3; k++) {
         const Row& rw = rows[k];
         for (int i = 0; i < rw.count; i++) {
@@ -138,18 +151,32 @@ Bmp forest()
             int x = i * 320 / rw.count + r.range(-8, 8);
             // Keep the near trunks away from where enemies and heroes stand.
             if (k == 2 && x > 20 && x < 280) x = i % 2 ? r.range(-6, 14) : r.range(286, 312);
-            int base = floor_top + 4 + k * 10 + r.range(0, 6);
+            int base = floor_top + 2 + k * 9 + r.range(0, 4) + (k == 2 ? 90 : 0);
             for (int xx = 0; xx < w; xx++) {
                 float lit = (float)xx / w;
                 Rgb c = mix(rgb_hex(rw.colour), rgb_hex(rw.shade), std::fabs(lit - 0.3f) * 1.4f);
                 for (int y = 0; y < base; y++) put_dither(b, x + xx, y, c);
             }
-            // Roots flaring into the floor.
-            for (int j = 0; j < 3; j++) line(b, x + w / 2, base - 4, x + r.range(-w, 2 * w), base + r.range(1, 3 + k), col16(rgb_hex(rw.shade)));
+            // Roots flaring into the floor, with a shadow pool at the foot.
+            ellipsefill(b, x + w / 2, base, w, 2 + k, col16(mix(rgb_hex(0x2C4420), rgb_hex(0x101810), 0.5f)));
+            for (int j = 0; j < 4; j++) {
+                int rx = x + r.range(-w / 2, w + w / 2);
+                line(b, x + w / 2, base - 3 - k, rx, base + r.range(0, 2 + k), col16(rgb_hex(rw.colour)));
+                line(b, x + w / 2 + 1, base - 3 - k, rx + 1, base + r.range(0, 2 + k), col16(rgb_hex(rw.shade)));
+            }
         }
         if (k == 0) {   // haze between the far row and the rest
-            for (int y = 0; y < floor_top + 10; y++)
+            for (int y = 0; y < floor_top + 4; y++)
                 for (int x = 0; x < 320; x++) blend_pixel(b, x, y, rgb_hex(0x88B898), 0.18f);
+        }
+        if (k == 1) {   // undergrowth along the line of the second row
+            for (int i = 0; i < 70; i++) {
+                int x = r.range(-6, 326), y = floor_top + r.range(4, 12);
+                int rad = r.range(3, 7);
+                Rgb c = mix(rgb_hex(0x2C5A2C), rgb_hex(0x4C7C3C), r.unit());
+                circlefill(b, x, y, rad, col16(c));
+                circlefill(b, x - 1, y - rad / 2, rad / 2, col16(mix(c, rgb_hex(0x9CC870), 0.3f)));
+            }
         }
     }
     // Canopy: clustered leaf blobs along the top.
@@ -160,16 +187,8 @@ Bmp forest()
         circlefill(b, x, y, rad, col16(c));
         circlefill(b, x - rad / 3, y - rad / 3, rad / 3, col16(mix(c, rgb_hex(0x8CC860), 0.35f)));
     }
-    // Forest floor: moss and leaf litter.
-    for (int y = floor_top; y < 240; y++)
-        for (int x = 0; x < 320; x++) {
-            float t = (y - floor_top) / 144.0f;
-            Rgb c = mix(rgb_hex(0x5A7A3C), rgb_hex(0x2C4420), t);
-            if (((x * 7 + y * 13) ^ (x * y)) % 23 == 0) c = mix(c, rgb_hex(0x7A5A30), 0.6f);
-            put_dither(b, x, y, c);
-        }
     for (int i = 0; i < 500; i++) {
-        int y = floor_top + 2 + (int)(std::pow(r.unit(), 0.8f) * 140), x = r.range(0, 319);
+        int y = floor_top + 14 + (int)(std::pow(r.unit(), 0.8f) * 128), x = r.range(0, 319);
         static const int leaf[4] = {0x8C6A30, 0xA88038, 0x6C8C38, 0x4C6428};
         int c = col16(rgb_hex(leaf[r.range(0, 3)]));
         putpixel(b, x, y, c);
@@ -184,15 +203,17 @@ Bmp forest()
         }
     }
     for (int i = 0; i < 14; i++)
-        add_glow(b, (float)r.range(10, 310), (float)r.range(floor_top + 10, 200), (float)r.range(8, 18), rgb_hex(0x706830), 0.5f);
+        add_glow(b, (float)r.range(10, 310), (float)r.range(floor_top + 16, 200), (float)r.range(8, 18), rgb_hex(0x706830), 0.5f);
     // Ferns at both sides of the front.
     for (int side = 0; side < 2; side++)
         for (int i = 0; i < 6; i++) {
             int bx = side ? r.range(276, 316) : r.range(4, 44), by = r.range(170, 236);
-            for (int f = 0; f < 5; f++) {
-                float a = -PI / 2 + (f - 2) * 0.5f;
+            for (int f = 0; f < 7; f++) {
+                float a = -PI / 2 + (f - 3) * 0.42f;
                 int len = r.range(10, 18);
-                line(b, bx, by, bx + (int)(std::cos(a) * len), by + (int)(std::sin(a) * len), col16(rgb_hex(f % 2 ? 0x3C8C38 : 0x5CAC48)));
+                int ex = bx + (int)(std::cos(a) * len), ey = by + (int)(std::sin(a) * len);
+                line(b, bx, by, ex, ey, col16(rgb_hex(f % 2 ? 0x3C8C38 : 0x5CAC48)));
+                line(b, bx + 1, by, ex + 1, ey, col16(rgb_hex(0x2C6C2C)));
             }
         }
     return bm;
@@ -227,7 +248,9 @@ Bmp desert()
             int top = horizon + 14 - (int)dunes_near.at(x);
             if (y < top) continue;
             Rgb c = mix(rgb_hex(0xF0C880), rgb_hex(0xD09850), depth);
-            float ripple = std::sin(x * 0.05f + y * (0.9f - depth * 0.5f) + std::sin(x * 0.013f) * 3);
+            // Wind ripples: bands across the view, wavering, finer far away.
+            float phase = 152 * (0.9f * depth - 0.33f * depth * depth);   // band spacing widens towards the front
+            float ripple = std::sin(phase + std::sin(x * 0.035f + y * 0.02f) * 2.2f + x * 0.012f);
             if (ripple > 0.75f) c = mix(c, rgb_hex(0xFFE8B0), 0.35f);
             else if (ripple < -0.85f) c = mix(c, rgb_hex(0xA87040), 0.25f);
             put_dither(b, x, y, c);
@@ -274,21 +297,25 @@ Bmp game_over()
         int top = 190 + (int)(dx * dx * 40);
         for (int y = top; y < 240; y++) put_dither(b, x, y, mix(rgb_hex(0x180C10), rgb_hex(0x060306), (y - top) / 50.0f));
     }
-    // Sword: blade, guard and grip, dimly lit from the sky on one edge.
-    int sx = 160, ground = 190;
-    for (int y = 120; y < ground + 4; y++) {
-        int w = y < 126 ? (y - 120) / 3 : 2;
-        hline(b, sx - w, y, sx + w, col16(rgb_hex(0x3A3848)));
-        putpixel(b, sx - w, y, col16(rgb_hex(0xA89CB0)));
+    // Sword: blade, guard and grip, rim-lit by the red sky behind it.
+    int sx = 160, ground = 194;
+    for (int y = 116; y < ground + 3; y++) {
+        int w = y > ground - 4 ? 1 : 3;
+        for (int x = sx - w; x <= sx + w; x++) {
+            Rgb c = x == sx - w ? rgb_hex(0xE8A0A0) : x == sx ? rgb_hex(0x5A5068) : x < sx ? rgb_hex(0x8C8098) : rgb_hex(0x3A3448);
+            put_dither(b, x, y, c);
+        }
     }
-    rectfill(b, sx - 12, 114, sx + 12, 118, col16(rgb_hex(0x4A3428)));
-    hline(b, sx - 12, 114, sx + 12, col16(rgb_hex(0xB08848)));
-    rectfill(b, sx - 2, 98, sx + 2, 113, col16(rgb_hex(0x3A2418)));
-    circlefill(b, sx, 95, 4, col16(rgb_hex(0x6A4828)));
-    putpixel(b, sx - 1, 93, col16(rgb_hex(0xE0B060)));
-    // A torn cloak over the guard, and embers drifting up.
-    triangle(b, sx + 3, 116, sx + 24, 150, sx + 9, 158, col16(rgb_hex(0x3A0C14)));
-    triangle(b, sx + 3, 116, sx + 14, 162, sx + 4, 150, col16(rgb_hex(0x5A1420)));
+    triangle(b, sx - 3, ground - 4, sx + 3, ground - 4, sx, ground + 2, col16(rgb_hex(0x3A3448)));
+    rectfill(b, sx - 14, 110, sx + 14, 115, col16(rgb_hex(0x6A4A20)));
+    hline(b, sx - 14, 110, sx + 14, col16(rgb_hex(0xE8B860)));
+    circlefill(b, sx - 15, 112, 3, col16(rgb_hex(0x8A6028)));
+    circlefill(b, sx + 15, 112, 3, col16(rgb_hex(0x8A6028)));
+    rectfill(b, sx - 2, 94, sx + 2, 109, col16(rgb_hex(0x3A2418)));
+    for (int y = 95; y < 109; y += 3) hline(b, sx - 2, y, sx + 2, col16(rgb_hex(0x5A3A24)));
+    circlefill(b, sx, 91, 4, col16(rgb_hex(0x8A6028)));
+    putpixel(b, sx - 1, 89, col16(rgb_hex(0xF0C870)));
+    // Embers drifting up from the field.
     for (int i = 0; i < 45; i++) {
         int x = r.range(0, 319), y = r.range(60, 230);
         Rgb c = mix(rgb_hex(0xFF8030), rgb_hex(0xFFE080), r.unit());

@@ -7,6 +7,8 @@
 #include "data_art.h"
 #include "data_fonts.h"
 
+using namespace art;
+
 #include <fstream>
 #include <map>
 #include <sstream>

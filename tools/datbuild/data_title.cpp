@@ -8,6 +8,10 @@
 #include <algorithm>
 #include <cmath>
 
+using namespace art;
+
+namespace art {
+
 // Scale3x: triples a one-bit grid and rounds its stair-step corners.
 Grid scale3x(const Grid& g)
 {
@@ -47,6 +51,8 @@ Grid text_grid(const std::map<int, FontGlyph>& glyphs, const char* text)
     }
     return g;
 }
+
+} // namespace art
 
 namespace {
 
@@ -118,7 +124,8 @@ Bmp title_background()
         float h = 34 + 16 * std::sin(x * 0.021f + 1.3f) + 9 * std::sin(x * 0.057f) + 5 * std::fabs(std::sin(x * 0.11f));
         for (int y = 150 - (int)h; y < 240; y++) put_dither(b, x, y, mix(rgb_hex(0xA88CC0), rgb_hex(0xC8A8C8), (y - 150 + h) / 60.0f));
         // Snow caps on the tallest peaks.
-        if (h > 52) for (int y = 150 - (int)h; y < 150 - (int)h + 3; y++) put_dither(b, x, y, rgb_hex(0xF8F0FF));
+        if (h > 48)
+            for (int y = 150 - (int)h; y < 150 - (int)h + (int)(h - 46) / 2 + 1; y++) put_dither(b, x, y, rgb_hex(0xF0E8FF));
     }
     // Near hills in green, the castle standing on the right one.
     for (int x = 0; x < 320; x++) {
@@ -199,7 +206,7 @@ Bmp prologue_picture()
     for (int x = 0; x < 96; x++) {
         int top = x < 64 ? 116 + x / 16 : 120 + (x - 64) * (x - 64) / 12;
         for (int y = top; y < H; y++)
-            put_dither(s, x, y, mix(rgb_hex(0x2C4A2C), rgb_hex(0x0E1A10), (y - top) / 70.0f));
+            put_dither(s, x, y, mix(rgb_hex(0x1E3A24), rgb_hex(0x0A140C), (y - top) / 70.0f));
         put_dither(s, x, top, rgb_hex(0x4C6C44));
     }
     // The far bank, where the Drakian host has made camp.

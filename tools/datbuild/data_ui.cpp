@@ -6,6 +6,8 @@
 
 #include <cmath>
 
+using namespace art;
+
 namespace {
 
 const float PI = 3.14159265f;

@@ -9,9 +9,10 @@
 #include "../common/px.h"
 
 #include <array>
+#include <cctype>
+#include <cstdlib>
 #include <fstream>
 #include <memory>
-#include <set>
 #include <sstream>
 
 namespace {

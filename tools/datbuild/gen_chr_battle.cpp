@@ -3,12 +3,14 @@
 // size, and every listed picture must be drawn, or the build stops.
 //
 // Setting VANTOR_CHR_BATTLE_PREVIEW=DIR also writes enlarged preview sheets
-// into DIR, one per section, for looking at the art while drawing it.
+// into DIR, one per section, for looking at the art while drawing it
+// (VANTOR_CHR_BATTLE_PREVIEW_SCALE sets the enlargement, 3 by default).
 #include "chr_battle.h"
 #include "gen.h"
 
 #include "../common/px.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -17,6 +19,8 @@
 #include <set>
 #include <sstream>
 #include <vector>
+
+using namespace chrb;
 
 namespace {
 
@@ -58,9 +62,53 @@ void load_manifest(const std::string& path)
     }
 }
 
+const Canvas* find_pic(int number)
+{
+    for (auto& page : g_pages)
+        for (auto& p : page.pics)
+            if (p.first == number) return &p.second;
+    return nullptr;
+}
+
+// The fight as the battle draws it: each hero's wind-up and strike with the
+// weapon frames at their offsets, to check that hands meet grips.
+void add_fight_page()
+{
+    struct Shot {
+        int pose, weapon, wx, wy, glow, gx, gy;
+    };
+    const Shot shots[] = {
+        {163, 567, 4, -15, 0, 0, 0},   {165, 568, -11, 18, 0, 0, 0},   {151, 558, -12, -6, 0, 0, 0},
+        {154, 559, -12, -6, 0, 0, 0},  {152, 561, -12, -6, 0, 0, 0},   {168, 552, -8, -9, 0, 0, 0},
+        {169, 553, -10, 13, 554, -12, 5}, {157, 532, -13, -9, 0, 0, 0}, {158, 533, -10, 13, 534, -12, 5},
+    };
+    Page page{"fight", {}};
+    int n = 0;
+    for (auto& s : shots) {
+        const Canvas *pose = find_pic(s.pose), *w = find_pic(s.weapon), *g = s.glow ? find_pic(s.glow) : nullptr;
+        if (!pose || !w) continue;
+        Canvas c(60, 60);
+        const int ox = 24, oy = 18;
+        stamp(c, *pose, ox, oy);
+        stamp(c, *w, ox + s.wx, oy + s.wy);
+        if (g)
+            for (int y = 0; y < g->h; y++)
+                for (int x = 0; x < g->w; x++) {
+                    int v = g->get(x, y), old = c.get(ox + s.gx + x, oy + s.gy + y);
+                    float k = (((v >> 16) & 255) + ((v >> 8) & 255) + (v & 255)) / 765.0f;
+                    if (old < 0) old = 0x627558;
+                    if (k > 0.05f) c.set(ox + s.gx + x, oy + s.gy + y, mix(old, v | 0x202020, k));
+                }
+        page.pics.push_back({1000 + n++, c});
+    }
+    g_pages.push_back(page);
+}
+
 void write_previews(const char* dir)
 {
-    const int scale = 3, pad = 4, label = 10, width = 900;
+    add_fight_page();
+    const char* zoom = getenv("VANTOR_CHR_BATTLE_PREVIEW_SCALE");
+    const int scale = zoom ? std::max(1, atoi(zoom)) : 3, pad = 4, label = 10, width = 900;
     for (auto& page : g_pages) {
         // Shelf layout: pictures left to right, wrapping at the sheet's width.
         int x = pad, y = pad, row_h = 0;

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
+using namespace art;
+
 namespace {
 
 const float PI = 3.14159265f;
@@ -78,21 +80,21 @@ Bmp logo_frame(int frame, const std::map<int, FontGlyph>& glyphs)
     }
 
     // The name wipes in from the left, then "GAMES" fades up beneath it.
-    Grid name = text_grid(glyphs, "QUIET VALLEY");
-    int scale = 2, nw = (int)name[0].size() * scale;
-    int nx = CX - nw / 2, ny = CY + RADIUS + 14;
+    Grid name = scale3x(text_grid(glyphs, "QUIET VALLEY"));
+    int scale = 1, nw = (int)name[0].size() * scale;
+    int nx = CX - nw / 2, ny = CY + RADIUS + 12;
     float wipe = ramp(frame, 2, 5);
-    blit_grid(b, name, nx + 1, ny + 1, scale, rgb_hex(0x000000), nx + wipe * nw);
+    blit_grid(b, name, nx + 2, ny + 2, scale, rgb_hex(0x000000), nx + wipe * nw);
     blit_grid(b, name, nx, ny, scale, rgb_hex(0xF4ECD8), nx + wipe * nw);
     Grid games = text_grid(glyphs, "G A M E S");
     int gw = (int)games[0].size();
     float fade = ramp(frame, 3, 5);
-    if (fade > 0) blit_grid(b, games, CX - gw / 2, ny + 20, 1, mix(rgb_hex(0x0C1430), rgb_hex(0xD8A848), fade));
+    if (fade > 0) blit_grid(b, games, CX - gw / 2, ny + 27, 1, mix(rgb_hex(0x0C1430), rgb_hex(0xD8A848), fade));
 
     // After the logo stands: a glint runs across the name and a star twinkles.
     if (frame >= 7) {
         float gx = nx + (frame - 7) / 3.0f * nw;
-        for (int y = ny; y < ny + 14; y++)
+        for (int y = ny; y < ny + 21; y++)
             for (int x = (int)gx - 6; x < (int)gx + 6; x++) {
                 int p = getpixel(b, x, y);
                 if (getr16(p) > 200) blend_pixel(b, x, y, rgb_hex(0xFFFFFF), 1 - std::fabs(x - gx) / 6);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <sstream>
@@ -247,7 +248,7 @@ long play_track(const Piece& p, const TrackSrc& tr, const std::vector<Tok>& toks
 {
     const std::string& file = p.file;
     long t = 0, dur = p.divisions, bar_origin = 0;
-    int vel = tr.velocity;
+    int vel = tr.velocity, shift = 0;
     long pat_step = 0, pat_origin = 0;
     std::vector<std::string> pat;
     std::vector<int> voicing;
@@ -271,6 +272,9 @@ long play_track(const Piece& p, const TrackSrc& tr, const std::vector<Tok>& toks
         if (s == "|") {
             if ((t - bar_origin) % p.bar)
                 fail_at(file, line, "bar line " + std::to_string((t - bar_origin) % p.bar) + " ticks into a bar (track " + tr.name + ")");
+        } else if (s.compare(0, 6, "shift=") == 0) {
+            shift = to_int(s.substr(6), file, line);
+            if (shift < -48 || shift > 48) fail_at(file, line, "shift must be -48 to 48");
         } else if (s == "||") {
             bar_origin = t;
         } else if (s[0] == 'v' && s.size() > 1 && isdigit((unsigned char)s[1])) {
@@ -342,7 +346,10 @@ long play_track(const Piece& p, const TrackSrc& tr, const std::vector<Tok>& toks
                 if (++i >= toks.size()) fail_at(file, line, "'<' without '>'");
                 word = toks[i].s;
             }
-            for (int pitch : chord) notes.push_back({t, dur, pitch, vel});
+            for (int pitch : chord) {
+                if (pitch + shift < 0 || pitch + shift > 127) fail_at(file, line, "note shifted out of range");
+                notes.push_back({t, dur, pitch + shift, vel});
+            }
             t += dur;
         } else if (s[0] == 'r' && (s.size() == 1 || s[1] == ':')) {
             std::string head;
@@ -353,6 +360,8 @@ long play_track(const Piece& p, const TrackSrc& tr, const std::vector<Tok>& toks
             split_dur(s, head, line);
             int pitch;
             if (!parse_pitch(head, pitch)) fail_at(file, line, "not a note: '" + s + "'");
+            pitch += shift;
+            if (pitch < 0 || pitch > 127) fail_at(file, line, "note shifted out of range");
             notes.push_back({t, dur, pitch, vel});
             t += dur;
         } else if (s[0] >= 'A' && s[0] <= 'G') {
@@ -362,7 +371,7 @@ long play_track(const Piece& p, const TrackSrc& tr, const std::vector<Tok>& toks
             if (!parse_chord(head, c)) fail_at(file, line, "not a chord: '" + head + "'");
             if (pat.empty()) fail_at(file, line, "chord '" + head + "' before any 'pat'");
             if ((t - pat_origin) % pat_step || dur % pat_step)
-                fail_at(file, line, "chord '" + head + "' is off the pattern's step grid");
+                fail_at(file, line, "chord '" + head + "' is off the pattern's step grid (track " + tr.name + ")");
             voicing = voice(c.pcs, tr.lo, tr.hi, voicing);
             if (voicing.empty()) fail_at(file, line, "chord '" + head + "' does not fit the track's range");
             int bass = tr.lo + ((c.bass - tr.lo) % 12 + 12) % 12;
@@ -597,9 +606,13 @@ MidiPiece compile_music(const std::string& text, const std::string& file)
     long total = ends[0];
     for (size_t k = 1; k < tracks.size(); k++)
         if (ends[k] != total)
-            fail_at(file, tracks[k].line,
-                    "track " + tracks[k].name + " lasts " + std::to_string(ends[k] * 1.0 / p.divisions) +
-                        " beats but track " + tracks[0].name + " lasts " + std::to_string(total * 1.0 / p.divisions));
+        {
+            char msg[200];
+            snprintf(msg, sizeof msg, "track %s lasts %g quarter notes but track %s lasts %g",
+                     tracks[k].name.c_str(), ends[k] * 1.0 / p.divisions, tracks[0].name.c_str(),
+                     total * 1.0 / p.divisions);
+            fail_at(file, tracks[k].line, msg);
+        }
     if (total <= 0) fail_at(file, line, "the piece is empty");
     if (total % p.bar) fail_at(file, line, "the piece does not end on a bar line");
 

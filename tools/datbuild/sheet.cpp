@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <vector>
 
+using namespace art;
+
 namespace {
 
 const int SHEET_W = 660;

@@ -15,7 +15,7 @@ namespace {
 
 const double kTwoPi = 6.283185307179586;
 
-[[noreturn]] void fail_at(const std::string& file, int line, const std::string& what)
+[[noreturn]] void recipe_fail(const std::string& file, int line, const std::string& what)
 {
     throw std::runtime_error(file + ":" + std::to_string(line) + ": " + what);
 }
@@ -24,7 +24,7 @@ double to_number(const std::string& s, const std::string& file, int line)
 {
     char* end = nullptr;
     double v = strtod(s.c_str(), &end);
-    if (s.empty() || *end != 0 || !std::isfinite(v)) fail_at(file, line, "not a number: '" + s + "'");
+    if (s.empty() || *end != 0 || !std::isfinite(v)) recipe_fail(file, line, "not a number: '" + s + "'");
     return v;
 }
 
@@ -47,16 +47,16 @@ const std::set<std::string>& waves()
 void add_param(SoundLayer& layer, const std::string& word, const std::string& file, int line)
 {
     size_t eq = word.find('=');
-    if (eq == std::string::npos) fail_at(file, line, "expected key=value, got '" + word + "'");
+    if (eq == std::string::npos) recipe_fail(file, line, "expected key=value, got '" + word + "'");
     std::string key = word.substr(0, eq), value = word.substr(eq + 1);
     if (key == "notes") {
         std::stringstream ss(value);
         std::string item;
         while (std::getline(ss, item, ',')) layer.notes.push_back(to_number(item, file, line));
-        if (layer.notes.empty()) fail_at(file, line, "notes= needs at least one note");
+        if (layer.notes.empty()) recipe_fail(file, line, "notes= needs at least one note");
         return;
     }
-    if (!layer_keys().count(key)) fail_at(file, line, "unknown layer setting '" + key + "'");
+    if (!layer_keys().count(key)) recipe_fail(file, line, "unknown layer setting '" + key + "'");
     layer.param[key] = to_number(value, file, line);
 }
 
@@ -220,23 +220,23 @@ SoundRecipe parse_sound(const std::string& text, const std::string& file)
         if (w.empty()) continue;
         bool continued = (raw[0] == ' ' || raw[0] == '\t') && w[0].find('=') != std::string::npos;
         if (continued) {
-            if (r.layers.empty()) fail_at(file, line, "settings without a layer");
+            if (r.layers.empty()) recipe_fail(file, line, "settings without a layer");
             for (auto& x : w) add_param(r.layers.back(), x, file, line);
             continue;
         }
         const std::string& key = w[0];
         auto need = [&](size_t n) {
-            if (w.size() != n) fail_at(file, line, "'" + key + "' takes " + std::to_string(n - 1) + " value(s)");
+            if (w.size() != n) recipe_fail(file, line, "'" + key + "' takes " + std::to_string(n - 1) + " value(s)");
         };
         if (key == "sample") {
             need(3);
             r.number = (int)to_number(w[1], file, line);
             r.name = w[2];
             for (char c : r.name)
-                if (!isalnum((unsigned char)c) && c != '_') fail_at(file, line, "bad name '" + r.name + "'");
+                if (!isalnum((unsigned char)c) && c != '_') recipe_fail(file, line, "bad name '" + r.name + "'");
             have_header = true;
         } else if (!have_header) {
-            fail_at(file, line, "a recipe starts with 'sample NUMBER NAME'");
+            recipe_fail(file, line, "a recipe starts with 'sample NUMBER NAME'");
         } else if (key == "about") {
             r.about = s.substr(s.find("about") + 5);
             r.about.erase(0, r.about.find_first_not_of(" \t"));
@@ -244,39 +244,39 @@ SoundRecipe parse_sound(const std::string& text, const std::string& file)
         } else if (key == "rate") {
             need(2);
             r.rate = (int)to_number(w[1], file, line);
-            if (r.rate < 8000 || r.rate > 44100) fail_at(file, line, "rate must be 8000 to 44100");
+            if (r.rate < 8000 || r.rate > 44100) recipe_fail(file, line, "rate must be 8000 to 44100");
         } else if (key == "length") {
             need(2);
             r.length = to_number(w[1], file, line);
-            if (r.length <= 0 || r.length > 10) fail_at(file, line, "length must be above 0 and at most 10 seconds");
+            if (r.length <= 0 || r.length > 10) recipe_fail(file, line, "length must be above 0 and at most 10 seconds");
         } else if (key == "peak") {
             need(2);
             r.peak = to_number(w[1], file, line);
-            if (r.peak <= 0 || r.peak > 0.95) fail_at(file, line, "peak must be above 0 and at most 0.95");
+            if (r.peak <= 0 || r.peak > 0.95) recipe_fail(file, line, "peak must be above 0 and at most 0.95");
         } else if (key == "loop") {
             need(2);
             r.loop = to_number(w[1], file, line);
-            if (r.loop <= 0) fail_at(file, line, "loop crossfade must be above 0");
+            if (r.loop <= 0) recipe_fail(file, line, "loop crossfade must be above 0");
         } else if (key == "layer") {
-            if (w.size() < 2) fail_at(file, line, "layer needs a wave");
+            if (w.size() < 2) recipe_fail(file, line, "layer needs a wave");
             SoundLayer l;
             l.wave = w[1];
             l.line = line;
-            if (!waves().count(l.wave)) fail_at(file, line, "unknown wave '" + l.wave + "'");
+            if (!waves().count(l.wave)) recipe_fail(file, line, "unknown wave '" + l.wave + "'");
             for (size_t i = 2; i < w.size(); i++) add_param(l, w[i], file, line);
             r.layers.push_back(l);
         } else {
-            fail_at(file, line, "unknown word '" + key + "'");
+            recipe_fail(file, line, "unknown word '" + key + "'");
         }
     }
-    if (!have_header) fail_at(file, line, "no 'sample NUMBER NAME' line");
-    if (r.length <= 0) fail_at(file, line, "no length given");
-    if (r.layers.empty()) fail_at(file, line, "no layers");
-    if (r.loop * 2 > r.length) fail_at(file, line, "loop crossfade longer than half the sound");
+    if (!have_header) recipe_fail(file, line, "no 'sample NUMBER NAME' line");
+    if (r.length <= 0) recipe_fail(file, line, "no length given");
+    if (r.layers.empty()) recipe_fail(file, line, "no layers");
+    if (r.loop * 2 > r.length) recipe_fail(file, line, "loop crossfade longer than half the sound");
     for (auto& l : r.layers) {
-        if (l.param.count("freq") && l.param["freq"] <= 0) fail_at(file, l.line, "freq must be above 0");
-        if (l.param.count("note") && l.param.count("freq")) fail_at(file, l.line, "give note or freq, not both");
-        if (get(l, "start", 0) >= r.length) fail_at(file, l.line, "layer starts after the end");
+        if (l.param.count("freq") && l.param["freq"] <= 0) recipe_fail(file, l.line, "freq must be above 0");
+        if (l.param.count("note") && l.param.count("freq")) recipe_fail(file, l.line, "give note or freq, not both");
+        if (get(l, "start", 0) >= r.length) recipe_fail(file, l.line, "layer starts after the end");
     }
     return r;
 }

@@ -249,7 +249,7 @@ uint32_t water_px(const std::string& k, int x, int y)
     int rows = 4;
     if (k == "sea") { deep = rgb(40, 80, 184); base = rgb(52, 104, 212); light = rgb(150, 196, 248); }
     else if (k == "deep") { deep = rgb(28, 56, 144); base = rgb(36, 72, 168); light = rgb(92, 136, 216); }
-    else if (k == "woods") { deep = rgb(18, 30, 40); base = rgb(28, 44, 56); light = rgb(70, 96, 104); }
+    else if (k == "woods") { deep = rgb(30, 58, 72); base = rgb(44, 80, 96); light = rgb(120, 168, 176); }
     else if (k == "canal") { deep = rgb(52, 84, 92); base = rgb(64, 104, 112); light = rgb(136, 172, 172); }
     else if (k == "fountain") { deep = rgb(64, 136, 216); base = rgb(88, 164, 232); light = rgb(200, 232, 255); rows = 3; }
     else { deep = rgb(44, 96, 196); base = rgb(60, 124, 220); light = rgb(164, 208, 252); }   // pond, river, lake, foam, spring
@@ -257,7 +257,7 @@ uint32_t water_px(const std::string& k, int x, int y)
     if (y % rows == 1 && (hash01(x, y, 62) > 0.8f || hash01(x - 1, y, 62) > 0.8f)) c = mix(c, light, 0.75f);
     if (k == "river" && (hash01(x, y, 63) > 0.9f || hash01(x - 1, y, 63) > 0.9f || hash01(x - 2, y, 63) > 0.9f))
         c = mix(c, light, 0.5f);   // streaks along the flow
-    if (k == "foam" && vnoise(x, y, 64, 4) > 0.62f) c = mix(light, rgb(255, 255, 255), 0.5f);
+    if (k == "foam" && vnoise(x, y, 64, 4) > 0.66f && hash01(x, y, 65) > 0.35f) c = mix(c, rgb(255, 255, 255), 0.7f);
     return c;
 }
 
@@ -444,6 +444,18 @@ bool paint_ground_look(Tile& t, const Look& l)
             }
         } else if (a2 == "shade") {
             for (int y = 0; y < TS; y++) for (int x = 0; x < TS; x++) t.p[y][x] = scale(t.p[y][x], y < 6 ? 0.62f : 0.78f);
+        } else if (a2 == "river") {   // lusher, darker grass by the water, with reeds
+            for (int y = 0; y < TS; y++) for (int x = 0; x < TS; x++) t.p[y][x] = scale(t.p[y][x], 0.9f);
+            for (int i = 0; i < 3; i++) {
+                int x = 2 + (int)(hash01(i, 15, 127) * 11), y = 4 + (int)(hash01(i, 16, 127) * 9);
+                vline(deco, x, y - 3, y, rgb(112, 148, 64)); vline(deco, x + 2, y - 2, y, rgb(96, 132, 56)); deco.set(x, y - 4, rgb(120, 80, 48));
+            }
+        } else if (a2 == "packed") {   // a street: smoother, with cart ruts
+            for (int y = 0; y < TS; y++)
+                for (int x = 0; x < TS; x++) {
+                    t.p[y][x] = mix(t.p[y][x], rgb(224, 200, 140), 0.5f);
+                    if (x == 4 || x == 11) t.p[y][x] = scale(t.p[y][x], 0.9f);
+                }
         } else if (a2 == "light") {
             for (int y = 0; y < TS; y++) for (int x = 0; x < TS; x++) t.p[y][x] = scale(t.p[y][x], 1.12f);
         } else if (a2 == "dark") {
@@ -472,11 +484,14 @@ bool paint_ground_look(Tile& t, const Look& l)
         } else if (a2 == "leaves") {
             for (int y = 0; y < TS; y++) for (int x = 0; x < TS; x++) if (hash01(x, y, 115) > 0.7f) t.p[y][x] = hash01(x, y, 116) > 0.5f ? rgb(156, 72, 40) : rgb(184, 112, 48);
         } else if (a2 == "puddle") {
-            for (int y = 0; y < TS; y++) for (int x = 0; x < TS; x++) {
-                float d = std::hypot((x + 0.5f - 8) / 6, (y + 0.5f - 9) / 3.5f);
-                if (d < 1) t.p[y][x] = d > 0.8f ? rgb(52, 64, 60) : (y == 8 && x > 5 && x < 9 ? rgb(150, 170, 176) : rgb(70, 90, 96));
-            }
-        } else if (a2 == "puddle" || a2 == "ripples") {
+            bool street = a1 == "wetcobble";
+            for (int y = 0; y < TS; y++)
+                for (int x = 0; x < TS; x++) {
+                    float d = std::hypot((x + 0.5f - 8) / 6, (y + 0.5f - 9) / 3.5f);
+                    if (d >= 1) continue;
+                    uint32_t rim = street ? rgb(60, 70, 96) : rgb(52, 64, 60), water = street ? rgb(84, 100, 136) : rgb(70, 90, 96);
+                    t.p[y][x] = d > 0.8f ? rim : (y == 8 && x > 5 && x < 9 ? rgb(170, 190, 210) : water);
+                }
         }
         if (a2 == "ripples") {
             for (int y = 0; y < TS; y++) for (int x = 0; x < TS; x++) {
@@ -501,7 +516,6 @@ bool paint_ground_look(Tile& t, const Look& l)
         } else if (a2 == "crack") {
             for (int i = 0; i < 14; i++) { int x = 2 + i, y = 5 + (int)(3 * std::sin(i * 0.9f)); t.set(x, y, scale(t.get(x, y), 0.6f)); }
             for (int i = 0; i < 8; i++) t.set(8 + (int)(2 * std::sin(i)), 6 + i, scale(t.get(8, 6 + i), 0.6f));
-        } else if (a2 == "puddle" && a1 == "wetcobble") {
         } else if (a2 == "drain") {
             rect(t, 4, 5, 11, 10, rgb(40, 40, 48));
             for (int x = 5; x <= 10; x += 2) vline(t, x, 6, 9, rgb(96, 100, 112));
@@ -515,22 +529,19 @@ bool paint_ground_look(Tile& t, const Look& l)
         } else if (a2 == "hay") {
             for (int y = 0; y < TS; y++) for (int x = 0; x < TS; x++) if (hash01(x + y, y, 119) > 0.72f) t.p[y][x] = rgb(224, 196, 96);
         } else if (a2 == "mosaic" || a2 == "court") {
-            for (int y = 0; y < TS; y++) for (int x = 0; x < TS; x++) {
-                int dx = std::abs(x - 8) + (x < 8 ? 1 : 0), dy = std::abs(y - 8) + (y < 8 ? 1 : 0);
-                if (a2 == "mosaic" && dx + dy < 6 && (x % 8 != 7 && y % 8 != 7)) t.p[y][x] = (dx + dy) % 3 == 0 ? rgb(64, 112, 176) : rgb(232, 200, 96);
-                if (a2 == "court" && (x % 8 != 7 && y % 8 != 7)) t.p[y][x] = ((x / 8 + y / 8) % 2) ? rgb(80, 140, 160) : rgb(232, 224, 200);
-            }
+            for (int y = 0; y < TS; y++)
+                for (int x = 0; x < TS; x++) {
+                    float dx = std::fabs(x + 0.5f - 8), dy = std::fabs(y + 0.5f - 8);
+                    if (a2 == "mosaic") {   // an eight-pointed star of blue and gold
+                        bool star = dx + dy < 6 || (dx < 1.5f && dy < 7) || (dy < 1.5f && dx < 7);
+                        if (star) t.p[y][x] = dx + dy < 2.5f ? rgb(232, 200, 96) : rgb(64, 112, 176);
+                    } else if (x % 8 != 7 && y % 8 != 7) {
+                        t.p[y][x] = ((x / 8 + y / 8) % 2) ? rgb(80, 140, 160) : rgb(232, 224, 200);
+                    }
+                }
         } else if (a2 == "flags") {
-            for (int y = 0; y < TS; y++) for (int x = 0; x < TS; x++) if (vnoise(x, y, 121, 8) > 0.55f) t.p[y][x] = ground_px("sand", x, y);
+            for (int y = 0; y < TS; y++) for (int x = 0; x < TS; x++) if (vnoise(x, y, 121, 8) > 0.62f) t.p[y][x] = ground_px("sand", x, y);
         }
-        if (a2 == "puddle" && a1 == "wetcobble") {
-            for (int y = 0; y < TS; y++) for (int x = 0; x < TS; x++) {
-                float d = std::hypot((x + 0.5f - 8) / 6.5f, (y + 0.5f - 8) / 4.5f);
-                if (d < 1) t.p[y][x] = (x + y) % 7 == 0 ? rgb(170, 190, 220) : rgb(78, 94, 128);
-            }
-        }
-        if (a2 == "moss" && a1 == "wetcobble") {}
-        if (a2 == "path" && a1 == "desert") {}
         over(t, deco);
         return true;
     }

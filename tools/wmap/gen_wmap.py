@@ -126,13 +126,17 @@ DESERT, DUNES, MESA, ROCK, CACTUS, TRACK, LAKE, MARSH, FIELD, WHEAT, BEACH, BUSH
 PLACE = "V"      # places and buildings are kept in `fixed` with their own tile names
 
 COAST = [
-    (8, 14), (16, 7), (34, 5), (58, 4), (82, 3), (104, 4), (126, 3), (144, 5), (153, 10),
-    (154, 18), (150, 26), (154, 33), (150, 38), (149, 46), (152, 52), (155, 60), (153, 68),
-    (146, 73), (139, 79), (141, 88), (150, 95), (147, 104), (140, 110), (128, 114), (114, 116),
-    (98, 115), (84, 116), (66, 113), (50, 115), (32, 112), (16, 107), (6, 96), (4, 80),
-    (8, 64), (4, 48), (7, 30),
+    (10, 16), (14, 9), (24, 6), (36, 8), (44, 4), (58, 5), (63, 11), (67, 12), (70, 6), (84, 3),
+    (100, 5), (112, 3), (126, 4), (138, 3), (148, 5), (155, 10), (155, 17), (151, 21), (153, 28),
+    (152, 34), (150, 38), (149, 45), (151, 51), (156, 57), (155, 64), (148, 70), (140, 74),
+    (134, 80), (137, 86), (146, 90), (152, 96), (148, 104), (140, 109), (130, 112), (121, 115),
+    (104, 116), (92, 114), (84, 116), (76, 111), (71, 104), (65, 107), (58, 114), (44, 116),
+    (30, 112), (18, 108), (8, 100), (5, 88), (11, 81), (21, 74), (12, 69), (5, 58), (8, 44),
+    (4, 32), (8, 23),
 ]
-ISLETS = [((156, 46), 1.6), ((157, 84), 1.8), ((20, 116), 1.5), ((145, 116), 1.4), ((3, 60), 1.3)]
+INLAND_SEAS = [((44, 57), (9, 6)), ((27, 70), (5, 3))]
+ISLETS = [((156, 44), 1.6), ((157, 82), 1.8), ((20, 116), 1.5), ((144, 116), 1.4), ((3, 66), 1.3),
+          ((64, 116), 1.2), ((60, 2), 1.0)]
 
 # Mountain ranges: polylines with a half-width.
 RANGES = [
@@ -142,7 +146,10 @@ RANGES = [
     ([(108, 64), (116, 67), (126, 66)], 1.2),                                # the ridge above Mystalia's river
     ([(80, 100), (88, 106), (100, 108), (112, 105)], 1.8),                   # the desert's southern rim
     ([(134, 84), (136, 96)], 1.3),                                           # east of the desert
-    ([(146, 14), (148, 22)], 1.2),                                           # the north-east cape
+    ([(146, 13), (149, 20), (147, 28)], 1.4),                                # the north-east cape
+    ([(10, 26), (16, 22), (26, 20)], 1.6),                                   # the far north-west
+    ([(64, 40), (72, 46), (76, 60), (72, 70)], 1.8),                         # the western spine
+    ([(36, 80), (44, 84)], 1.4),
 ]
 HILL_BANDS = [
     ([(56, 26), (76, 27), (94, 25), (108, 27), (120, 28)], 2.0),
@@ -151,7 +158,7 @@ HILL_BANDS = [
     ([(118, 58), (134, 60)], 1.5),
     ([(30, 20), (44, 24)], 2.0),
 ]
-FORESTS = [  # (centre, radii): walkable forest
+FORESTS = [  # (centre, radii): walkable forest; many small copses are strewn in as well
     ((126, 45), (12, 9)),      # the Aphondus Woods
     ((92, 15), (3.2, 2.4)),    # a copse west of Lumin, by the road north
     ((136, 16), (4, 3)),
@@ -171,7 +178,7 @@ FIELDS = [((108, 15), (3, 1.5), WHEAT), ((96, 22), (3, 1.3), FIELD), ((110, 21),
 # Rivers: from the spring down to the sea or a lake.
 RIVERS = [
     # The river north of Lumin, crossed by Lumin Bridge at (89, 10).
-    [(48, 12), (60, 11), (72, 10), (84, 10), (95, 10), (110, 9), (128, 9), (140, 8), (146, 6)],
+    [(73, 12), (78, 11), (84, 10), (95, 10), (110, 9), (128, 9), (140, 8), (146, 8), (147, 2)],
     # From the hills north of Lumin down into the lake by the east road.
     [(119, 13), (118, 17), (117, 21), (117, 23)],
     # Down the southern flank of the range, past the woods and out to the east sea.
@@ -180,15 +187,16 @@ RIVERS = [
 
 # Roads: 4-connected lines between the places. The first entry is the road north.
 ROADS = [
-    [(89, 12), (89, 19), (100, 19)],                                 # from the bridge to the village
+    [(89, 12), (89, 19), (104, 19)],                                 # from the bridge past the village
     [(89, 10), (89, 6)],                                             # over the bridge (closed for now)
     [(103, 17), (104, 17), (104, 19)],                               # the castle gate's side road
     [(104, 19), (126, 19), (126, 26), (136, 26), (136, 34), (140, 34), (140, 41), (144, 41)],  # to Agual
     [(136, 41), (140, 41)],                                          # the lane towards the woods
     [(146, 43), (146, 60), (105, 60), (105, 69)],                   # Agual to Mystalia
+    [(100, 69), (105, 69)],                                          # along Mystalia's wall
 ]
 TRACKS = [  # caravan tracks across the sand
-    [(100, 69), (100, 86)],
+    [(100, 70), (100, 86)],
     [(100, 89), (100, 96), (116, 96)],
 ]
 
@@ -236,15 +244,25 @@ for x in (103, 106):
 for x in range(103, 107):
     fix(x, 71, "town_wall_world")
 fix(107, 61, "world_sign")
-# The Sand Garden: a way down among old pillars.
+# The Sand Garden: a way down under a rock shelf.
 for x in (98, 99):
     for y in (87, 88):
         fix(x, y, "world_cave")
-fix(98, 86, "ruins_world")
-fix(99, 86, "ruins_world")
-fix(97, 90, "ruins_world")
-fix(101, 84, "ruins_world")
+fix(98, 86, "desert_rock")
+fix(99, 86, "desert_rock")
 fix(112, 94, "world_camp")
+
+
+def copses():
+    """Small walkable copses strewn over the grassland, away from the places."""
+    out = []
+    for i in range(70):
+        cx = 6 + int(hash01(i, 1, 201) * 148)
+        cy = 6 + int(hash01(i, 2, 201) * 108)
+        if any(abs(cx - x) < 5 and abs(cy - y) < 5 for (x, y) in FIXED):
+            continue
+        out.append(((cx, cy), (1.2 + hash01(i, 3, 201) * 2.2, 1.0 + hash01(i, 4, 201) * 1.6)))
+    return out
 
 
 def ellipse(cx, cy, rx, ry, x, y, seed):
@@ -269,6 +287,12 @@ def paint():
                 if 2 < x < W - 3 and 2 < y < H - 3 and math.hypot(x - cx, y - cy) < r + wobble(x, y, 9, 0.6):
                     t[y][x] = GRASS
 
+    for (cx, cy), (rx, ry) in INLAND_SEAS:
+        for y in range(H):
+            for x in range(W):
+                if ellipse(cx, cy, rx, ry, x, y, 5):
+                    t[y][x] = SEA
+
     def land(x, y):
         return t[y][x] != SEA
 
@@ -292,7 +316,7 @@ def paint():
             for x in range(W):
                 if land(x, y) and dist_to_polyline(x, y, pts) < hw + wobble(x, y, 51, 1.0):
                     t[y][x] = HILLS
-    for (cx, cy), (rx, ry) in FORESTS:
+    for (cx, cy), (rx, ry) in FORESTS + copses():
         for y in range(H):
             for x in range(W):
                 if land(x, y) and t[y][x] != DESERT and ellipse(cx, cy, rx, ry, x, y, 61):
@@ -327,15 +351,16 @@ def paint():
         for x in range(W):
             if t[y][x] != DESERT:
                 continue
-            n = noise(x, y, 4, 101)
+            n = noise(x, y, 2.5, 101)
             h = hash01(x, y, 103)
-            if n > 0.76:
+            rocky = noise(x, y, 5, 107)  # rocks and cacti gather in a few stony stretches
+            if n > 0.8:
                 t[y][x] = DUNES
-            elif h < 0.025:
+            elif rocky > 0.62 and h < 0.05:
                 t[y][x] = MESA
-            elif h < 0.05:
+            elif rocky > 0.55 and h < 0.12:
                 t[y][x] = ROCK
-            elif h < 0.085:
+            elif rocky < 0.35 and h < 0.06:
                 t[y][x] = CACTUS
     # Rivers last among the natural features, so they cut through everything.
     for i, pts in enumerate(RIVERS):
@@ -473,7 +498,7 @@ def tiles_of(t):
                 elif se: name = "coast_in_se"
                 else:
                     near = any(at(x + dx, y + dy) != SEA for dx in range(-3, 4) for dy in range(-3, 4))
-                    name = "sea" if near or hash01(x, y, 11) < 0.15 else "sea_deep"
+                    name = "sea" if near else "sea_deep"
             elif c in (GRASS, MEADOW, BUSH):
                 g = noise(x, y, 7, 13)
                 if c == MEADOW:
@@ -481,8 +506,8 @@ def tiles_of(t):
                 elif h < 0.07: name = "world_grass_tufts"
                 elif h < 0.095: name = "world_grass_stones"
                 elif h < 0.11 and y < 40: name = "world_bushes"
-                elif g > 0.68: name = "world_grass_dark" if y > 30 else "world_grass_light"
-                elif g < 0.25: name = "world_grass_light"
+                elif g > 0.86 and y > 30: name = "world_grass_dark"
+                elif g < 0.14: name = "world_grass_light"
                 else: name = "world_grass"
                 if at(x, y - 1) in (MOUNT, HILLS) and name == "world_grass":
                     name = "world_grass_shade"
@@ -659,8 +684,9 @@ def main():
             (104, 70), (105, 70), (98, 87), (99, 87), (98, 88), (99, 88), (132, 44)]
     missing = [c for c in must if c not in seen]
     edge = [c for c in seen if c[0] in (0, W - 1) or c[1] in (0, H - 1)]
-    if missing or edge:
-        print("unreachable:", missing, "on the border:", edge[:5], file=sys.stderr)
+    across = [c for c in [(89, 8), (100, 6), (130, 6)] if c in seen]
+    if missing or edge or across:
+        print("unreachable:", missing, "on the border:", edge[:5], "over the river:", across, file=sys.stderr)
     here = os.path.dirname(os.path.abspath(__file__))
     out = os.path.join(here, "..", "..", "assets", "maps", "wmap.txt")
     write(names, os.path.normpath(out))

@@ -1,0 +1,94 @@
+// The world map played through the real game: a new game on the road below
+// the bridge, the western border, and walking into the village and back.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "harness.h"
+
+namespace {
+
+// Holding an arrow for this long takes exactly `steps` steps: a step is one pass of the
+// world map's loop and 16 walking frames, at 60 frames a second, and the key comes up
+// half-way through the last one.
+std::string walk(const char* key, int steps)
+{
+    int ms = (steps * 2 - 1) * 17 * 1000 / 120;
+    return std::string("hold ") + key + "\nwait " + std::to_string(ms) + "ms\nrelease " + key + "\nwait 400ms\n";
+}
+
+const char* const quit = "wait 500ms\npress Esc\nwait 1s\nend\n";
+
+// Where Mike stands at the end of a run. The camera follows him, so where the
+// dump lacks his own position (it may be written after his record is freed),
+// the camera tells it: mid-map he is drawn at (160, 120).
+void expect_mike_at(const GameRun& run, int x, int y, const std::string& what)
+{
+    if (run.dump.count("mikex")) {
+        EXPECT_EQ(run.dump_int("mikex"), x) << what;
+        EXPECT_EQ(run.dump_int("mikey"), y) << what;
+    }
+    EXPECT_EQ(run.dump_int("mx"), 160 - x) << what;
+    EXPECT_EQ(run.dump_int("my"), 120 - y) << what;
+}
+const std::vector<std::string> no_battles = {"-nofight:47390"};
+
+TEST(WorldPlay, NewGameStartsOnTheRoadBelowTheBridge)
+{
+    GameRun run = run_game(std::string("wait 2s\n") + quit, no_battles);
+    ASSERT_EQ(run.status, 0) << run.output;
+    EXPECT_EQ(run.dump_int("mapnum"), -1);
+    expect_mike_at(run, 1424, 192, "the start");
+    EXPECT_EQ(run.dump["place"], "Lumin World");
+    EXPECT_EQ(run.dump_int("playing"), 48);
+    EXPECT_TRUE(run.heard("midi 48"));
+}
+
+TEST(WorldPlay, TheWestIsClosedForNow)
+{
+    GameRun run = run_game("wait 2s\n" + walk("Left", 4) + quit, no_battles);
+    ASSERT_EQ(run.status, 0) << run.output;
+    if (run.dump.count("mikex")) {
+        EXPECT_EQ(run.dump_int("mikex"), 1408) << "turned back at the border";
+    }
+    // The camera followed him to the border once and stays there however often he tries.
+    EXPECT_EQ(run.dump_int("mx"), 160 - 1392);
+    EXPECT_EQ(run.dump_int("my"), -72);
+}
+
+TEST(WorldPlay, EachVillageCellEntersAndLeavesMikeOneCellBelow)
+{
+    for (int k = 0; k < 3; k++) {
+        // Down the road to the crossing, east along the village's south road, then up.
+        std::string script = "wait 2s\n" + walk("Down", 7) + walk("Right", 12 + k) + walk("Up", 1) + quit;
+        GameRun run = run_game(script, no_battles);
+        ASSERT_EQ(run.status, 0) << run.output;
+        EXPECT_EQ(run.dump_int("mapnum"), -1) << "cell " << k;
+        expect_mike_at(run, 1616 + 16 * k, 304, "one cell below village cell " + std::to_string(k));
+        EXPECT_EQ(run.dump_int("oldmikey"), 288) << "the village was entered from cell " << k;
+        EXPECT_EQ(run.dump_int("intown"), 0);
+        EXPECT_EQ(run.dump["place"], "Lumin World");
+    }
+}
+
+TEST(WorldPlay, TheBridgeLetsMikeBackOntoTheStartCell)
+{
+    GameRun run = run_game("wait 2s\n" + walk("Up", 1) + quit, no_battles);
+    ASSERT_EQ(run.status, 0) << run.output;
+    EXPECT_EQ(run.dump_int("oldmikey"), 176) << "the bridge was entered";
+    expect_mike_at(run, 1424, 192, "back below the bridge");
+}
+
+TEST(WorldPlay, NoBattlesWhenTheyAreSwitchedOff)
+{
+    // Forty steps up and down the road: at three in a hundred a step, a fight would be all but sure.
+    std::string script = "wait 2s\n";
+    for (int i = 0; i < 4; i++) script += walk("Down", 5) + walk("Up", 5);
+    GameRun run = run_game(script + quit, no_battles);
+    ASSERT_EQ(run.status, 0) << run.output;
+    for (const std::string& s : run.sounds)
+        if (s.compare(0, 5, "midi ") == 0) EXPECT_EQ(s.compare(0, 8, "midi 48 "), 0) << "music changed: " << s;
+    expect_mike_at(run, 1424, 192, "back at the start");
+}
+
+} // namespace
