@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-PACKAGES="build-essential cmake pkg-config liballegro4-dev libpng-dev zlib1g-dev libgtest-dev libbenchmark-dev clang libclang-rt-14-dev"
+PACKAGES="${EXTRA_PACKAGES:-} build-essential cmake pkg-config liballegro4-dev libpng-dev zlib1g-dev libgtest-dev libbenchmark-dev clang libclang-rt-14-dev"
 missing=""
 for p in $PACKAGES; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
@@ -27,4 +27,8 @@ fi
 BUILD_DIR="${1:-build}"
 shift || true
 cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-cmake --build "$BUILD_DIR" -j"$(nproc)"
+if [ -n "${BUILD_TARGETS:-}" ]; then
+    cmake --build "$BUILD_DIR" -j"$(nproc)" --target $BUILD_TARGETS
+else
+    cmake --build "$BUILD_DIR" -j"$(nproc)"
+fi

@@ -198,7 +198,6 @@ TEST_F(FrameTest, HeldKeyTogglesOnceAndTheSaveSpotFiresOncePerVisit)
     mike->x = 96;
     virtual_game_cycle();
     EXPECT_EQ(mike_in_save, FALSE);
-
 }
 
 TEST_F(FrameTest, EscDuringAPacedScreenEndsWithStatusZeroAndSavesSettings)

@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <fstream>
+#include <functional>
+#include <tuple>
 #include <map>
 #include <regex>
 #include <set>
@@ -180,6 +182,47 @@ TEST(TileCatalogue, ManifestListsEveryTileUnderItsName)
     for (const Entry& e : catalogue()) EXPECT_EQ(listed[e.index], e.name) << e.index;
 }
 
+// The header's "families by group" lists are what map authors read first:
+// every index listed for a group must really be meant for that group.
+TEST(TileCatalogue, FamilyListsInTheHeaderNameOnlyTilesOfThatGroup)
+{
+    std::ifstream in(std::string(VANTOR_SOURCE_DIR) + "/assets/tiles/catalogue.txt");
+    std::string line, group, text;
+    std::map<std::string, std::string> lists;
+    bool on = false;
+    while (std::getline(in, line)) {
+        if (line.rfind("# FAMILIES BY GROUP", 0) == 0) { on = true; continue; }
+        if (!on) continue;
+        if (line.empty() || line[0] != '#' || line.rfind("# idx", 0) == 0) break;
+        std::smatch m;
+        if (std::regex_match(line, m, std::regex("#   (\\w+) +(.*)"))) {
+            group = m[1] == "shared" ? "IN" : m[1].str();
+            text = m[2];
+        } else {
+            text = line.substr(1);
+        }
+        lists[group] += " " + std::regex_replace(text, std::regex("layer \\d"), "");
+    }
+    ASSERT_GE(lists.size(), 12u);
+    for (const auto& [g, txt] : lists) {
+        std::vector<std::string> groups = g == "IN" ? std::vector<std::string>{"LVI", "LC", "AGI", "MYI"} : std::vector<std::string>{g};
+        std::regex num("(^|[^\\w-])(\\d+)(-(\\d+))?");
+        int listed = 0;
+        for (auto it = std::sregex_iterator(txt.begin(), txt.end(), num); it != std::sregex_iterator(); ++it) {
+            int a = std::stoi((*it)[2]), b = (*it)[4].matched ? std::stoi((*it)[4]) : a;
+            for (int i = a; i <= b; i++) {
+                const Entry* e = by_index(i);
+                ASSERT_NE(e, nullptr) << g << " lists " << i;
+                for (const std::string& want : groups)
+                    EXPECT_NE(std::find(e->groups.begin(), e->groups.end(), want), e->groups.end())
+                        << g << " lists " << e->name << " (" << i << "), which is not meant for " << want;
+                listed++;
+            }
+        }
+        EXPECT_GT(listed, 5) << g;
+    }
+}
+
 namespace {
 
 // Clear and drawn pixel counts of a tile of the built datafile.
@@ -238,4 +281,110 @@ TEST(TileData, BuiltDatafileHoldsEveryTileAsANamed16x16Sprite)
         EXPECT_GT(c.drawn, 8) << e.name << " is (nearly) empty";
     }
     unload_datafile(d);
+}
+
+namespace {
+
+// The built tiles as 16 x 16 grids of 0xRRGGBB (-1 where clear), by name.
+struct Pixels { int p[16][16]; };
+
+const std::map<std::string, Pixels>& built()
+{
+    static std::map<std::string, Pixels> all = [] {
+        std::map<std::string, Pixels> m;
+        install_allegro(SYSTEM_NONE, &errno, atexit);
+        set_color_depth(16);
+        DATAFILE* d = load_datafile(VANTOR_DATA_DIR "/tiles.dat");
+        if (!d) return m;
+        BITMAP* b = create_bitmap_ex(16, 16, 16);
+        for (const Entry& e : catalogue()) {
+            clear_to_color(b, bitmap_mask_color(b));
+            draw_rle_sprite(b, (RLE_SPRITE*)d[e.index].dat, 0, 0);
+            Pixels px;
+            for (int y = 0; y < 16; y++)
+                for (int x = 0; x < 16; x++) {
+                    int c = getpixel(b, x, y);
+                    px.p[y][x] = c == bitmap_mask_color(b) ? -1 : (getr16(c) << 16 | getg16(c) << 8 | getb16(c));
+                }
+            m[e.name] = px;
+        }
+        destroy_bitmap(b);
+        unload_datafile(d);
+        return m;
+    }();
+    return all;
+}
+
+bool same(const Pixels& a, const Pixels& b)
+{
+    for (int y = 0; y < 16; y++)
+        for (int x = 0; x < 16; x++)
+            if (a.p[y][x] != b.p[y][x]) return false;
+    return true;
+}
+
+int red(int c) { return c >> 16 & 255; }
+int green(int c) { return c >> 8 & 255; }
+int blue(int c) { return c & 255; }
+
+// How many of the 16 border pixels two neighbouring tiles agree on, each pixel
+// sorted into one of two grounds by `is_a`; right = true joins a's east edge to
+// b's west edge, false joins a's south edge to b's north edge.
+template <class F>
+int joined(const std::string& a, const std::string& b, bool right, F is_a)
+{
+    const Pixels &pa = built().at(a), &pb = built().at(b);
+    int agree = 0;
+    for (int i = 0; i < 16; i++) {
+        int ca = right ? pa.p[i][15] : pa.p[15][i], cb = right ? pb.p[i][0] : pb.p[0][i];
+        agree += is_a(ca) == is_a(cb);
+    }
+    return agree;
+}
+
+} // namespace
+
+TEST(TileData, NoTwoTilesLookTheSame)
+{
+    ASSERT_EQ(built().size(), catalogue().size()) << "tiles.dat did not load";
+    const auto& cat = catalogue();
+    for (size_t i = 0; i < cat.size(); i++)
+        for (size_t j = i + 1; j < cat.size(); j++)
+            EXPECT_FALSE(same(built().at(cat[i].name), built().at(cat[j].name))) << cat[i].name << " and " << cat[j].name << " are identical";
+}
+
+TEST(TileData, AnimationFramesReallyChange)
+{
+    ASSERT_FALSE(built().empty());
+    for (auto [a, b] : {std::pair{"torch_a", "torch_b"}, {"fountain_a", "fountain_b"}, {"rain_sheen_a", "rain_sheen_b"}})
+        EXPECT_FALSE(same(built().at(a), built().at(b))) << a << " and " << b << " would show no movement";
+}
+
+// A coastline, a desert rim or a street edge must run on across the seam
+// between two pieces that meet, or the map shows a step at every tile.
+TEST(TileData, TransitionPiecesJoinTheirNeighbours)
+{
+    ASSERT_FALSE(built().empty());
+    auto water = [](int c) { return blue(c) > red(c) + 40; };
+    auto grass = [](int c) { return green(c) > red(c) + 20; };
+    struct Family { std::string stem; std::function<bool(int)> is; bool inner; };
+    std::vector<Family> families = {{"coast_", water, true}, {"desert_", grass, false}, {"cobble_", grass, false}};
+    for (const Family& f : families) {
+        auto n = [&](const char* s) { return f.stem + s; };
+        std::vector<std::tuple<std::string, std::string, bool>> pairs = {
+            {n("n"), n("n"), true}, {n("nw"), n("n"), true}, {n("n"), n("ne"), true},
+            {n("s"), n("s"), true}, {n("sw"), n("s"), true}, {n("s"), n("se"), true},
+            {n("w"), n("w"), false}, {n("nw"), n("w"), false}, {n("w"), n("sw"), false},
+            {n("e"), n("e"), false}, {n("ne"), n("e"), false}, {n("e"), n("se"), false}};
+        if (f.inner) {
+            pairs.push_back({n("n"), n("in_nw"), true});
+            pairs.push_back({n("in_ne"), n("n"), true});
+            pairs.push_back({n("w"), n("in_nw"), false});
+            pairs.push_back({n("in_sw"), n("w"), false});
+            pairs.push_back({n("s"), n("in_sw"), true});
+            pairs.push_back({n("e"), n("in_ne"), false});
+        }
+        for (const auto& [a, b, right] : pairs)
+            EXPECT_GE(joined(a, b, right, f.is), 14) << a << (right ? " | " : " over ") << b << " do not meet";
+    }
 }

@@ -170,7 +170,8 @@ void do_town(int town_id)
 
 void test_battle()
 {
-    // The draw is made on every call, so the sequence of rolls does not depend on where Mike walks.
+    // The draw is made even when no fight can start, so switching fights off leaves the
+    // rest of the game's random sequence as it was.
     int r = rand() % 100;
     if (!fights) return;
     if (g_map_num != -1 && !in_field) return;
