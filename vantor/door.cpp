@@ -50,6 +50,8 @@ int joystick_installed = FALSE;
 std::vector<std::string> sound_log;
 std::vector<std::string> message_log;
 void (*dump_writer)(FILE*) = nullptr;
+std::string captured_state;                // the state taken by door_capture_state
+bool state_captured = false;
 
 long long ms_to_ticks(long long ms) { return ms * DOOR_TICKS_PER_SECOND / 1000; }
 
@@ -73,7 +75,10 @@ void write_dump(int status)
     if (!path || !*path) return;
     FILE* f = fopen(path, "w");
     if (!f) return;
-    if (dump_writer) dump_writer(f);
+    if (state_captured)
+        fputs(captured_state.c_str(), f);
+    else if (dump_writer)
+        dump_writer(f);
     fprintf(f, "exit %d\n", status);
     fprintf(f, "time_ms %ld\n", door_time_ms());
     for (const std::string& s : sound_log) fprintf(f, "sound %s\n", s.c_str());
@@ -207,6 +212,8 @@ void door_begin_script(const char* text, unsigned seed)
     keybuf.clear();
     sound_log.clear();
     message_log.clear();
+    captured_state.clear();
+    state_captured = false;
     memset(joy_buttons, 0, sizeof joy_buttons);
     joy_stick = 0;
     srand(seed);
@@ -314,6 +321,20 @@ void door_seed_random()
 }
 
 void door_set_dump_writer(void (*writer)(FILE* f)) { dump_writer = writer; }
+
+void door_capture_state()
+{
+    if (!door_scripted || !dump_writer || !getenv("VANTOR_DUMP")) return;
+    char* text = nullptr;
+    size_t len = 0;
+    FILE* mem = open_memstream(&text, &len);
+    if (!mem) return;
+    dump_writer(mem);
+    fclose(mem);
+    captured_state.assign(text, len);
+    free(text);
+    state_captured = true;
+}
 
 void door_exit(int status)
 {

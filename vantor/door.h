@@ -40,6 +40,8 @@ void door_seed_random();
 [[noreturn]] void door_exit(int status);
 // The function that writes the game's state into the dump file.
 void door_set_dump_writer(void (*writer)(FILE* f));
+// Takes the dump's game state now, for shutdown to call before it frees the records.
+void door_capture_state();
 // True when a display is there to open a window on.
 int door_have_display();
 

@@ -232,6 +232,8 @@ void vantor_init()
 
 void vantor_shutdown()
 {
+    // A scripted run's dump describes the game as it ended, not the freed records.
+    door_capture_state();
     if (buffer) destroy_bitmap(buffer);
     if (sprite_layer) destroy_bitmap(sprite_layer);
     if (window_layer) destroy_bitmap(window_layer);

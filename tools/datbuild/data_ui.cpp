@@ -66,7 +66,23 @@ Bmp hit_spark(int frame)
             putpixel(d, (int)(cx + std::cos(a) * r), (int)(cy + std::sin(a) * r), i % 2 ? white : gold);
         }
     }
-    return b;
+    // A dark rim keeps the spark visible on pale sand and bright grass.
+    Bmp rimmed = new_bmp(24, 24, true);
+    int rim = makecol16(110, 40, 16);
+    for (int y = 0; y < 24; y++)
+        for (int x = 0; x < 24; x++) {
+            if (getpixel(d, x, y) != MASK16) {
+                putpixel(rimmed.get(), x, y, getpixel(d, x, y));
+                continue;
+            }
+            bool near = false;
+            for (int k = 0; k < 4; k++) {
+                int nx = x + (k == 0) - (k == 1), ny = y + (k == 2) - (k == 3);
+                near |= nx >= 0 && ny >= 0 && nx < 24 && ny < 24 && getpixel(d, nx, ny) != MASK16;
+            }
+            if (near) putpixel(rimmed.get(), x, y, rim);
+        }
+    return rimmed;
 }
 
 // A round glow: brightness falls off from the centre (light-map source).

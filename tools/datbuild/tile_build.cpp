@@ -17,7 +17,7 @@ Pal band_pal(const std::string& style)
 }
 
 // The top surface of a thick wall seen from above, rimmed where it stops.
-void paint_band(Tile& t, const std::string& style, const std::string& conn)
+void paint_band(Tile& t, const std::string& style, const std::string& conn, bool corners)
 {
     Pal p = band_pal(style);
     for (int y = 0; y < TS; y++)
@@ -44,10 +44,13 @@ void paint_band(Tile& t, const std::string& style, const std::string& conn)
     for (char s : std::string("nesw"))
         if (!has(conn, s)) rim(s);
     // where two joined sides meet, the wall's inner corner still shows its rim
-    if (has(conn, 'n') && has(conn, 'e')) t.set(15, 0, p.line);
-    if (has(conn, 'n') && has(conn, 'w')) t.set(0, 0, p.line);
-    if (has(conn, 's') && has(conn, 'e')) t.set(15, 15, p.line);
-    if (has(conn, 's') && has(conn, 'w')) t.set(0, 15, p.line);
+    // (a solid mass of wall has no inner corners)
+    if (!corners) return;
+    auto notch = [&](int x, int y, int dx, int dy) { t.set(x, y, p.line); t.set(x + dx, y, p.dark); t.set(x, y + dy, p.dark); };
+    if (has(conn, 'n') && has(conn, 'e')) notch(15, 0, -1, 1);
+    if (has(conn, 'n') && has(conn, 'w')) notch(0, 0, 1, 1);
+    if (has(conn, 's') && has(conn, 'e')) notch(15, 15, -1, -1);
+    if (has(conn, 's') && has(conn, 'w')) notch(0, 15, 1, -1);
 }
 
 void bricks(Tile& t, uint32_t brick, uint32_t mortar, int bw, int bh, int seed)
@@ -221,9 +224,12 @@ void floor(Tile& t, const std::string& kind, const std::string& v)
                 uint32_t c = dark ? rgb(72, 112, 176) : rgb(224, 228, 236);
                 t.p[y][x] = (x % 8 == 7 || y % 8 == 7) ? rgb(120, 128, 148) : c;
             }
-    } else if (kind == "sandstone") {
+    } else if (kind == "sandstone") {   // polished indoor slabs, brighter than the street's
         for (int y = 0; y < TS; y++)
-            for (int x = 0; x < TS; x++) t.p[y][x] = ground_px("sandtile", x, y);
+            for (int x = 0; x < TS; x++) {
+                uint32_t c = ground_px("sandtile", x, y);
+                t.p[y][x] = (x % 8 == 1 && y % 8 == 1) ? rgb(252, 236, 196) : scale(c, 1.06f);
+            }
     } else if (kind == "marble") {
         for (int y = 0; y < TS; y++)
             for (int x = 0; x < TS; x++) {
@@ -449,7 +455,7 @@ bool paint_build_look(Tile& t, const Look& l)
         for (int y = 0; y < TS; y++) for (int x = 0; x < TS; x++) t.p[y][x] = rgb(10, 8, 14);
         return true;
     }
-    if (k == "band") { paint_band(t, a1, a2); return true; }
+    if (k == "band") { paint_band(t, a1, a2, a2 != "nesw" || (l.size() > 3 && l[3] == "x")); return true; }
     if (k == "face") { wall_face(t, a1, a2); return true; }
     if (k == "floor") {
         if (a1 == "rune") {

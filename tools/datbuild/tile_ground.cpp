@@ -456,6 +456,10 @@ bool paint_ground_look(Tile& t, const Look& l)
                     t.p[y][x] = mix(t.p[y][x], rgb(224, 200, 140), 0.5f);
                     if (x == 4 || x == 11) t.p[y][x] = scale(t.p[y][x], 0.9f);
                 }
+        } else if (a2 == "weeds") {   // weeds in the joints of the stones
+            for (int y = 0; y < TS; y++)
+                for (int x = 0; x < TS; x++)
+                    if (t.p[y][x] == rgb(104, 98, 92) && vnoise(x, y, 129, 8) > 0.5f) t.p[y][x] = hash01(x, y, 130) > 0.5f ? rgb(84, 148, 60) : rgb(60, 116, 48);
         } else if (a2 == "light") {
             for (int y = 0; y < TS; y++) for (int x = 0; x < TS; x++) t.p[y][x] = scale(t.p[y][x], 1.12f);
         } else if (a2 == "dark") {

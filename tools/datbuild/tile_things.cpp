@@ -210,6 +210,11 @@ bool paint_furn(Tile& o, const std::string& what, const std::string& part)
             hline(o, x0, x1, y + 4, wood);
         }
         if (part == "ladder") { vline(o, 10, 0, 15, rgb(190, 140, 80)); vline(o, 13, 0, 15, rgb(190, 140, 80)); for (int y = 1; y < 16; y += 3) hline(o, 11, 12, y, rgb(170, 120, 70)); }
+        if (what == "bookshelf") {   // a household shelf: a lighter frame, a vase among the books
+            for (int y = 0; y < 16; y++) { o.set(0, y, wood); o.set(15, y, wood); }
+            hline(o, 0, 15, 0, light);
+            rect(o, 10, 2, 13, 4, dark); disc(o, 11.5f, 3, 1.6f, rgb(72, 128, 184)); o.set(11, 2, rgb(150, 190, 230));
+        }
         return true;
     }
     if (what == "table") {
