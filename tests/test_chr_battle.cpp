@@ -369,6 +369,8 @@ TEST(ChrBattleKit, GlowsPeakInTheMiddleAndNeverDarkenWhatIsThere)
 TEST(ChrBattleKit, DrawnPixelsNeverTurnIntoTheMaskColour)
 {
     // Colours close to magenta round onto it in 16 bits and would vanish.
+    // ctest runs each test in its own process, so bring the library up here too.
+    if (!system_driver) install_allegro(SYSTEM_NONE, &errno, atexit);
     set_color_depth(16);
     chrb::Canvas c(3, 1);
     c.set(0, 0, 0xff00ff);

@@ -141,7 +141,7 @@ TEST(ScriptedRun, AMinuteOfPlayTakesSecondsNotAMinute)
 {
     std::string script = "wait 2s\n";
     for (int i = 0; i < 6; i++) script += std::string("hold ") + (i % 2 ? "Left" : "Right") + "\nwait 4s\nrelease " +
-                                          (i % 2 ? "Left" : "Right") + "\nhold Down\nwait 1s\nrelease Down\nhold Up\nwait 1s\nrelease Up\nwait 3s\n";
+                                          (i % 2 ? "Left" : "Right") + "\nhold Down\nwait 1s\nrelease Down\nhold Up\nwait 1s\nrelease Up\nwait 4s\n";
     script += "press Esc\nwait 1s\nend\n";
     GameRun run = run_game(script, {"-nofight:47390"});
     ASSERT_EQ(run.status, 0) << run.output;

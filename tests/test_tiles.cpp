@@ -388,3 +388,48 @@ TEST(TileData, TransitionPiecesJoinTheirNeighbours)
             EXPECT_GE(joined(a, b, right, f.is), 14) << a << (right ? " | " : " over ") << b << " do not meet";
     }
 }
+
+namespace {
+
+int colour_step(int a, int b) { return std::abs(red(a) - red(b)) + std::abs(green(a) - green(b)) + std::abs(blue(a) - blue(b)); }
+
+// Mean colour step across the tile's own seam (last column to first, as when
+// the tile sits beside itself), and the largest mean step between two
+// neighbouring columns inside it (grout and board joints are steps too).
+std::pair<double, double> seam_and_inside(const Pixels& p, bool across)
+{
+    double seam = 0, inside = 0;
+    for (int k = 0; k < 16; k++) {
+        double step = 0;
+        for (int i = 0; i < 16; i++) {
+            auto at = [&](int j) { return across ? p.p[i][j] : p.p[j][i]; };
+            step += colour_step(at(k), at((k + 1) % 16));
+        }
+        if (k == 15) seam = step / 16;
+        else inside = std::max(inside, step / 16);
+    }
+    return {seam, inside};
+}
+
+} // namespace
+
+// Fills cover whole fields and walls, so a seam at the tile border would
+// grid the map: the step across the border must be no harsher than the
+// harshest line inside the tile.
+TEST(TileData, FillsRepeatWithoutVisibleSeams)
+{
+    ASSERT_FALSE(built().empty());
+    const char* both_ways[] = {"world_grass", "sea", "sea_deep", "town_grass", "cobble", "wet_cobble", "sand", "desert",
+                               "floor_wood", "floor_stone", "floor_tile_blue", "carpet_red", "roof",
+                               "agual_roof", "forest", "deepwood", "woods_trees_fill", "stone_top_fill", "woods_floor",
+                               "plaza_paving", "river_water", "pond_water", "canal_water", "dock_planks", "room_void"};
+    const char* along_rows[] = {"house_wall", "stone_face", "wood_face", "plaster_face", "bluewood_face", "agual_wall",
+                                "stone_top_h", "wood_top_h", "bluewood_top_h", "roof_n", "roof_s", "coast_n", "road_h",
+                                "river_h", "bridge_deck_v"};
+    auto check = [](const char* name, bool across) {
+        auto [seam, inside] = seam_and_inside(built().at(name), across);
+        EXPECT_LE(seam, 1.25 * inside + 12) << name << (across ? " shows a seam beside itself" : " shows a seam above itself");
+    };
+    for (const char* n : both_ways) { check(n, true); check(n, false); }
+    for (const char* n : along_rows) check(n, true);
+}

@@ -97,10 +97,10 @@ void animate_fountain()
     cycle_counter++;
 }
 
-void draw_map_and_actors(int pass)
+void draw_map_and_actors()
 {
     if (g_map_num == 1) {
-        if (pass == 0 && animate_water) {
+        if (animate_water) {
             water_x++;
             if (water_x > 320) water_x = 0;
         }
@@ -114,7 +114,7 @@ void draw_map_and_actors(int pass)
         draw_sprites();
     }
     if (g_map_num == 101) {
-        if (pass == 0) animate_fountain();
+        animate_fountain();
         draw_layer(buffer, 0, mx, my);
         // The fountain's water is the only thing on this layer; skip the
         // translucent pass while the square is off screen.
@@ -170,7 +170,7 @@ void draw_rain()
     solid_mode();
 }
 
-void draw_overlays(int pass)
+void draw_overlays()
 {
     if (window_layer_flag) masked_blit(window_layer, buffer, 0, 0, 0, 0, window_layer->w, window_layer->h);
     if (show_coords && main_font) {
@@ -179,12 +179,12 @@ void draw_overlays(int pass)
         textprintf_ex(buffer, main_font, 0, 8, -1, -1, "mx = %d  my = %d", mx, my);
         textprintf_ex(buffer, main_font, 0, 16, -1, -1, "mapnum = %d", g_map_num);
     }
-    if (pass == 0 && in_town && town_walk && town_timer_flag) wander_townspeople();
+    if (in_town && town_walk && town_timer_flag) wander_townspeople();
     if (show_fps && main_font) textprintf_ex(buffer, main_font, 260, 0, -1, -1, "FPS: %u", (unsigned)actual_fps);
     if (debug_message && mike && main_font)
         textout_centre_ex(buffer, main_font, debug_message, mike->x + mx + 8, mike->y + my - 8, -1, -1);
     if (raining) draw_rain();
-    if (!virtual_screen && show_place_window && (normal_drawing || pass == 0 || animate_water)) draw_place_window();
+    if (!virtual_screen && show_place_window) draw_place_window();
     if (screen_light < 255) darken_bitmap(buffer, 255 - screen_light);
 }
 
@@ -195,8 +195,11 @@ void save_screenshot()
     save_bitmap("screenshot.bmp", buffer, pal);
 }
 
-// One drawing pass; pass 0 also runs the once-per-cycle animation steps.
-void drawing_pass(int pass)
+// The drawing pass of a logic cycle. There is never more than one: while the
+// logic is ahead, the frame on show simply stays there until the clock catches
+// up, so the once-per-cycle steps (water, fountain, wandering, tile animation)
+// live here too.
+void drawing_pass()
 {
     actual_fps_counter++;
     door_poll_keyboard();
@@ -205,15 +208,15 @@ void drawing_pass(int pass)
         door_exit(0);
     }
     tile_type = 242;
-    draw_map_and_actors(pass);
-    draw_overlays(pass);
+    draw_map_and_actors();
+    draw_overlays();
     if (!virtual_screen) {
         if (do_vsync) door_vsync();
         blit_buffer();
     }
     if (key[KEY_F10]) save_screenshot();
     if (window_layer_flag == TRUE) clear_to_color(window_layer, bitmap_mask_color(window_layer));
-    if (pass == 0 && torchlike_flag) do_tile_changing();
+    if (torchlike_flag) do_tile_changing();
 }
 
 } // namespace
@@ -245,9 +248,7 @@ void update_screen()
         return;
     }
     skipped_passes = 0;
-    drawing_pass(0);
-    // Ahead of the clock: hold this frame on screen until the timer catches up.
-    // Drawing the unchanged state again would only burn the processor.
+    drawing_pass();
     wait_for_clock();
 }
 

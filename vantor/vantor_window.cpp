@@ -36,11 +36,22 @@ void check_height(int ht, const char* mess)
     if (ht < 1 || ht > 257) fatalerror(mess);
 }
 
+// The library swaps reversed ends; a window too small for a line gets none.
+void span(BITMAP* bmp, int x1, int y, int x2, int c)
+{
+    if (x2 >= x1) hline(bmp, x1, y, x2, c);
+}
+
+void column(BITMAP* bmp, int x, int y1, int y2, int c)
+{
+    if (y2 >= y1) vline(bmp, x, y1, y2, c);
+}
+
 void fill_gradient(BITMAP* bmp, int x, int y, int wt, int ht)
 {
     int step = window_gradient_step(ht), b = 0;
     for (int row = y + 1; row <= y + ht - 1; row++, b += step)
-        hline(bmp, x + 1, row, x + wt - 1, makecol(0, 0, std::min(b, 255)));
+        span(bmp, x + 1, row, x + wt - 1, makecol(0, 0, std::min(b, 255)));
 }
 
 // A picture of data.dat, whichever of the two picture types the object holds.
@@ -95,15 +106,17 @@ void draw_window_frame(BITMAP* bmp, int x, int y, int wt, int ht, int a)
     }
     int white = makecol(255, 255, 255), dark = makecol(60, 60, 60);
     int light = makecol(150, 150, 150), shade = makecol(100, 100, 100);
-    vline(bmp, x, y, y + ht, white);
-    hline(bmp, x + 1, y, x + wt, white);
-    vline(bmp, x + wt, y + 1, y + ht, dark);
-    hline(bmp, x + 1, y + ht, x + wt - 1, dark);
+    // Lit edges first, shaded edges over their corners; no pixel is drawn
+    // twice, so a translucent frame has even strength everywhere.
+    column(bmp, x, y, y + ht - 1, white);
+    span(bmp, x + 1, y, x + wt - 1, white);
+    column(bmp, x + wt, y, y + ht, dark);
+    span(bmp, x, y + ht, x + wt - 1, dark);
     if (ht >= 2 && wt >= 2) {
-        vline(bmp, x + 1, y + 1, y + ht - 1, light);
-        hline(bmp, x + 2, y + 1, x + wt - 1, light);
-        vline(bmp, x + wt - 1, y + 2, y + ht - 1, shade);
-        hline(bmp, x + 2, y + ht - 1, x + wt - 2, shade);
+        column(bmp, x + 1, y + 1, y + ht - 2, light);
+        span(bmp, x + 2, y + 1, x + wt - 2, light);
+        column(bmp, x + wt - 1, y + 1, y + ht - 1, shade);
+        span(bmp, x + 1, y + ht - 1, x + wt - 2, shade);
     }
     solid_mode();
 }

@@ -76,6 +76,10 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     const char* base = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
     in_path = std::string(base) + "/fuzz_tilemap_" + std::to_string(getpid()) + ".map";
     copy_path = in_path + ".copy";
+    std::atexit([] {
+        std::remove(in_path.c_str());
+        std::remove(copy_path.c_str());
+    });
     if (const char* seeds = std::getenv("VANTOR_FUZZ_SEEDS")) write_seeds(seeds);
     return 0;
 }

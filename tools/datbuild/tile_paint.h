@@ -54,6 +54,9 @@ void paint_ground(Tile& t, const std::string& kind);
 // ---- painters: each returns false when it does not know the look ----
 bool paint_ground_look(Tile& t, const Look& l);   // ground, edge, water, coast, river, road, forest, deep, trees, stream, bank
 bool paint_build_look(Tile& t, const Look& l);    // void, band, face, floor, carpet, roof, housewall, door, doorway, stairs, counter
-bool paint_thing_look(Tile& t, const Look& l);    // obj, furn, chest, over, piece, rail, rock, world
+bool paint_thing_look(Tile& t, const Look& l);    // obj, furn, chest, over, piece, rail, rock
+bool paint_world_look(Tile& t, const Look& l);    // world: the world map's landmarks
+// A plank deck, stepping stones or a stone bridge: the walkable pieces over water.
+void paint_piece(Tile& t, const std::string& v);
 // Paints a look; ends the tool on an unknown recipe.
 void paint_tile(Tile& t, const std::string& look, const std::string& name);
