@@ -86,8 +86,11 @@ TEST(WorldPlay, NoBattlesWhenTheyAreSwitchedOff)
     for (int i = 0; i < 4; i++) script += walk("Down", 5) + walk("Up", 5);
     GameRun run = run_game(script + quit, no_battles);
     ASSERT_EQ(run.status, 0) << run.output;
-    for (const std::string& s : run.sounds)
-        if (s.compare(0, 5, "midi ") == 0) EXPECT_EQ(s.compare(0, 8, "midi 48 "), 0) << "music changed: " << s;
+    for (const std::string& s : run.sounds) {
+        if (s.compare(0, 5, "midi ") == 0) {
+            EXPECT_EQ(s.compare(0, 8, "midi 48 "), 0) << "music changed: " << s;
+        }
+    }
     expect_mike_at(run, 1424, 192, "back at the start");
 }
 
