@@ -14,7 +14,7 @@ const int FIRE[5] = {0x5a1010, 0xc8301c, 0xf07a1c, 0xffc23a, 0xfff4c0};   // dee
 // Deterministic noise so that flames flicker without a random generator.
 float hash(int x, int y, int k)
 {
-    unsigned h = (unsigned)(x * 374761393 + y * 668265263 + k * 2147483647u);
+    unsigned h = (unsigned)x * 374761393u + (unsigned)y * 668265263u + (unsigned)k * 2147483647u;
     h = (h ^ (h >> 13)) * 1274126177u;
     return ((h ^ (h >> 16)) & 1023) / 1023.0f;
 }
