@@ -8,7 +8,7 @@ cd "$ROOT"
 JOBS="$(nproc)"
 
 bash scripts/setup.sh build
-echo "== tests (normal build)"
+echo "== tests (normal build; set-up and build took ${SECONDS} s)"
 ctest --test-dir build --output-on-failure -j"$JOBS"
 
 if [ -f scripts/fuzz.sh ]; then
@@ -16,7 +16,7 @@ if [ -f scripts/fuzz.sh ]; then
     bash scripts/fuzz.sh "${VANTOR_FUZZ_SECONDS:-60}"
 fi
 
-echo "== tests (AddressSanitizer + UndefinedBehaviorSanitizer)"
+echo "== tests (AddressSanitizer + UndefinedBehaviorSanitizer; ${SECONDS} s so far)"
 export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 bash scripts/setup.sh build-asan -DVANTOR_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug

@@ -7,6 +7,7 @@
 #include "door_script.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cerrno>
 #include <cstdarg>
 #include <cstdlib>
@@ -410,7 +411,8 @@ void door_wait_at(const char* where)
 long door_time_ms()
 {
     if (door_scripted) return (long)(vtime * 1000 / DOOR_TICKS_PER_SECOND);
-    return (long)(clock() * 1000.0 / CLOCKS_PER_SEC);
+    static const auto start = std::chrono::steady_clock::now();
+    return (long)std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
 }
 
 // ---- input ----
