@@ -325,7 +325,7 @@ void door_set_dump_writer(void (*writer)(FILE* f)) { dump_writer = writer; }
 
 void door_capture_state()
 {
-    if (!door_scripted || !dump_writer || !getenv("VANTOR_DUMP")) return;
+    if (!dump_writer || !getenv("VANTOR_DUMP")) return;
     char* text = nullptr;
     size_t len = 0;
     FILE* mem = open_memstream(&text, &len);
@@ -339,7 +339,7 @@ void door_capture_state()
 
 void door_exit(int status)
 {
-    if (door_scripted) write_dump(status);
+    write_dump(status);
     fflush(stdout);
     fflush(stderr);
     exit(status);
