@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Draws the world map of Lumin and writes it as map source (assets/maps/wmap.txt).
 
-The continent is laid out below as a handful of shapes -- coastline, mountain
-ranges, rivers, forests, the desert, roads and the places -- in map cells
+The continent is laid out below as a handful of shapes -- coastline, capes and
+islets, mountain ranges, lakes, rivers, forests, the desert, roads, lanes and the
+places -- in map cells
 (a cell is 16 x 16 pixels; cell = pixel / 16). The script paints them onto a
 terrain grid, picks the fitting edge and bend tiles (coasts, rivers, roads,
 forest and desert borders), and writes one two-character key per cell.
@@ -29,8 +30,12 @@ WEST_LIMIT_COL = 87  # Mike is turned back at this column and west of it
 # ---------------------------------------------------------------- noise
 
 def hash01(x, y, seed):
+    # Two mixing rounds: with one, neighbouring lattice points came out alike
+    # and the patches of grass lined up in stripes.
     h = (x * 374761393 + y * 668265263 + seed * 982451653) & 0xFFFFFFFF
     h = ((h ^ (h >> 13)) * 1274126177) & 0xFFFFFFFF
+    h = ((h ^ (h >> 16)) * 2246822519) & 0xFFFFFFFF
+    h = ((h ^ (h >> 13)) * 3266489917) & 0xFFFFFFFF
     return ((h ^ (h >> 16)) & 0xFFFF) / 65535.0
 
 
@@ -136,7 +141,10 @@ COAST = [
 ]
 INLAND_SEAS = [((44, 57), (9, 6)), ((27, 70), (5, 3))]
 ISLETS = [((156, 44), 1.6), ((157, 82), 1.8), ((20, 116), 1.5), ((144, 116), 1.4), ((3, 66), 1.3),
-          ((64, 116), 1.2), ((60, 2), 1.0)]
+          ((64, 116), 1.2), ((60, 2), 1.0), ((153, 74), 1.3), ((150, 111), 1.1), ((141, 80), 1.0),
+          ((155, 24), 0.9)]
+# Small headlands pushed out from the shore so the coast does not run too smoothly.
+CAPES = [((152, 62), 2.2), ((137, 107), 1.9), ((152, 30), 1.7), ((141, 76), 1.6), ((113, 114), 1.6)]
 
 # Mountain ranges: polylines with a half-width.
 RANGES = [
@@ -150,6 +158,8 @@ RANGES = [
     ([(10, 26), (16, 22), (26, 20)], 1.6),                                   # the far north-west
     ([(64, 40), (72, 46), (76, 60), (72, 70)], 1.8),                         # the western spine
     ([(36, 80), (44, 84)], 1.4),
+    ([(116, 75), (121, 78), (125, 77)], 1.5),                                # the Grey Knot in the eastern plain
+    ([(91, 41), (94, 44)], 1.1),                                             # a lone crag above the lake road
 ]
 HILL_BANDS = [
     ([(56, 26), (76, 27), (94, 25), (108, 27), (120, 28)], 2.0),
@@ -167,9 +177,13 @@ FORESTS = [  # (centre, radii): walkable forest; many small copses are strewn in
     ((40, 36), (9, 7)),
     ((62, 50), (7, 9)),
     ((30, 88), (6, 5)),
+    ((143, 99), (3.2, 2.4)),   # the shepherds' wood on the south-eastern downs
+    ((117, 110), (2.6, 1.6)),
 ]
 DEEPWOODS = [((125, 44), (7.5, 5.5)), ((40, 36), (5, 4)), ((62, 50), (3.5, 5))]
-LAKES = [((117, 24), (3.2, 1.8)), ((44, 58), (5, 3.5)), ((76, 18), (3, 2))]
+# Lakes are drawn with the coast tiles, which gives them a proper shore.
+LAKES = [((117, 24), (3.6, 2.4)), ((44, 58), (5, 3.5)), ((76, 18), (3.4, 2.6)), ((124, 85), (2.8, 2.2)),
+         ((95, 55), (3.2, 2.5))]
 MARSHES = [((112, 26), (3, 1.5)), ((146, 62), (3, 2))]
 DESERT_BLOB = ((104, 90), (21, 17))
 DESERT_WEST = ((56, 92), (18, 12))
@@ -183,6 +197,18 @@ RIVERS = [
     [(119, 13), (118, 17), (117, 21), (117, 23)],
     # Down the southern flank of the range, past the woods and out to the east sea.
     [(112, 34), (112, 42), (110, 50), (112, 56), (124, 56), (136, 55), (150, 56)],
+    # Off the east end of the ridge above Mystalia and out into the eastern bay.
+    [(125, 67), (127, 70), (133, 71), (137, 73), (142, 74)],
+    # A brook from the Grey Knot down into the oasis lake at the edge of the sand.
+    [(121, 79), (123, 80), (124, 83)],
+    # Out of the hills east of the desert, south across the plain to the sea.
+    [(135, 97), (133, 101), (128, 104), (126, 109), (125, 117)],
+]
+# Shallow places where the cattle and the shepherds cross (river number, step from the spring).
+FORDS = [(5, 9)]
+# Country lanes: dirt roads that wade across rivers instead of bridging them.
+LANES = [
+    [(130, 61), (130, 79)],                                          # down to the old ruins
 ]
 
 # Roads: 4-connected lines between the places. The first entry is the road north.
@@ -251,6 +277,17 @@ for x in (98, 99):
 fix(98, 86, "desert_rock")
 fix(99, 86, "desert_rock")
 fix(112, 94, "world_camp")
+# Broken pillars at the end of the lane south of the Mystalia road.
+for x, y in [(129, 80), (131, 80), (128, 81), (132, 81)]:
+    fix(x, y, "ruins_world")
+fix(131, 62, "world_sign")
+# A shepherds' graveyard and their fire on the south-eastern downs.
+fix(119, 104, "world_graves")
+fix(120, 104, "world_graves")
+fix(119, 105, "world_graves")
+fix(138, 103, "world_camp")
+fix(120, 20, "world_sign")
+fix(127, 27, "world_sign")
 
 
 def copses():
@@ -265,9 +302,39 @@ def copses():
     return out
 
 
-def ellipse(cx, cy, rx, ry, x, y, seed):
+LAKE_CELLS = set()
+
+
+def spurs(pts, hw, seed):
+    """Knobs of rock thrown out sideways along a range, so its outline is never a ruler line."""
+    out = []
+    for i, ((x1, y1), (x2, y2)) in enumerate(zip(pts, pts[1:])):
+        length = math.hypot(x2 - x1, y2 - y1)
+        nx, ny = -(y2 - y1) / length, (x2 - x1) / length
+        for k in range(int(length / 3.5)):
+            h = hash01(i * 31 + k, seed, 211)
+            if h > 0.55:
+                continue
+            t = (k + 0.5) * 3.5 / length
+            side = 1 if hash01(k, i, seed + 213) < 0.5 else -1
+            off = (hw + 0.6 + hash01(k, i, seed + 215) * 1.6) * side
+            out.append(((x1 + (x2 - x1) * t + nx * off, y1 + (y2 - y1) * t + ny * off),
+                        0.8 + hash01(k, i, seed + 217) * 1.3))
+    return out
+
+
+def fbm(x, y, scale, seed):
+    """Two octaves of noise: patches with ragged, natural edges."""
+    return noise(x, y, scale, seed) * 0.7 + noise(x, y, scale / 2.3, seed + 1) * 0.3
+
+
+def near_fixed(x, y, r):
+    return any((x + dx, y + dy) in FIXED for dx in range(-r, r + 1) for dy in range(-r, r + 1))
+
+
+def ellipse(cx, cy, rx, ry, x, y, seed, rough=0.5):
     d = ((x - cx) / rx) ** 2 + ((y - cy) / ry) ** 2
-    return d + (noise(x, y, 3, seed) - 0.5) * 0.5 < 1.0
+    return d + (noise(x, y, 3, seed) - 0.5) * rough < 1.0
 
 
 def paint():
@@ -285,6 +352,11 @@ def paint():
         for y in range(H):
             for x in range(W):
                 if 2 < x < W - 3 and 2 < y < H - 3 and math.hypot(x - cx, y - cy) < r + wobble(x, y, 9, 0.6):
+                    t[y][x] = GRASS
+    for (cx, cy), r in CAPES:
+        for y in range(H):
+            for x in range(W):
+                if 3 < x < W - 4 and 3 < y < H - 4 and math.hypot(x - cx, y - cy) < r + wobble(x, y, 13, 0.8):
                     t[y][x] = GRASS
 
     for (cx, cy), (rx, ry) in INLAND_SEAS:
@@ -311,6 +383,19 @@ def paint():
             for x in range(W):
                 if land(x, y) and ellipse(cx, cy, rx, ry, x, y, 41):
                     t[y][x] = kind
+    # Rolling hill clusters and foothills: the plains should never run flat for long.
+    for y in range(H):
+        for x in range(W):
+            if t[y][x] in (GRASS, MEADOW) and fbm(x, y, 4, 301) > 0.76 and not near_fixed(x, y, 3):
+                t[y][x] = HILLS
+            elif t[y][x] in (GRASS, MEADOW) and hash01(x, y, 303) < 0.006 and not near_fixed(x, y, 2):
+                t[y][x] = HILLS
+    for pts, hw in RANGES:
+        for y in range(H):
+            for x in range(W):
+                if (t[y][x] in (GRASS, MEADOW) and dist_to_polyline(x, y, pts) < hw + 1.7 + wobble(x, y, 83, 1.2)
+                        and noise(x, y, 3, 87) > 0.3):
+                    t[y][x] = HILLS
     for pts, hw in HILL_BANDS:
         for y in range(H):
             for x in range(W):
@@ -329,22 +414,41 @@ def paint():
     for pts, hw in RANGES:
         for y in range(H):
             for x in range(W):
-                if land(x, y) and dist_to_polyline(x, y, pts) < hw + wobble(x, y, 81, 1.1):
+                # A second, coarser wobble breaks the ranges into spurs and saddles.
+                d = dist_to_polyline(x, y, pts)
+                if land(x, y) and d < hw + wobble(x, y, 81, 1.2) + (noise(x, y, 3.5, 85) - 0.45) * 2.2:
                     t[y][x] = MOUNT
+    for n, (pts, hw) in enumerate(RANGES):
+        for (cx, cy), r in spurs(pts, hw, n):
+            for y in range(int(cy - 4), int(cy + 5)):
+                for x in range(int(cx - 4), int(cx + 5)):
+                    if 0 <= x < W and 0 <= y < H and land(x, y) and math.hypot(x - cx, y - cy) < r + wobble(x, y, 89, 0.5):
+                        t[y][x] = MOUNT
     for (cx, cy), (rx, ry) in LAKES:
         for y in range(H):
             for x in range(W):
-                if land(x, y) and ellipse(cx, cy, rx, ry, x, y, 91):
-                    t[y][x] = LAKE
+                if land(x, y) and ellipse(cx, cy, rx, ry, x, y, 91, 1.1):
+                    t[y][x] = SEA
+                    LAKE_CELLS.add((x, y))
     for (cx, cy), (rx, ry) in MARSHES:
         for y in range(H):
             for x in range(W):
                 if t[y][x] in (GRASS, MEADOW) and ellipse(cx, cy, rx, ry, x, y, 95):
                     t[y][x] = MARSH
-    # Beaches along the sunny south coast.
-    for y in range(H):
-        for x in range(W):
-            if t[y][x] in (GRASS, MEADOW) and y > 100 and any(t[y + dy][x + dx] == SEA for dx, dy in ((0, 1), (1, 0), (-1, 0))):
+    # Beaches along the sunny south coast and in coves elsewhere; reeds round the lakes.
+    for y in range(1, H - 1):
+        for x in range(1, W - 1):
+            if t[y][x] not in (GRASS, MEADOW, HILLS) or near_fixed(x, y, 2):
+                continue
+            wet = [(x + dx, y + dy) for dx, dy in ((0, 1), (1, 0), (-1, 0), (0, -1)) if t[y + dy][x + dx] == SEA]
+            if not wet:
+                continue
+            if any(c in LAKE_CELLS for c in wet):
+                if hash01(x, y, 131) < 0.45:
+                    t[y][x] = MARSH
+                elif hash01(x, y, 131) < 0.7:
+                    t[y][x] = BEACH
+            elif (y > 100 and any(t[y + dy][x + dx] == SEA for dx, dy in ((0, 1), (1, 0), (-1, 0)))) or fbm(x, y, 5, 133) > 0.52:
                 t[y][x] = BEACH
     # Desert dressing: dune ridges, mesas, rocks and cacti, kept off the tracks later.
     for y in range(H):
@@ -370,7 +474,7 @@ def paint():
                 if k > 0:
                     break
                 continue
-            t[y][x] = SPRING if k == 0 else RIVER
+            t[y][x] = SPRING if k == 0 else (FORD if (i, k) in FORDS else RIVER)
     # Roads and tracks; where they meet a river they cross it.
     for pts in ROADS:
         for (x, y) in cells_of_path(pts):
@@ -381,6 +485,12 @@ def paint():
     for pts in TRACKS:
         for (x, y) in cells_of_path(pts):
             t[y][x] = TRACK if t[y][x] != RIVER else BRIDGE
+    for pts in LANES:
+        for (x, y) in cells_of_path(pts):
+            if t[y][x] == RIVER:
+                t[y][x] = FORD
+            elif t[y][x] not in (SEA, ROAD, BRIDGE):
+                t[y][x] = ROAD
     # Clear the ground around places so that every door can be reached.
     for (x, y), name in FIXED.items():
         t[y][x] = PLACE
@@ -472,6 +582,27 @@ def tiles_of(t):
     def open_ground(x, y):
         return at(x, y) in (GRASS, MEADOW, HILLS, ROAD, FIELD, WHEAT, MARSH, FOREST, BUSH)
 
+    def distance_to(kinds, most):
+        """Steps from each cell to the nearest cell of the kinds, up to `most`."""
+        d = [[most + 1] * W for _ in range(H)]
+        ring = [(x, y) for y in range(H) for x in range(W) if t[y][x] in kinds]
+        for x, y in ring:
+            d[y][x] = 0
+        for step in range(1, most + 1):
+            nxt = []
+            for x, y in ring:
+                for dx, dy in DIRS.values():
+                    nx, ny = x + dx, y + dy
+                    if 0 <= nx < W and 0 <= ny < H and d[ny][nx] > step:
+                        d[ny][nx] = step
+                        nxt.append((nx, ny))
+            ring = nxt
+        return d
+
+    to_wood = distance_to((FOREST, DEEP), 3)
+    to_rock = distance_to((MOUNT, HILLS), 2)
+    to_water = distance_to((SEA, RIVER, SPRING), 2)
+
     out = [[None] * W for _ in range(H)]
     for y in range(H):
         for x in range(W):
@@ -500,17 +631,23 @@ def tiles_of(t):
                     near = any(at(x + dx, y + dy) != SEA for dx in range(-3, 4) for dy in range(-3, 4))
                     name = "sea" if near else "sea_deep"
             elif c in (GRASS, MEADOW, BUSH):
-                g = noise(x, y, 7, 13)
+                # The grass darkens towards the woods, lies in shade under the hills,
+                # grows lush by water and bleaches on the open rises between.
+                g = fbm(x, y, 6, 13) + (h - 0.5) * 0.1  # a little dither so patches fray at the edges
+                wood, rock, wet = to_wood[y][x], to_rock[y][x], to_water[y][x]
                 if c == MEADOW:
-                    name = "world_flowers" if h < 0.12 else "world_meadow"
-                elif h < 0.07: name = "world_grass_tufts"
-                elif h < 0.095: name = "world_grass_stones"
-                elif h < 0.11 and y < 40: name = "world_bushes"
-                elif g > 0.86 and y > 30: name = "world_grass_dark"
-                elif g < 0.14: name = "world_grass_light"
+                    name = "world_flowers" if fbm(x, y, 2.5, 17) > 0.58 or h < 0.05 else "world_meadow"
+                elif wood == 1 and h < 0.12: name = "world_bushes"
+                elif wood == 1 or (wood == 2 and h < 0.6) or (wood == 3 and h < 0.2): name = "world_grass_dark"
+                elif wet == 1 and h < 0.35: name = "world_grass_dark"
+                elif rock == 1 and at(x, y - 1) in (MOUNT, HILLS): name = "world_grass_shade"
+                elif rock == 1 and h < 0.25: name = "world_grass_stones"
+                elif h < 0.06: name = "world_grass_tufts"
+                elif h < 0.075: name = "world_grass_stones"
+                elif g > 0.7: name = "world_grass_light"
+                elif g < 0.25 and h < 0.5: name = "world_grass_dark"
+                elif g < 0.36 and h < 0.15: name = "world_grass_tufts"
                 else: name = "world_grass"
-                if at(x, y - 1) in (MOUNT, HILLS) and name == "world_grass":
-                    name = "world_grass_shade"
             elif c == HILLS:
                 name = "world_hill_small" if h < 0.2 else "world_hills"
             elif c == FIELD:
@@ -652,7 +789,7 @@ def write(names, path):
     lines = []
     lines.append("# The world map of Lumin (map -1). Written by tools/wmap/gen_wmap.py, which also")
     lines.append("# says which cells the game relies on; small touches by hand are fine here.")
-    lines.append("# Keys: ~ sea and coast, . grass, , meadow, ^ mountains, n hills, T forest, D deep")
+    lines.append("# Keys: ~ sea and coast (the lakes too), . grass, , meadow, ^ mountains, n hills, T forest, D deep")
     lines.append("# forest (solid), r rivers, b bridges, = roads, : desert, x marsh, C castle, Zw walls,")
     lines.append("# LV AG MY SG BH WG the places. Column x, row y from 0; a cell is 16 x 16 pixels.")
     lines.append("map wmap.map")
