@@ -12,32 +12,6 @@
 #include <memory>
 #include <sstream>
 
-std::vector<TileEntry> load_tile_catalogue(const std::string& path)
-{
-    std::ifstream in(path);
-    if (!in) tool_fail("%s: cannot open", path.c_str());
-    std::vector<TileEntry> out;
-    std::string line;
-    int n = 0;
-    while (std::getline(in, line)) {
-        n++;
-        if (line.empty() || line[0] == '#' || line.find_first_not_of(" \t\r") == std::string::npos) continue;
-        std::istringstream ss(line);
-        TileEntry e;
-        std::string solid, groups;
-        if (!(ss >> e.index >> e.name >> solid >> groups >> e.look)) tool_fail("%s:%d: expected index name solid groups look", path.c_str(), n);
-        if (solid != "S" && solid != "-") tool_fail("%s:%d: solid must be S or -", path.c_str(), n);
-        e.solid = solid == "S";
-        std::getline(ss >> std::ws, e.description);
-        std::stringstream gs(groups);
-        std::string g;
-        while (std::getline(gs, g, ',')) e.groups.push_back(g);
-        if (!out.empty() && e.index != out.back().index + 1) tool_fail("%s:%d: index %d out of order", path.c_str(), n, e.index);
-        out.push_back(e);
-    }
-    return out;
-}
-
 namespace {
 
 struct BitmapDeleter { void operator()(BITMAP* b) const { destroy_bitmap(b); } };
