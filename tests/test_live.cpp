@@ -109,7 +109,7 @@ TEST(LiveGame, StartsInAWindowWalksOnHeldKeysAndQuitsOnEsc)
     xdotool(display, "windowfocus " + window);
     std::this_thread::sleep_for(2500ms);  // the one-second wait of start-up, then the world map
     xdotool(display, "keydown Right");
-    std::this_thread::sleep_for(1200ms);
+    std::this_thread::sleep_for(2500ms);  // long enough to walk even if start-up was slow
     xdotool(display, "keyup Right");
     std::this_thread::sleep_for(600ms);
     xdotool(display, "keydown Escape");
