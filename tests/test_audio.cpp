@@ -1,6 +1,7 @@
 // Sound effects and music of data.dat: every recipe and every piece is
 // rendered or compiled here and its output checked the way the game's
 // mixer and MIDI player will meet it.
+#include "harness.h"
 #include <gtest/gtest.h>
 
 #include <allegro.h>
@@ -417,9 +418,7 @@ TEST(AudioData, BuiltDatafileHoldsTheSoundsAndMusicAtTheirNumbers)
 {
     std::string path = std::string(VANTOR_DATA_DIR) + "/data.dat";
     if (!std::ifstream(path)) GTEST_SKIP() << "data.dat not built";
-    install_allegro(SYSTEM_NONE, &errno, atexit);
-    set_color_depth(16);
-    DATAFILE* dat = load_datafile(path.c_str());
+    DATAFILE* dat = built_datafile("data");
     ASSERT_NE(dat, nullptr);
     int count = 0;
     while (dat[count].type != DAT_END) count++;
@@ -447,5 +446,4 @@ TEST(AudioData, BuiltDatafileHoldsTheSoundsAndMusicAtTheirNumbers)
             EXPECT_TRUE(std::equal(m.tracks[t].begin(), m.tracks[t].end(), mid->track[t].data));
         }
     }
-    unload_datafile(dat);
 }

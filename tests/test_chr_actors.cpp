@@ -1,6 +1,7 @@
 // The walking actors of chrctrs.dat: every actor of the game's table must find
 // eight usable 16 x 16 frames at its numbers, each actor must look like
 // itself, and the file must stay behind its password.
+#include "harness.h"
 #include <allegro.h>
 #include <gtest/gtest.h>
 
@@ -41,14 +42,7 @@ using Pixels = std::vector<int>;   // 16 x 16 colours, -1 where transparent
 
 DATAFILE* g_chr = nullptr;
 
-void start_library()
-{
-    static bool started = false;
-    if (started) return;
-    ASSERT_EQ(install_allegro(SYSTEM_NONE, &errno, atexit), 0);
-    set_color_depth(16);
-    started = true;
-}
+void start_library() { headless_library_start(); }
 
 std::string chr_path() { return std::string(VANTOR_DATA_DIR) + "/chrctrs.dat"; }
 

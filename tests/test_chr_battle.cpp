@@ -1,6 +1,7 @@
 // The battle pictures in the built chrctrs.dat: everything the manifest
 // promises is there, the creatures have the sizes the battle code lays out,
 // light sources are usable as light maps, and every weapon has its frames.
+#include "harness.h"
 #include <allegro.h>
 #include <gtest/gtest.h>
 
@@ -48,11 +49,7 @@ protected:
     static void SetUpTestSuite()
     {
         if (g_chr) return;
-        install_allegro(SYSTEM_NONE, &errno, atexit);
-        set_color_depth(16);
-        packfile_password("quorl52");
-        g_chr = load_datafile((std::string(VANTOR_DATA_DIR) + "/chrctrs.dat").c_str());
-        packfile_password(NULL);
+        g_chr = built_datafile("chrctrs");
     }
     void SetUp() override { ASSERT_NE(g_chr, nullptr) << "chrctrs.dat did not load with its password"; }
 
@@ -370,8 +367,7 @@ TEST(ChrBattleKit, DrawnPixelsNeverTurnIntoTheMaskColour)
 {
     // Colours close to magenta round onto it in 16 bits and would vanish.
     // ctest runs each test in its own process, so bring the library up here too.
-    if (!system_driver) install_allegro(SYSTEM_NONE, &errno, atexit);
-    set_color_depth(16);
+    headless_library_start();
     chrb::Canvas c(3, 1);
     c.set(0, 0, 0xff00ff);
     c.set(1, 0, 0xfc03fa);

@@ -3,6 +3,7 @@
 // recolouring, light-map sources that glow only where they should, masks
 // where pictures are laid over others, and pictures that leave room for the
 // text drawn on them.
+#include "harness.h"
 #include <gtest/gtest.h>
 
 #include <allegro.h>
@@ -17,12 +18,7 @@ namespace {
 
 DATAFILE* load(const char* name)
 {
-    static bool started = false;
-    if (!started) {
-        if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) return nullptr;
-        set_color_depth(16);
-        started = true;
-    }
+    headless_library_start();
     return load_datafile((std::string(VANTOR_DATA_DIR) + "/" + name).c_str());
 }
 

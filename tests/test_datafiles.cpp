@@ -2,6 +2,7 @@
 // listed object is there with its type, size and name; the game's own code
 // only names objects that exist; chrctrs.dat needs its password; and the
 // builder is quick and gives the same bytes every time.
+#include "harness.h"
 #include <gtest/gtest.h>
 
 #include <allegro.h>
@@ -101,14 +102,7 @@ int allegro_type(const std::string& t)
     return DAT_DATA;
 }
 
-void start_library()
-{
-    static bool started = false;
-    if (started) return;
-    ASSERT_EQ(install_allegro(SYSTEM_NONE, &errno, atexit), 0);
-    set_color_depth(16);
-    started = true;
-}
+void start_library() { headless_library_start(); }
 
 std::string data_path(const std::string& datafile) { return std::string(VANTOR_DATA_DIR) + "/" + datafile + ".dat"; }
 
@@ -252,13 +246,11 @@ TEST(CodeReferences, ObjectNumbersInTheGameExistWithAFittingType)
         std::string datafile;
         std::set<std::string> types;
     };
-    const std::set<std::string> pictures = {"BMP", "RLE", "FONT", "PAL"};
     std::vector<Pattern> patterns = {
         {std::regex(R"(\bdata\[(\d+)\])"), "data", {"BMP", "RLE", "FONT", "PAL", "SAMP", "MIDI"}},
-        {std::regex(R"(\bDAT\((\d+)\))"), "data", pictures},
         {std::regex(R"(door_(?:play|adjust|stop)_sample\((\d+))"), "data", {"SAMP"}},
         {std::regex(R"(door_play_midi\((\d+))"), "data", {"MIDI"}},
-        {std::regex(R"(\bCHR\((\d+)\))"), "chrctrs", {"RLE"}},
+        {std::regex(R"(\bchr_sprite\((\d+)\))"), "chrctrs", {"RLE"}},
         {std::regex(R"(\bcharacters\[(\d+)\])"), "chrctrs", {"RLE", "BMP"}},
     };
     bool sounds_listed = false;

@@ -77,11 +77,7 @@ int wait_for(pid_t pid, std::chrono::milliseconds limit, rusage* usage)
 TEST(LiveGame, StartsInAWindowWalksOnHeldKeysAndQuitsOnEsc)
 {
     if (!installed("/usr/bin/Xvfb") || !installed("/usr/bin/xdotool")) GTEST_SKIP() << "needs Xvfb and xdotool";
-    std::string dir = make_temp_dir();
-    for (const char* f : {"data.dat", "tiles.dat", "chrctrs.dat", "lgmovie.dat", "wmap.map"}) {
-        std::string from = std::string(VANTOR_DATA_DIR) + "/" + f;
-        ASSERT_EQ(symlink(from.c_str(), (dir + "/" + f).c_str()), 0);
-    }
+    std::string dir = make_game_dir();
     // A display number nobody else uses.
     std::string display, socket;
     for (int n = 70 + getpid() % 200; display.empty() || access(socket.c_str(), F_OK) == 0; n++) {

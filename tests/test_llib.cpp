@@ -1,4 +1,5 @@
 // Light maps and hue effects: what a glow looks like at the extremes.
+#include "harness.h"
 #include "llib.h"
 
 #include <gtest/gtest.h>
@@ -17,8 +18,7 @@ class LightMaps : public testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        install_allegro(SYSTEM_NONE, &errno, atexit);
-        set_color_depth(16);
+        headless_library_start();
     }
     Bmp filled(int w, int h, int r, int g, int b)
     {

@@ -2,6 +2,8 @@
 // in a map group is solid there by the game's own collision rules, and every
 // floor, path or door is not; the tiles the game writes by number are the
 // right ones; and the built tiles.dat holds exactly the catalogue's sprites.
+#include "harness.h"
+#include "tilecat.h"
 #include "world.h"
 
 #include <allegro.h>
@@ -18,35 +20,11 @@
 
 namespace {
 
-struct Entry {
-    int index = -1;
-    std::string name, look;
-    bool solid = false;
-    std::vector<std::string> groups;
-};
-
-std::vector<Entry> read_catalogue()
-{
-    std::ifstream in(std::string(VANTOR_SOURCE_DIR) + "/assets/tiles/catalogue.txt");
-    std::vector<Entry> out;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.empty() || line[0] == '#') continue;
-        std::istringstream ss(line);
-        Entry e;
-        std::string solid, groups;
-        if (!(ss >> e.index >> e.name >> solid >> groups >> e.look)) continue;
-        e.solid = solid == "S";
-        std::stringstream gs(groups);
-        for (std::string g; std::getline(gs, g, ',');) e.groups.push_back(g);
-        out.push_back(e);
-    }
-    return out;
-}
+using Entry = TileEntry;
 
 const std::vector<Entry>& catalogue()
 {
-    static const std::vector<Entry> cat = read_catalogue();
+    static const std::vector<Entry> cat = load_tile_catalogue(std::string(VANTOR_SOURCE_DIR) + "/assets/tiles/catalogue.txt");
     return cat;
 }
 
@@ -57,28 +35,7 @@ const Entry* by_index(int i)
     return nullptr;
 }
 
-// Every map number of each group the catalogue names.
-const std::map<std::string, std::vector<int>>& group_maps()
-{
-    static const std::map<std::string, std::vector<int>> m = [] {
-        std::map<std::string, std::vector<int>> g;
-        auto range = [](int a, int b) { std::vector<int> v; for (int i = a; i <= b; i++) v.push_back(i); return v; };
-        g["W"] = {-1};
-        g["BR"] = {1};
-        g["WD"] = range(2, 16);
-        g["SG"] = range(19, 30);
-        g["LV"] = {101};
-        g["AG"] = {103};
-        g["MY"] = {104};
-        g["LVI"] = range(10101, 10110);
-        g["LVI"].push_back(10192);
-        g["LC"] = range(10201, 10226);
-        g["AGI"] = range(10301, 10310);
-        g["MYI"] = range(10401, 10409);
-        return g;
-    }();
-    return m;
-}
+const std::map<std::string, std::vector<int>>& group_maps() { return tile_group_maps(); }
 
 bool starts(const std::string& s, const char* p) { return s.rfind(p, 0) == 0; }
 
@@ -244,9 +201,7 @@ Coverage coverage(RLE_SPRITE* s)
 
 TEST(TileData, BuiltDatafileHoldsEveryTileAsANamed16x16Sprite)
 {
-    install_allegro(SYSTEM_NONE, &errno, atexit);
-    set_color_depth(16);
-    DATAFILE* d = load_datafile(VANTOR_DATA_DIR "/tiles.dat");
+    DATAFILE* d = built_datafile("tiles");
     ASSERT_NE(d, nullptr) << "tiles.dat did not load";
     int count = 0;
     while (d[count].type != DAT_END) count++;
@@ -280,7 +235,6 @@ TEST(TileData, BuiltDatafileHoldsEveryTileAsANamed16x16Sprite)
         }
         EXPECT_GT(c.drawn, 8) << e.name << " is (nearly) empty";
     }
-    unload_datafile(d);
 }
 
 namespace {
@@ -292,9 +246,7 @@ const std::map<std::string, Pixels>& built()
 {
     static std::map<std::string, Pixels> all = [] {
         std::map<std::string, Pixels> m;
-        install_allegro(SYSTEM_NONE, &errno, atexit);
-        set_color_depth(16);
-        DATAFILE* d = load_datafile(VANTOR_DATA_DIR "/tiles.dat");
+        DATAFILE* d = built_datafile("tiles");
         if (!d) return m;
         BITMAP* b = create_bitmap_ex(16, 16, 16);
         for (const Entry& e : catalogue()) {
@@ -309,7 +261,6 @@ const std::map<std::string, Pixels>& built()
             m[e.name] = px;
         }
         destroy_bitmap(b);
-        unload_datafile(d);
         return m;
     }();
     return all;

@@ -5,6 +5,7 @@
 #include "door.h"
 
 #include "door_script.h"
+#include "tilemap.h"
 
 #include <algorithm>
 #include <chrono>
@@ -42,10 +43,12 @@ std::vector<int> keybuf;                   // (scancode << 8) | ascii
 int joy_buttons[17];
 int joy_stick = 0;                         // 0 centre, 1 up, 2 down, 3 left, 4 right
 std::string shots_dir = ".";
+unsigned script_seed = 1;                  // the seed a scripted run replays with
 long long midi_started = 0;
 
 // Sound state and logs (scripted runs record instead of playing).
 DATAFILE* sound_data = nullptr;
+int sound_count = 0;                       // objects in sound_data, counted once
 int sound_installed = FALSE;
 int joystick_installed = FALSE;
 std::vector<std::string> sound_log;
@@ -188,10 +191,7 @@ void count_poll(const char* where)
 
 bool valid_object(int num, int type)
 {
-    if (!sound_data || num < 0) return false;
-    for (int i = 0; i <= num; i++)
-        if (sound_data[i].type == DAT_END) return false;
-    return sound_data[num].type == type;
+    return sound_data && num >= 0 && num < sound_count && sound_data[num].type == type;
 }
 
 } // namespace
@@ -217,6 +217,7 @@ void door_begin_script(const char* text, unsigned seed)
     state_captured = false;
     memset(joy_buttons, 0, sizeof joy_buttons);
     joy_stick = 0;
+    script_seed = seed;
     srand(seed);
     if (const char* s = getenv("VANTOR_IDLE_MS")) idle_limit = ms_to_ticks(atol(s));
     if (const char* s = getenv("VANTOR_MAX_MS")) time_limit = ms_to_ticks(atol(s));
@@ -313,12 +314,7 @@ void door_set_window_title(const char* title)
 
 void door_seed_random()
 {
-    if (door_scripted) {
-        const char* seed = getenv("VANTOR_SEED");
-        srand(seed ? (unsigned)strtoul(seed, nullptr, 10) : 1u);
-    } else {
-        srand((unsigned)time(nullptr));
-    }
+    srand(door_scripted ? script_seed : (unsigned)time(nullptr));
 }
 
 void door_set_dump_writer(void (*writer)(FILE* f)) { dump_writer = writer; }
@@ -481,7 +477,11 @@ int door_joy_right() { return door_scripted ? (joy_stick == 4 ? TRUE : FALSE) : 
 
 // ---- sound ----
 
-void door_set_sound_data(DATAFILE* d) { sound_data = d; }
+void door_set_sound_data(DATAFILE* d)
+{
+    sound_data = d;
+    sound_count = count_objects(d);
+}
 
 void door_play_sample(int num, int vol, int pan, int freq, int loop)
 {

@@ -211,7 +211,3 @@ extern DATAFILE* characters;                // chrctrs.dat: actors, fighters, we
 extern BITMAP* buffer;                      // the frame being composed
 extern BITMAP* sprite_layer;                // scratch layer for translucent map layers
 extern BITMAP* window_layer;                // text windows kept over the map
-
-// A run-length sprite of chrctrs.dat / data.dat / tiles.dat by object number.
-#define CHR(n) ((RLE_SPRITE*)characters[(n)].dat)
-#define DAT(n) (data[(n)].dat)

@@ -92,13 +92,6 @@ bool read_all(FILE* f, void* to, size_t n) {
     return n == 0 || std::fread(to, 1, n, f) == n;
 }
 
-int count_objects(DATAFILE* dat) {
-    int n = 0;
-    if (dat)
-        while (dat[n].type != DAT_END) n++;
-    return n;
-}
-
 // Objects whose `dat` is a plain byte block of `size` bytes; the others point
 // at library structures that must never be read as a map.
 bool is_raw_object(int type) {
@@ -153,6 +146,13 @@ TILEMAP* read_map(FILE* f) {
 }
 
 }  // namespace
+
+int count_objects(DATAFILE* dat) {
+    int n = 0;
+    if (dat)
+        while (dat[n].type != DAT_END) n++;
+    return n;
+}
 
 TILEMAP* load_tilemap(const char* filename) {
     if (!filename) return nullptr;

@@ -68,6 +68,8 @@ int get_object_number(DATAFILE* dat, int n, int type);
 int get_max_sprite_width(DATAFILE* dat);
 // Largest height of the run-length sprites, 0 when there are none.
 int get_max_sprite_height(DATAFILE* dat);
+// How many objects the datafile holds (0 for null).
+int count_objects(DATAFILE* dat);
 
 // Opens a field screen's map the standard way: destroys the current `map`,
 // loads the file (fatal "cannot find NAME!!!" when it cannot), renumbers it

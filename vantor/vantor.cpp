@@ -99,16 +99,15 @@ int joy_code(int v)
     return known_driver(list, v) ? v : JOY_TYPE_AUTODETECT;
 }
 
-// Fatal exit with the library's error text in the message.
+// Fatal exit with the library's error text in the message (and a second box after it).
 [[noreturn]] void fatal_with_error(const char* fmt, const char* second)
 {
     char text[512];
     snprintf(text, sizeof text, fmt, allegro_error);
+    if (!second) fatalerror(text);
     door_text_mode();
     door_message(text);
-    if (second) door_message(second);
-    allegro_exit();
-    door_exit(1);
+    fatalerror(second);
 }
 
 DATAFILE* load_resident(const char* file, const char* failure)

@@ -75,6 +75,8 @@ void vantor_shutdown();
 [[noreturn]] void fatalerror(const char* mess);
 // Builds the game state of a new process (records, actors, weapons, items, chests).
 void init_variables();
+// Run-length sprite number n of chrctrs.dat, or null when there is none there.
+RLE_SPRITE* chr_sprite(int n);
 // A new actor with the eight walking frames from chrctrs.dat object dat_id on.
 character* create_character(int id, int dat_id);
 // Frees every record init_variables made.

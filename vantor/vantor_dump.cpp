@@ -18,8 +18,7 @@ void hero_lines(FILE* f, const char* prefix, const ftchar* h)
     fprintf(f, "%scharweaponid %d\n%schararmorid %d\n", prefix, h->charweapon ? h->charweapon->id : -1, prefix,
             h->chararmor ? h->chararmor->id : -1);
     for (int i = 0; i < 20; i++) fprintf(f, "%sstat%d %d\n", prefix, i, h->status[i]);
-    const char* short_prefix = prefix;
-    for (int i = 0; i < 100; i++) fprintf(f, "%saction%d %d\n", short_prefix, i, h->actions[i].have);
+    for (int i = 0; i < 100; i++) fprintf(f, "%saction%d %d\n", prefix, i, h->actions[i].have);
 }
 
 } // namespace

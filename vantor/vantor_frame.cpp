@@ -103,8 +103,6 @@ void draw_map_and_actors()
         if (animate_water) {
             water_x++;
             if (water_x > 320) water_x = 0;
-        }
-        if (animate_water) {
             draw_layer(buffer, 0, water_x, water_y);
             draw_layer(buffer, 0, water_x - 320, water_y);
         } else {

@@ -28,12 +28,12 @@ int main(int argc, char** argv)
             story_beginning();
             // Until the opening scene is played out, a new game begins where it leaves Mike:
             // on the world map just below the bridge.
-            mike->x = 1424;
-            mike->y = 192;
+            mike->x = WORLD_START_X;
+            mike->y = WORLD_START_Y;
             mike->face = DIR_DOWN;
             mike->visible = TRUE;
-            mx = -1264;
-            my = -72;
+            mx = WORLD_START_MX;
+            my = WORLD_START_MY;
             g_map_num = -1;
         }
         world_map();

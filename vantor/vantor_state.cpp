@@ -81,14 +81,6 @@ T* alloc_record(const char* failure)
     return p;
 }
 
-// A sprite of chrctrs.dat, or null when the number is not a sprite there.
-RLE_SPRITE* chr_sprite(int n)
-{
-    if (!characters || n < 0) return nullptr;
-    for (int i = 0; i <= n; i++)
-        if (characters[i].type == DAT_END) return nullptr;
-    return characters[n].type == DAT_RLE_SPRITE ? (RLE_SPRITE*)characters[n].dat : nullptr;
-}
 
 struct WeaponRow {
     weapon** global;
@@ -193,10 +185,22 @@ void fill_fighter(const FighterRow& r)
 
 } // namespace
 
+RLE_SPRITE* chr_sprite(int n)
+{
+    // Counted once per loaded file rather than on every look-up: walking asks for frames every sub-step.
+    static DATAFILE* counted = nullptr;
+    static int count = 0;
+    if (characters != counted) {
+        counted = characters;
+        count = count_objects(characters);
+    }
+    if (!characters || n < 0 || n >= count) return nullptr;
+    return characters[n].type == DAT_RLE_SPRITE ? (RLE_SPRITE*)characters[n].dat : nullptr;
+}
+
 character* create_character(int id, int dat_id)
 {
-    character* c = (character*)calloc(1, sizeof(character));
-    if (!c) fatalerror("Out of memory!!!\n\n");
+    character* c = alloc_record<character>("Out of memory!!!\n\n");
     c->id = id;
     RLE_SPRITE** frames[8] = {&c->dna, &c->dnb, &c->lta, &c->ltb, &c->rta, &c->rtb, &c->upa, &c->upb};
     for (int i = 0; i < 8; i++) *frames[i] = chr_sprite(dat_id + i);
@@ -231,13 +235,11 @@ void init_variables()
 
     // 6-7. Actors.
     for (character*& p : person) {
-        p = (character*)calloc(1, sizeof(character));
-        if (!p) fatalerror("out of memory\n\n\n");
+        p = alloc_record<character>("out of memory\n\n\n");
         p->visible = FALSE;
     }
     for (const ActorRow& r : actor_rows) *r.global = create_character(r.id, r.first);
-    cbarghest = (character*)calloc(1, sizeof(character));
-    if (!cbarghest) fatalerror("out of memory\n\n\n");
+    cbarghest = alloc_record<character>("out of memory\n\n\n");
     cbarghest->id = 30;
     cbarghest->upa = chr_sprite(4);
     cbarghest->upb = chr_sprite(5);

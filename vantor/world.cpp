@@ -57,7 +57,7 @@ void place_mike_outside(int ex, int ey)
     mike->y = y;
     mike->face = face;
     int frame = face == DIR_UP ? 227 : face == DIR_LEFT ? 223 : face == DIR_RIGHT ? 225 : 221;
-    if (characters) mike->current = CHR(frame);
+    if (characters) mike->current = chr_sprite(frame);
     // Back in the trees he is half hidden again; anywhere else he stands in the open.
     mike->halved = is_forest(world_tile(x, y)) || is_forest(world_tile(x, y, 1)) ? TRUE : FALSE;
 
@@ -270,7 +270,7 @@ int world_map()
     open_tilemap("wmap.map");
     g_map_num = -1;
     normal_drawing = TRUE;
-    if (characters) mike->current = CHR(221);
+    if (characters) mike->current = chr_sprite(221);
     walking_layer = 0;
     if (charlie) charlie->visible = FALSE;
 

@@ -108,8 +108,6 @@ int standing_frame(int direction)
     }
 }
 
-RLE_SPRITE* chr_frame(int n) { return characters ? CHR(n) : nullptr; }
-
 // Runs one tile's worth of sub-steps. `frame` counts the pixels already covered;
 // the last sub-step is cut short so that a speed which does not divide 16 still
 // ends the step exactly on the grid instead of overshooting it.
@@ -137,12 +135,12 @@ bool edge_refuses(int direction)
     case DIR_UP: return mike->y <= 0 && g_map_num != 104;
     case DIR_LEFT: return mike->x <= 0 && g_map_num != 103;
     case DIR_RIGHT: {
-        RLE_SPRITE* f = chr_frame(225);
+        RLE_SPRITE* f = chr_sprite(225);
         return mike->x + (f ? f->h : 16) >= w;
     }
     case DIR_DOWN: {
         if (g_map_num != 103 && g_map_num != 104) return false;
-        RLE_SPRITE* f = chr_frame(221);
+        RLE_SPRITE* f = chr_sprite(221);
         return mike->y + (f ? f->w : 16) >= h;
     }
     }
@@ -242,7 +240,7 @@ void move_mike(int direction, int speed)
     door_poll_joystick();
     if (!mike || !valid_dir(direction)) return;
     mike->face = direction;
-    mike->current = chr_frame(standing_frame(direction));
+    mike->current = chr_sprite(standing_frame(direction));
     if (!map || edge_refuses(direction)) return;
 
     int nx = mike->x + 16 * dir_dx(direction), ny = mike->y + 16 * dir_dy(direction);
@@ -256,7 +254,7 @@ void move_mike(int direction, int speed)
 
     int stand = standing_frame(direction);
     walk_tile(speed, [&](int frame, int d) {
-        mike->current = chr_frame(stepping(frame) ? stand + 1 : stand);
+        mike->current = chr_sprite(stepping(frame) ? stand + 1 : stand);
         mike->x += d * dir_dx(direction);
         mike->y += d * dir_dy(direction);
         follow_with_camera(direction, d);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -59,6 +60,13 @@ std::string read_file(const std::string& path)
     std::stringstream ss;
     ss << in.rdbuf();
     return ss.str();
+}
+
+std::string make_game_dir()
+{
+    std::string dir = make_temp_dir();
+    link_data_files(dir);
+    return dir;
 }
 
 int GameRun::dump_int(const std::string& key) const
@@ -131,14 +139,32 @@ GameRun run_game(const std::string& script, const std::vector<std::string>& args
     return run;
 }
 
+void headless_library_start()
+{
+    if (!system_driver && install_allegro(SYSTEM_NONE, &errno, atexit) != 0) FAIL() << "cannot start the library";
+    set_color_depth(16);
+}
+
+DATAFILE* built_datafile(const std::string& name)
+{
+    static std::map<std::string, DATAFILE*> loaded;
+    auto it = loaded.find(name);
+    if (it != loaded.end()) return it->second;
+    headless_library_start();
+    std::string path = std::string(VANTOR_DATA_DIR) + "/" + name + ".dat";
+    if (name == "chrctrs") packfile_password("quorl52");
+    DATAFILE* d = load_datafile(path.c_str());
+    packfile_password(nullptr);
+    return loaded[name] = d;
+}
+
 void headless_game_start(const char* script)
 {
     static bool started = false;
     door_begin_script(script ? script : "", 1);
     if (started) return;
     started = true;
-    std::string dir = make_temp_dir();
-    link_data_files(dir);
+    std::string dir = make_game_dir();
     if (chdir(dir.c_str()) != 0) FAIL() << "cannot enter " << dir;
     vantor_init();
 }

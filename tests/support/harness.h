@@ -2,6 +2,8 @@
 // read back its state dump, sound log and screenshots; and bring the library
 // up headless inside a test process with the real datafiles loaded.
 #pragma once
+#include <allegro.h>
+
 #include <map>
 #include <string>
 #include <vector>
@@ -25,10 +27,18 @@ constexpr const char* HARNESS_ABSENT = "\x01<absent>";
 GameRun run_game(const std::string& script, const std::vector<std::string>& args = {},
                  const std::map<std::string, std::string>& files = {}, unsigned seed = 1);
 
+// A fresh game directory holding (links to) the built data files.
+std::string make_game_dir();
 // A fresh empty temporary directory.
 std::string make_temp_dir();
 // Reads a whole file ("" when missing).
 std::string read_file(const std::string& path);
+
+// Starts Allegro headless (SYSTEM_NONE, 16-bit colour) in this process; safe to call again.
+void headless_library_start();
+// A datafile of the build's data directory by name ("data", "tiles", "chrctrs" with
+// its password), loaded once per process; null when it was not built or does not load.
+DATAFILE* built_datafile(const std::string& name);
 
 // Starts Allegro headless in this process (SYSTEM_NONE, 16-bit memory screen of
 // 320 x 240) with data.dat, tiles.dat and chrctrs.dat loaded into the game's
