@@ -1,6 +1,8 @@
 // Mystalia: the town at the edge of the desert, its nine rooms, the stranger
 // of room 4 and its loop. Cells are map pixels of town03.map and its rooms
 // (assets/maps/town03*.txt).
+#include <initializer_list>
+
 #include "battle.h"
 #include "dat_names.h"
 #include "door.h"
@@ -94,7 +96,40 @@ void stranger_of_room_4()
 
 } // namespace
 
-int mystalia_fight() { return TRUE; }
+int mystalia_fight()
+{
+    enemy1 = alloc_enemy();
+    enemy2 = alloc_enemy();
+    enemy3 = alloc_enemy();
+    enemy4 = alloc_enemy();
+    make_enemy(enemy1, FOE_METALOR);
+    enemy1->x = 40;
+    enemy1->y = 85;
+    make_enemy(enemy2, FOE_EMPTY);
+    make_enemy(enemy3, FOE_EMPTY);
+    make_enemy(enemy4, FOE_EMPTY);
+
+    looping = FALSE;
+    in_boss_battle = TRUE;
+    int won = battle(data ? (BITMAP*)data[BATTLE_DESERT].dat : nullptr, MUS_BOSS);
+    in_boss_battle = FALSE;
+    for (ftenemy** e : {&enemy1, &enemy2, &enemy3, &enemy4}) {
+        uninit_enemy(*e);
+        *e = nullptr;
+    }
+    if (!won) return FALSE;
+
+    // Back in the dark house with the town's own tune.
+    door_play_midi(MUS_MYSTALIA, TRUE);
+    playing = MUS_MYSTALIA;
+    virtual_screen = TRUE;
+    update_screen();
+    fade_to(buffer, 5);
+    virtual_screen = FALSE;
+    looping = TRUE;
+    reset_fps_timer();
+    return TRUE;
+}
 
 const town_plan mystalia_plan = {
     "Mystalia", "town03.map", 104, MUS_MYSTALIA, 320, 16, DIR_DOWN, -160, 0,
