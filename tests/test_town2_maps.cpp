@@ -13,6 +13,7 @@
 #include "records.h"
 #include "tilecat.h"
 #include "town2.h"
+#include "town_castle.h"
 #include "vantor.h"
 #include "world.h"
 
@@ -308,6 +309,27 @@ TEST_F(TownMaps, EveryTileIsMeantForItsMapGroup)
                     }
         }
     }
+}
+
+TEST_F(TownMaps, EveryChestAndFindHasANumberOfItsOwn)
+{
+    // Two chests sharing a number would open each other; so would two finds.
+    std::set<int> chest_ids, pot_ids;
+    for (int i = 0; i < num_castle_chests; i++) chest_ids.insert(castle_chests[i].id);
+    for (const town_plan* p : {&agual_plan, &mystalia_plan}) {
+        for (int i = 0; i < p->chest_count; i++) {
+            int id = p->chest_list[i].chest;
+            EXPECT_TRUE(chest_ids.insert(id).second) << p->name << " chest " << id << " is taken";
+            // Weapon and armor chests need their piece set up by the loop; these hold items and gold.
+            EXPECT_LT(chests[id].item_id, 500) << p->name << " chest " << id;
+        }
+        for (int i = 0; i < p->find_count; i++) {
+            EXPECT_TRUE(pot_ids.insert(p->finds[i].pot).second) << p->name << " find " << p->finds[i].pot;
+            EXPECT_GE(p->finds[i].item, 0);
+            EXPECT_LT(p->finds[i].item, 19);
+        }
+    }
+    EXPECT_EQ(pot_ids, (std::set<int>{4, 5, 6, 7, 8, 9, 10, 11, 12}));
 }
 
 } // namespace

@@ -41,7 +41,7 @@ const counter_spot counters[] = {
 };
 
 const town_chest chest_list[] = {
-    {10408, 18, 16, 11, 1},
+    {10408, 17, 16, 11, 1},
 };
 
 const town_find finds[] = {
