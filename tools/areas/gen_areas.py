@@ -709,12 +709,25 @@ def bridge_map():
     for y in (north_bank + 8, south_bank - 4):
         top[y][deck0 - 1] = "torch_a"
         top[y][deck1 + 1] = "torch_a"
-    # the road on both banks
-    for y in list(range(4, north_bank)) + list(range(south_bank + 1, h)):
+    # Inside the stockade the Drakians have laid a plank yard; the road runs through its gate.
+    for y in range(4, 10):
+        for x in range(3, 17):
+            top[y][x] = "bridge_deck_h"
+    for y in range(4, north_bank):
         for x in range(deck0, deck1 + 1):
-            top[y][x] = "bridge_deck_v" if y in (south_bank + 1, north_bank - 1) else "bridge_grass"
+            top[y][x] = "bridge_deck_v"
+    # On the home bank the road leaves the bridge over the grass.
+    for y in range(south_bank + 1, h):
+        for x in range(deck0, deck1 + 1):
+            top[y][x] = "bridge_deck_v" if y == south_bank + 1 else "bridge_grass"
+    # Layer 0 is drawn as the scrolling river, from its top 15 rows only: below them
+    # it only decides where Mike may walk, so the home bank is grass there.
+    for y in range(south_bank + 1, h):
+        for x in range(w):
+            water[y][x] = "bridge_grass"
     write_map("map01", "Lumin Bridge: a long bridge over the river, the Drakian fort on the far bank.",
               ["Layer 0 is the river, drawn scrolling; everything standing on it is on layer 1.",
+               "The far bank is walked on planks only: the water under its grass stops Mike.",
                "Mike starts at (10, 89) and leaves the bridge off the bottom row."],
               w, h, [water, top])
 
