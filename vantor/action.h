@@ -13,3 +13,12 @@ extern action phantom_blade, burn, restore, sand_blast, soul_slash, _rain, freez
 int do_action(int index, ftchar* who);
 // Gleamer: heals one ally (under story flag 4, Mike without asking).
 void do_restore(int index, ftchar* who);
+
+// ---- drawing helpers shared by the action, item and enemy animations ----
+// The casting effect: element-coloured particles swirling up around (x, y) under a window naming the spell.
+void spell_effect(const char* text, int x, int y, int element, int wt);
+void spell_effect_ex(const char* text, int x, int y, int element, int wt, int ht);
+// A soft line ln pixels wide (thickened in x) whose opacity falls from the centre outwards.
+void grad_line(BITMAP* dest, int x1, int y1, int x2, int y2, int ln, int c);
+// A white lightning stroke with one random bend.
+void electric_line(BITMAP* dest, int x1, int y1, int x2, int y2, int line_w, int vary);
