@@ -1,6 +1,9 @@
 // The item catalogue. Effects in battle and chests come with the battle.
 #include "item.h"
 
+#include "door.h"
+#include "vantor.h"
+
 #include <cstdio>
 
 namespace {
@@ -48,4 +51,17 @@ const item& item_template(int n)
         &storage_room_key, &spirit_bomb, &green_herb, &blue_herb, &red_herb,         &art_herb};
     if (n < 0 || n >= NUM_ITEM_TEMPLATES) n = 0;
     return *catalogue[n];
+}
+
+int do_item(int, ftchar*)
+{
+    // Until the items have their effect routines, none can be used in battle.
+    door_clear_keybuf();
+    clear_joybuf();
+    story_window_2("You can't use this now...", 45, 210, 230, 16);
+    door_clear_keybuf();
+    jreadkey();
+    door_clear_keybuf();
+    clear_joybuf();
+    return 0;
 }

@@ -15,3 +15,6 @@ extern item small_potion, glow_dust, light_stone, viver, combuster, blade_shine,
 
 // The template of item number n (0 to 18).
 const item& item_template(int n);
+
+// Uses bag row index in battle; -1 when the turn is spent, 0 when the item can't be used now.
+int do_item(int index, ftchar* who);
