@@ -44,11 +44,12 @@ const counter_spot counters[] = {
     {10307, 240, 112, DIR_UP, COUNTER_SHOP, 3},  // attire
 };
 
+// Chests 9, 11, 12 and 13: a Smoke Bomb, two Vivers and a Light Stone.
 const town_chest chest_list[] = {
-    {10304, 13, 15, 5, 1},
-    {10307, 14, 16, 11, 1},
-    {10308, 15, 3, 5, 1},
-    {10310, 16, 3, 5, 1},
+    {10304, 9, 15, 5, 1},
+    {10307, 11, 16, 11, 1},
+    {10308, 12, 3, 5, 1},
+    {10310, 13, 3, 5, 1},
 };
 
 const town_find finds[] = {
