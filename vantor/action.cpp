@@ -6,8 +6,8 @@
 #include <cstdlib>
 
 #include "action_draw.h"
-#include "door.h"
 #include "battle.h"
+#include "door.h"
 #include "item.h"
 #include "vantor.h"
 
