@@ -309,7 +309,7 @@ int is_heal_item(int id)
 {
     switch (id) {
     case IT_SMALL_POTION: case IT_GLOW_DUST: case IT_LIGHT_STONE: case IT_VIVER: case IT_ALOE_DRINK:
-    case IT_GLOW_ROCK: case IT_LARGE_POTION: case IT_GREEN_HERB: case IT_BLUE_HERB:
+    case IT_GLOW_ROCK: case IT_LARGE_POTION:
         return TRUE;
     default:
         return FALSE;
