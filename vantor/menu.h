@@ -16,8 +16,6 @@ struct save_info {
     int readable;                           // TRUE when the file reads to its end as a game that loads
 };
 
-extern int show_timebar;                    // option: time bars instead of MP in battle (saved with the game)
-
 void do_vantor_menu();                      // the in-game menu
 // Picks a slot and saves the game there; TRUE when saved, FALSE when cancelled or it failed.
 int save_game();

@@ -11,8 +11,6 @@
 #include "vantor_frame.h"
 #include "world.h"
 
-int show_timebar = FALSE;
-
 namespace {
 
 struct BitmapDeleter {

@@ -12,6 +12,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "battle.h"
 #include "menu.h"
 #include "vantor.h"
 #include "world.h"
