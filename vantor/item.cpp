@@ -249,5 +249,3 @@ void show_amount(int number, int x, int y, int col)
     door_rest(500);
     virtual_screen = FALSE;
 }
-
-void do_chest(int, int, int, int) {}
