@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "action.h"
+#include "action_draw.h"
 #include "dat_names.h"
 #include "door.h"
 #include "vantor.h"

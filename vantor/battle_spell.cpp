@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "action.h"
+#include "action_draw.h"
 #include "dat_names.h"
 #include "door.h"
 #include "vantor.h"
