@@ -326,7 +326,7 @@ int battle(BITMAP* background, int music)
 
 float time_bar_step(int agp)
 {
-    return (float)std::min((agp + 50) * 0.003333333, 1.0);
+    return (float)std::min((agp + 50) / 300.0, 1.0);
 }
 
 void battle_tick()
@@ -336,7 +336,7 @@ void battle_tick()
             h->turn_ind = 0;
             continue;
         }
-        h->turn_ind = (float)(h->turn_ind + std::min((h->agp + 50) * 0.003333333, 1.0));
+        h->turn_ind = (float)(h->turn_ind + std::min((h->agp + 50) / 300.0, 1.0));
         if (h->turn_ind >= (h->status[ST_FEAR] > 0 ? 120 : 60)) h->turn_flag = TRUE;
     }
     for (int n = 1; n <= 4; n++) {
@@ -347,7 +347,7 @@ void battle_tick()
             e->turn_ind = 0;
             break;
         }
-        e->turn_ind = (float)(e->turn_ind + std::min((e->agp + 50) * 0.003333333, 1.0));
+        e->turn_ind = (float)(e->turn_ind + std::min((e->agp + 50) / 300.0, 1.0));
         if (e->turn_ind >= 60) e->turn_flag = -1;
     }
 }

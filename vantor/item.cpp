@@ -65,3 +65,5 @@ int do_item(int, ftchar*)
     clear_joybuf();
     return 0;
 }
+
+void do_chest(int, int, int, int) {}

@@ -2,3 +2,4 @@
 #include "story.h"
 
 void story_beginning() {}
+void lumin_agual_story(int) {}

@@ -3,3 +3,4 @@
 #include "records.h"
 
 void story_beginning();                     // the opening scene of a new game
+void lumin_agual_story(int id);             // scene id of Agual and the woods (0-5)
