@@ -80,7 +80,8 @@ const area_link sand_links[] = {
 };
 const int num_sand_links = sizeof sand_links / sizeof sand_links[0];
 
-// Chests 14 to 17: an Aloe Drink, a Large Potion and two Glow Rocks.
+// Chests 14 to 17: an Aloe Drink by the gate, a Large Potion, and two Glow Rocks
+// for those who search the far clearings.
 const area_chest woods_chests[] = {
     {2, 14, 27, 9},
     {5, 15, 31, 18},

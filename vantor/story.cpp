@@ -3,3 +3,4 @@
 
 void story_beginning() {}
 void lumin_agual_story(int) {}
+void lumin_sand_garden_story(int) {}

@@ -4,3 +4,4 @@
 
 void story_beginning();                     // the opening scene of a new game
 void lumin_agual_story(int id);             // scene id of Agual and the woods (0-5)
+void lumin_sand_garden_story(int id);       // scene id of the Sand Garden (0-2)
