@@ -13,5 +13,8 @@ extern item small_potion, glow_dust, light_stone, viver, combuster, blade_shine,
     aurora_amulet, smoke_bomb, aloe_drink, glow_rock, large_potion, storage_room_key, spirit_bomb, green_herb,
     blue_herb, red_herb, art_herb;          // the catalogue templates, all with have 0
 
+// Opens chest `id` whose closed tile is at column x, row y of map layer `layer`.
+void do_chest(int id, int x, int y, int layer);
+
 // The template of item number n (0 to 18).
 const item& item_template(int n);

@@ -3,3 +3,4 @@
 #include "records.h"
 
 void do_vantor_menu();                      // the in-game menu
+int save_game();                            // the slot picker and the save: -1 saved, 0 not

@@ -3,3 +3,4 @@
 #include "records.h"
 
 void story_beginning();                     // the opening scene of a new game
+void lumin_village_story(int id);           // the village's scenes: 0 Charlie heads for the inn, 1 the night
