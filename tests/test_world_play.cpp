@@ -94,4 +94,15 @@ TEST(WorldPlay, NoBattlesWhenTheyAreSwitchedOff)
     expect_mike_at(run, 1424, 192, "back at the start");
 }
 
+TEST(WorldPlay, BattlesStartOnTheWorldMapWhenTheyAreOn)
+{
+    // The same forty steps with battles on: a fight starts (and, nobody answering its menu, waits there).
+    std::string script = "wait 2s\n";
+    for (int i = 0; i < 4; i++) script += walk("Down", 5) + walk("Up", 5);
+    GameRun run = run_game(script + quit, {"-mute"});
+    EXPECT_TRUE(run.heard("midi 47 ")) << run.output;
+    EXPECT_TRUE(run.heard("sample 27 ")) << "the field zoomed away";
+    EXPECT_EQ(run.dump_int("mapnum"), -1);
+}
+
 } // namespace

@@ -1,6 +1,9 @@
 // The action catalogue. Effects and animations come with the battle.
 #include "action.h"
 
+#include "door.h"
+#include "vantor.h"
+
 #include <cstdio>
 
 namespace {
@@ -41,3 +44,24 @@ action auria = make_action(11, GLYPH_LIGHT, "Auria", 2, 0, 5, "Cures poison", "o
 action boulder_rain = make_action(12, GLYPH_EARTH, "Boulder Rain", 9, 50, 2, "Pour hard boulders", "on all targets", "");
 action light_beam = make_action(13, GLYPH_LIGHT, "Light Beam", 5, 40, 5, "Holy light beam", "on 1 ally", "");
 action bolt_charge = make_action(14, GLYPH_AIR, "Bolt Charge", 12, 100, 4, "Powerful electric", "surge on 1 target", "");
+
+namespace {
+
+// Until an action has its effect routine, choosing it is refused and the turn is kept.
+int refuse_action()
+{
+    door_clear_keybuf();
+    clear_joybuf();
+    story_window_2("You can't use this now...", 45, 210, 230, 16);
+    door_clear_keybuf();
+    jreadkey();
+    door_clear_keybuf();
+    clear_joybuf();
+    return 0;
+}
+
+} // namespace
+
+int do_action(int, ftchar*) { return refuse_action(); }
+
+void do_restore(int, ftchar*) {}

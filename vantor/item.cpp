@@ -1,6 +1,9 @@
 // The item catalogue. Effects in battle and chests come with the battle.
 #include "item.h"
 
+#include "door.h"
+#include "vantor.h"
+
 #include <cstdio>
 
 namespace {
@@ -50,5 +53,17 @@ const item& item_template(int n)
     return *catalogue[n];
 }
 
-// Chests open with the battle items; until then a chest stays shut.
+int do_item(int, ftchar*)
+{
+    // Until the items have their effect routines, none can be used in battle.
+    door_clear_keybuf();
+    clear_joybuf();
+    story_window_2("You can't use this now...", 45, 210, 230, 16);
+    door_clear_keybuf();
+    jreadkey();
+    door_clear_keybuf();
+    clear_joybuf();
+    return 0;
+}
+
 void do_chest(int, int, int, int) {}

@@ -18,3 +18,6 @@ void do_chest(int id, int x, int y, int layer);
 
 // The template of item number n (0 to 18).
 const item& item_template(int n);
+
+// Uses bag row index in battle; -1 when the turn is spent, 0 when the item can't be used now.
+int do_item(int index, ftchar* who);

@@ -2,6 +2,7 @@
 #include "story.h"
 
 void story_beginning() {}
+void lumin_agual_story(int) {}
 
 // The village's scenes come with the story; until then nothing happens.
 void lumin_village_story(int) {}

@@ -95,17 +95,17 @@ struct town_plan {
     int map_num;
     int music;                              // MIDI object of data.dat; -1: none
     int start_x, start_y, start_face, start_mx, start_my;  // Mike and the camera on arrival
-    int leave_dir;                          // the outdoor map is left off this edge (DIR_*)
-    int walk;                               // townspeople wander on the outdoor map
     const town_room* rooms; int room_count;
     const room_link* links; int link_count;
     const counter_spot* counters; int counter_count;
-    const town_shop* shops; int shop_count;
     const town_chest* chest_list; int chest_count;
     const town_find* finds; int find_count;
     const town_person* people; int people_count;
+    const town_shop* shops; int shop_count;
     const town_torch* torches; int torch_count;
     const town_save* saves; int save_count;
+    int leave_dir;                          // the outdoor map is left off this edge (DIR_*; 0: by the place's own rule)
+    int walk;                               // townspeople wander on the outdoor map
     const char* inn_line;                   // the innkeeper's question (null: a plain one with the price)
 };
 

@@ -98,16 +98,16 @@ const town_save saves[] = {
 const town_plan village_plan = {
     "Lumin Village", "town01.map", 101, MUS_VILLAGE,
     496, 704, DIR_UP, -336, -480,
-    DIR_DOWN, TRUE,
     rooms, (int)(sizeof rooms / sizeof rooms[0]),
     nullptr, 0,
     counters, (int)(sizeof counters / sizeof counters[0]),
-    shops, (int)(sizeof shops / sizeof shops[0]),
     chest_list, (int)(sizeof chest_list / sizeof chest_list[0]),
     finds, (int)(sizeof finds / sizeof finds[0]),
     people, (int)(sizeof people / sizeof people[0]),
+    shops, (int)(sizeof shops / sizeof shops[0]),
     torches, (int)(sizeof torches / sizeof torches[0]),
     saves, (int)(sizeof saves / sizeof saves[0]),
+    DIR_DOWN, TRUE,
     village_inn_question,
 };
 

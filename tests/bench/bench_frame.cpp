@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "battle.h"
+#include "dat_names.h"
 #include "door.h"
 #include "town.h"
 #include "vantor.h"
@@ -190,6 +192,39 @@ void BM_DialogueWindowOpening(benchmark::State& state)
     timed(state, [] { story_window_2("Mike, wake up! The king wants to see you_at the castle before the sun goes down.", 10, 8, 300, 40); });
 }
 
+// A battle frame: four enemies (two of them light-mapped Poltergeists), the
+// party of three with one hero poisoned, the status panel with time bars.
+void BM_BattleFrameFourEnemies(benchmark::State& state)
+{
+    looping = FALSE;
+    virtual_screen = FALSE;
+    fight_background = create_bitmap(320, 240);
+    blit((BITMAP*)data[BATTLE_FOREST].dat, fight_background, 0, 0, 0, 0, 320, 240);
+    ftrunhon->in_fight = TRUE;
+    setup_starting_positions();
+    ftcharlie->status[ST_POISON] = 1;
+    ftmike->turn_ind = 40;
+    ftrunhon->turn_ind = 60;
+    show_timebar = TRUE;
+    continue_fight = FIGHT_RUNNING;
+    const int foes[4] = {FOE_POLTERGEIST, FOE_SLIME_EYE, FOE_POLTERGEIST, FOE_BLUE_HORNET};
+    const int at[4][2] = {{45, 80}, {85, 80}, {45, 120}, {85, 120}};
+    for (int n = 0; n < 4; n++) {
+        ftenemy* e = alloc_enemy();
+        make_enemy(e, foes[n]);
+        e->x = at[n][0], e->y = at[n][1];
+        *(n == 0 ? &enemy1 : n == 1 ? &enemy2 : n == 2 ? &enemy3 : &enemy4) = e;
+    }
+    timed(state, [] { ft_update_screen(); });
+    for (ftenemy** e : {&enemy1, &enemy2, &enemy3, &enemy4}) {
+        uninit_enemy(*e);
+        *e = nullptr;
+    }
+    destroy_bitmap(fight_background);
+    fight_background = nullptr;
+    ftcharlie->status[ST_POISON] = 0;
+}
+
 void measure_yardstick()
 {
     const int n = 5000;
@@ -208,6 +243,7 @@ BENCHMARK(BM_AgualRainAndWetSheen);
 BENCHMARK(BM_ScrollingFourthLayer);
 BENCHMARK(BM_FieldWithPlaceAndWindowLayer);
 BENCHMARK(BM_DialogueWindowOpening);
+BENCHMARK(BM_BattleFrameFourEnemies);
 BENCHMARK(BM_DarkeningPassAlone);
 BENCHMARK(BM_TranslucentLayerPassAlone);
 BENCHMARK(BM_LibraryTranslucentRectfill);

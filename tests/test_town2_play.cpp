@@ -1,0 +1,249 @@
+// Agual and Mystalia played through their real loops on scripted input:
+// arriving from the world map and from the woods, walking into rooms and
+// back, the inns, the finds, the stranger of Mystalia, and leaving with the
+// world map put back as it was.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "harness.h"
+#include "records.h"
+#include "town.h"
+#include "town2.h"
+#include "town2_lines.h"
+#include "vantor.h"
+#include "world.h"
+
+namespace {
+
+using Cell = std::pair<int, int>;  // pixels
+
+// A path for Mike over a map, as the game tests each step, around the cells in `avoid`.
+std::vector<Cell> find_path(const char* file, int num, Cell from, Cell to, const std::set<Cell>& avoid)
+{
+    open_tilemap(file);
+    g_map_num = num;
+    moving_restricted = FALSE;
+    auto open_cell = [&](Cell c) {
+        if (c.first < 0 || c.second < 0 || c.first >= map->xsize * 16 || c.second >= map->ysize * 16) return false;
+        if (avoid.count(c) && c != to) return false;
+        int t0 = get_sprite_number(map, 0, c.first / 16, c.second / 16);
+        int t1 = get_sprite_number(map, 1, c.first / 16, c.second / 16);
+        if (t1 >= 231 && t1 <= 234) t0 = -1;
+        return !object_collision(num, t0, 0) && !object_collision(num, t1, 1);
+    };
+    std::map<Cell, Cell> came;
+    std::vector<Cell> todo = {from};
+    came[from] = from;
+    for (size_t i = 0; i < todo.size() && !came.count(to); i++) {
+        Cell c = todo[i];
+        for (Cell d : {Cell{0, -16}, Cell{0, 16}, Cell{-16, 0}, Cell{16, 0}}) {
+            Cell n{c.first + d.first, c.second + d.second};
+            if (came.count(n) || !open_cell(n)) continue;
+            came[n] = c;
+            todo.push_back(n);
+        }
+    }
+    std::vector<Cell> path;
+    if (!came.count(to)) return path;
+    for (Cell c = to; c != from; c = came[c]) path.insert(path.begin(), c);
+    destroy_tilemap(map);
+    map = nullptr;
+    return path;
+}
+
+// Script lines that walk the path: one held key per straight run, held for its steps.
+std::string walk_script(Cell from, const std::vector<Cell>& path)
+{
+    std::string s;
+    Cell at = from;
+    size_t i = 0;
+    while (i < path.size()) {
+        int dx = path[i].first - at.first, dy = path[i].second - at.second;
+        const char* key = dx > 0 ? "Right" : dx < 0 ? "Left" : dy > 0 ? "Down" : "Up";
+        int steps = 0;
+        while (i < path.size() && path[i].first - at.first == dx && path[i].second - at.second == dy) {
+            at = path[i++];
+            steps++;
+        }
+        int ms = (steps * 2 - 1) * 17 * 1000 / 120;
+        s += std::string("hold ") + key + "\nwait " + std::to_string(ms) + "ms\nrelease " + key + "\nwait 300ms\n";
+    }
+    return s;
+}
+
+std::string turn(const char* key) { return std::string("tap ") + key + " 30\nwait 300ms\n"; }
+const char* const enter = "tap Enter\nwait 1500ms\n";
+
+// The game ends the process itself on a lost fight or Esc; inside a run that would
+// look like a passing test, so an exit in the middle of one fails it instead.
+bool inside_a_run = false;
+void no_exit_inside_a_run()
+{
+    if (inside_a_run) {
+        fprintf(stderr, "the game ended the process in the middle of a town\n");
+        _exit(1);
+    }
+}
+
+struct TownPlay : ::testing::Test {
+    void SetUp() override
+    {
+        static bool guarded = false;
+        if (!guarded) guarded = atexit(no_exit_inside_a_run) == 0;
+        headless_game_start();
+        for (int& f : story_flag) f = FALSE;
+        for (int& p : pots) p = FALSE;
+        story_flag[2] = TRUE;
+        g_gp = 0;
+        looping = FALSE;
+        virtual_screen = FALSE;
+        raining = FALSE;
+    }
+    // Mike stands on the world map at the entrance (ex, ey), as world_map leaves him
+    // when it calls a place.
+    static void at_world_entrance(int ex, int ey)
+    {
+        old_mike_x = ex;
+        old_mike_y = ey;
+        old_mx = 160 - ex;
+        old_my = 120 - ey;
+        mike->x = ex;
+        mike->y = ey;
+        g_map_num = -1;
+    }
+    // Walks between two cells of a map of the towns, around its people, doors and links.
+    static std::string walk(const char* file, int num, Cell from, Cell to)
+    {
+        const town_plan& p = *town_plan_of(num);
+        std::set<Cell> avoid;
+        for (int i = 0; i < p.people_count; i++)
+            if (p.people[i].map_num == num) avoid.insert({p.people[i].x, p.people[i].y});
+        for (int i = 0; i < p.room_count; i++)
+            if (num == p.map_num) avoid.insert({p.rooms[i].door_x, p.rooms[i].door_y});
+        for (int i = 0; i < p.link_count; i++)
+            if (p.links[i].map_num == num) avoid.insert({p.links[i].x, p.links[i].y});
+        std::vector<Cell> path = find_path(file, num, from, to, avoid);
+        EXPECT_FALSE(path.empty()) << file << ": no way from " << from.first << "," << from.second << " to "
+                                   << to.first << "," << to.second;
+        return walk_script(from, path) + "wait 1500ms\n";
+    }
+    static void run(const std::string& script)
+    {
+        headless_game_start((std::string("wait 2s\n") + script + "wait 2s\nend\n").c_str());
+    }
+    // Enters town 3 or 4 as the world map does, the script already running.
+    static void visit(int town)
+    {
+        inside_a_run = true;
+        do_town(town);
+        inside_a_run = false;
+    }
+    static void expect_world_restored(int x, int y)
+    {
+        EXPECT_EQ(g_map_num, -1);
+        EXPECT_EQ(mike->x, x);
+        EXPECT_EQ(mike->y, y);
+        EXPECT_EQ(raining, FALSE) << "the rain stays in Agual";
+        EXPECT_EQ(in_town, FALSE);
+        EXPECT_EQ(town_walk, FALSE);
+        EXPECT_EQ(normal_drawing, TRUE);
+        EXPECT_EQ(playing, 48);
+        EXPECT_STREQ(g_place, "Lumin World");
+        EXPECT_EQ(look_when_talked_to, FALSE);
+    }
+};
+
+TEST_F(TownPlay, TooEarlyCharlieTurnsThePairBackAtAgualsGate)
+{
+    story_flag[2] = FALSE;
+    at_world_entrance(2320, 656);
+    run("");
+    visit(3);
+    expect_world_restored(2304, 656);
+}
+
+TEST_F(TownPlay, AgualFromTheWorldThroughTheInnAndOutByTheWestGate)
+{
+    // Asked at the counter, Mike says no: nothing is paid, nobody is healed.
+    g_gp = 50;
+    ftmike->hp = 1;
+    at_world_entrance(2336, 656);
+    Cell gate{0, 400}, inn_door{304, 208}, counter{32, 96};
+    std::string s = walk("town02.map", 103, gate, inn_door);
+    s += walk("town02~2.map", 10302, {160, 224}, counter) + turn("Up") + enter + turn("Down") + enter + enter;
+    s += walk("town02~2.map", 10302, counter, {160, 224}) + "hold Down\nwait 500ms\nrelease Down\nwait 1500ms\n";
+    s += walk("town02.map", 103, {304, 224}, gate) + "hold Left\nwait 500ms\nrelease Left\n";
+    run(s);
+    visit(3);
+    expect_world_restored(2304, 656);
+    EXPECT_EQ(g_gp, 50);
+    EXPECT_EQ(ftmike->hp, 1);
+}
+
+TEST_F(TownPlay, AgualFromTheWoodsStartsInTheSquareAndForgetsTheWoods)
+{
+    story_flag[10] = TRUE;
+    at_world_entrance(2336, 672);
+    // From the square out of the gate; the lower entrance lets out onto the south road.
+    run(walk("town02.map", 103, {352, 368}, {0, 400}) + "hold Left\nwait 500ms\nrelease Left\n");
+    visit(3);
+    EXPECT_EQ(story_flag[10], FALSE);
+    expect_world_restored(2336, 688);
+}
+
+TEST_F(TownPlay, AFindIsTakenOnceAndTheRoomsOfRunhonsHouseLeadBackToTheirOwnDoor)
+{
+    at_world_entrance(2320, 656);
+    // The well of the square gives a Glow Dust once.
+    Cell well{320, 304};
+    std::string s = walk("town02.map", 103, {0, 400}, well) + turn("Up") + enter + enter;
+    // Up Runhon's stairs, down again, and out of his front door.
+    Cell runhon_door{560, 112};
+    s += walk("town02.map", 103, well, runhon_door);
+    s += walk("town02~9.map", 10309, {128, 224}, {256, 96}) + "hold Up\nwait 200ms\nrelease Up\nwait 1500ms\n";
+    s += "hold Up\nwait 200ms\nrelease Up\nwait 1500ms\n";  // Runhon's stairs lead straight back down
+    s += walk("town02~9.map", 10309, {256, 96}, {128, 224}) + "hold Down\nwait 500ms\nrelease Down\nwait 1500ms\n";
+    s += walk("town02.map", 103, {560, 128}, {0, 400}) + "hold Left\nwait 500ms\nrelease Left\n";
+    int had = items[1].have;
+    run(s);
+    visit(3);
+    EXPECT_EQ(items[1].have, had + 1) << "one Glow Dust, and only one";
+    EXPECT_EQ(pots[6], TRUE);
+    expect_world_restored(2304, 656);
+}
+
+TEST_F(TownPlay, MystaliaTheStrangerIsFoughtOnceAndTheRoomIsQuietAfter)
+{
+    at_world_entrance(1664, 1120);
+    Cell start{mystalia_plan.start_x, mystalia_plan.start_y}, door4{128, 304};
+    // A Mike strong and quick enough to fell the stranger with one blow.
+    ftmike->atp = 200000;
+    ftmike->agp = 5000;
+    ftmike->hp = ftmike->hpmax;
+    int level = ftmike->level;
+    std::string s = walk("town03.map", 104, start, door4);
+    // His words, the fight (menus, the blow, the victory, the level-ups) and the words after.
+    for (int i = 0; i < 120; i++) s += "tap Enter\nwait 500ms\n";
+    s += "hold Down\nwait 500ms\nrelease Down\nwait 1500ms\n";
+    // In again: nobody waits there now. Then out of the north gate.
+    s += "hold Up\nwait 200ms\nrelease Up\nwait 1500ms\n";
+    s += "hold Down\nwait 500ms\nrelease Down\nwait 1500ms\n";
+    s += walk("town03.map", 104, {128, 320}, {320, 0}) + "hold Up\nwait 500ms\nrelease Up\n";
+    run(s);
+    visit(4);
+    EXPECT_EQ(story_flag[17], TRUE);
+    EXPECT_EQ(story_flag[16], FALSE) << "the fight's own flag is cleared again";
+    EXPECT_GT(ftmike->level, level) << "the stranger was fought and beaten";
+    expect_world_restored(1664, 1104);
+}
+
+} // namespace
