@@ -365,3 +365,25 @@ TEST(CastleTexts, EveryLineAndPageFitsItsWindow)
 }
 
 } // namespace
+
+namespace {
+
+// The atlas is the real world drawn small, not a picture of nothing.
+TEST(CastleAtlas, ShowsTheWorldWithItsPlacesNamed)
+{
+    headless_game_start();
+    BITMAP* b = create_bitmap(320, 240);
+    ASSERT_NE(b, nullptr);
+    draw_atlas(b);
+    std::set<int> colours;
+    for (int y = 0; y < 240; y += 2)
+        for (int x = 0; x < 320; x += 2) colours.insert(getpixel(b, x, y));
+    EXPECT_GT(colours.size(), 30u) << "grass, sea, hills, roads, desert and the rest";
+    // The sea fills the top-left corner of the world.
+    int sea = getpixel(b, 0, 0);
+    EXPECT_GT(getb(sea), getr(sea));
+    if (const char* out = getenv("CASTLE_ATLAS_BMP")) save_bitmap(out, b, nullptr);
+    destroy_bitmap(b);
+}
+
+} // namespace

@@ -1,7 +1,9 @@
-// The walking actors of chrctrs.dat: every actor of the game's table must find
-// eight usable 16 x 16 frames at its numbers, each actor must look like
-// itself, and the file must stay behind its password.
+// The walking actors of chrctrs.dat as the game's own records hold them after
+// start-up: every actor has eight usable 16 x 16 frames, each actor looks like
+// itself, and the file stays behind its password.
 #include "harness.h"
+#include "records.h"
+#include "vantor.h"
 #include <allegro.h>
 #include <gtest/gtest.h>
 
@@ -15,64 +17,54 @@
 
 namespace {
 
-struct TableActor {
-    const char* name;
-    int first;
+struct Actor {
+    const char* name;   // as in the recipes of cast.txt
+    character** who;    // the game's record, filled by init_variables
 };
 
-// The actors the game creates at start, with the first of their eight frames.
-const TableActor kTable[] = {
-    {"mike", 221}, {"elizabeth", 46}, {"ian", 172}, {"runhon", 269}, {"charlie", 13},
-    {"lumin_soldier", 202}, {"drakian_soldier", 38},
-    {"townsman_01", 408}, {"townsman_02", 416}, {"townsman_03", 424}, {"townsman_04", 432},
-    {"townsman_05", 440}, {"townsman_06", 448}, {"townsman_07", 456}, {"townsman_08", 464},
-    {"townswoman_01", 472}, {"townswoman_02", 480}, {"townswoman_03", 488}, {"townswoman_04", 496},
-    {"townsboy_01", 368}, {"townsboy_02", 376}, {"townsboy_03", 384},
-    {"townsgirl_01", 392}, {"townsgirl_02", 400},
-    {"old_townsman_01", 237}, {"old_townsman_02", 245}, {"old_townswoman_01", 253}, {"old_townswoman_02", 261},
-    {"townclerk_01", 360}, {"chef", 21}, {"nurse", 229}, {"scientist_01", 277}, {"scientist_02", 285},
-    {"merlon", 212}, {"lumin_king", 193}, {"cmangler", 29}, {"cmadknight", 210},
-    {"young_mike", 580}, {"young_ian", 572},
+// Every actor the game creates at start; their frames are read from the records themselves.
+const Actor kActors[] = {
+    {"mike", &mike}, {"elizabeth", &elizabeth}, {"ian", &ian}, {"runhon", &runhon}, {"charlie", &charlie},
+    {"lumin_soldier", &lumin_soldier}, {"drakian_soldier", &drakian_soldier},
+    {"townsman_01", &townsman_01}, {"townsman_02", &townsman_02}, {"townsman_03", &townsman_03},
+    {"townsman_04", &townsman_04}, {"townsman_05", &townsman_05}, {"townsman_06", &townsman_06},
+    {"townsman_07", &townsman_07}, {"townsman_08", &townsman_08},
+    {"townswoman_01", &townswoman_01}, {"townswoman_02", &townswoman_02}, {"townswoman_03", &townswoman_03},
+    {"townswoman_04", &townswoman_04},
+    {"townsboy_01", &townsboy_01}, {"townsboy_02", &townsboy_02}, {"townsboy_03", &townsboy_03},
+    {"townsgirl_01", &townsgirl_01}, {"townsgirl_02", &townsgirl_02},
+    {"old_townsman_01", &old_townsman_01}, {"old_townsman_02", &old_townsman_02},
+    {"old_townswoman_01", &old_townswoman_01}, {"old_townswoman_02", &old_townswoman_02},
+    {"townclerk_01", &townclerk_01}, {"chef", &chef}, {"nurse", &nurse}, {"scientist_01", &scientist_01},
+    {"scientist_02", &scientist_02}, {"merlon", &merlon}, {"lumin_king", &lumin_king}, {"cmangler", &cmangler},
+    {"cmadknight", &cmadknight}, {"young_mike", &young_mike}, {"young_ian", &young_ian},
 };
-// The barghest only ever walks away from the camera: its two up frames.
-const int kBarghestUp[2] = {4, 5};
 const char* const kFrameName[8] = {"down a", "down b", "left a", "left b", "right a", "right b", "up a", "up b"};
 
 using Pixels = std::vector<int>;   // 16 x 16 colours, -1 where transparent
-
-DATAFILE* g_chr = nullptr;
-
-void start_library() { headless_library_start(); }
 
 std::string chr_path() { return std::string(VANTOR_DATA_DIR) + "/chrctrs.dat"; }
 
 class ChrActors : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        start_library();
-        packfile_password("quorl52");
-        g_chr = load_datafile(chr_path().c_str());
-        packfile_password(NULL);
-    }
-    void SetUp() override { ASSERT_NE(g_chr, nullptr) << "cannot load " << chr_path(); }
+    static void SetUpTestSuite() { headless_game_start(); }
+    void SetUp() override { ASSERT_NE(characters, nullptr) << "cannot load " << chr_path(); }
 
-    static int count()
+    // The eight walking frames of a record, in the order create_character fills them.
+    static std::vector<RLE_SPRITE*> sprites(const character* c)
     {
-        int n = 0;
-        while (g_chr[n].type != DAT_END) n++;
-        return n;
+        return {c->dna, c->dnb, c->lta, c->ltb, c->rta, c->rtb, c->upa, c->upb};
     }
-    // The sprite at a number, or null when the number is missing or not a sprite.
-    static RLE_SPRITE* sprite(int n)
+    // The object number a sprite was read from, -1 when it is none of the file's.
+    static int number_of(const RLE_SPRITE* s)
     {
-        if (n < 0 || n >= count() || g_chr[n].type != DAT_RLE_SPRITE) return nullptr;
-        return static_cast<RLE_SPRITE*>(g_chr[n].dat);
+        for (int i = 0; s && characters[i].type != DAT_END; i++)
+            if (characters[i].dat == s) return i;
+        return -1;
     }
-    static Pixels pixels(int n)
+    static Pixels pixels(RLE_SPRITE* s)
     {
         Pixels px;
-        RLE_SPRITE* s = sprite(n);
         if (!s) return px;
         BITMAP* b = create_bitmap_ex(16, s->w, s->h);
         int mask = makecol16(255, 0, 255);
@@ -86,42 +78,45 @@ protected:
         destroy_bitmap(b);
         return px;
     }
-    static std::vector<Pixels> frames(const TableActor& a)
+    static std::vector<Pixels> frames(const Actor& a)
     {
         std::vector<Pixels> f;
-        for (int i = 0; i < 8; i++) f.push_back(pixels(a.first + i));
+        for (RLE_SPRITE* s : sprites(*a.who)) f.push_back(pixels(s));
         return f;
     }
 };
 
-TEST_F(ChrActors, EveryFrameOfTheTableIsA16x16SpriteWithATransparentBackground)
+TEST_F(ChrActors, EveryFrameOfEveryActorIsA16x16SpriteWithATransparentBackground)
 {
-    std::vector<int> numbers(kBarghestUp, kBarghestUp + 2);
-    for (auto& a : kTable)
-        for (int i = 0; i < 8; i++) numbers.push_back(a.first + i);
-    for (int n : numbers) {
-        RLE_SPRITE* s = sprite(n);
-        ASSERT_NE(s, nullptr) << "object " << n << " is not a run-length sprite";
-        EXPECT_EQ(s->w, 16) << "object " << n;
-        EXPECT_EQ(s->h, 16) << "object " << n;
-        EXPECT_EQ(s->color_depth, 16) << "object " << n;
-        Pixels px = pixels(n);
+    std::vector<std::pair<std::string, RLE_SPRITE*>> all = {{"cbarghest up a", cbarghest->upa},
+                                                            {"cbarghest up b", cbarghest->upb}};
+    for (auto& a : kActors) {
+        ASSERT_NE(*a.who, nullptr) << a.name << " was not created";
+        auto s = sprites(*a.who);
+        for (int i = 0; i < 8; i++) all.push_back({std::string(a.name) + " " + kFrameName[i], s[i]});
+    }
+    for (auto& [what, s] : all) {
+        ASSERT_NE(s, nullptr) << what << " has no run-length sprite";
+        EXPECT_EQ(s->w, 16) << what;
+        EXPECT_EQ(s->h, 16) << what;
+        EXPECT_EQ(s->color_depth, 16) << what;
+        Pixels px = pixels(s);
         int opaque = 0;
         for (int c : px) opaque += c >= 0;
         // A figure, not a blank and not a filled square.
-        EXPECT_GT(opaque, 40) << "object " << n << " is nearly empty";
-        EXPECT_LT(opaque, 230) << "object " << n << " has lost its mask";
-        EXPECT_EQ(px[0], -1) << "object " << n << ": the corner should be see-through";
+        EXPECT_GT(opaque, 40) << what << " is nearly empty";
+        EXPECT_LT(opaque, 230) << what << " has lost its mask";
+        EXPECT_EQ(px[0], -1) << what << ": the corner should be see-through";
         // Actors stand on the bottom of their tile.
         bool grounded = false;
         for (int x = 0; x < 16; x++) grounded |= px[14 * 16 + x] >= 0 || px[15 * 16 + x] >= 0;
-        EXPECT_TRUE(grounded) << "object " << n << " floats above its tile";
+        EXPECT_TRUE(grounded) << what << " floats above its tile";
     }
 }
 
 TEST_F(ChrActors, EachActorWalksWithTwoStepsAndFacesFourWays)
 {
-    for (auto& a : kTable) {
+    for (auto& a : kActors) {
         auto f = frames(a);
         for (int d = 0; d < 4; d++)
             EXPECT_NE(f[2 * d], f[2 * d + 1]) << a.name << ": " << kFrameName[2 * d] << " and b are the same";
@@ -130,19 +125,19 @@ TEST_F(ChrActors, EachActorWalksWithTwoStepsAndFacesFourWays)
             for (int e = d + 1; e < 4; e++)
                 EXPECT_NE(f[2 * d], f[2 * e]) << a.name << ": " << kFrameName[2 * d] << " = " << kFrameName[2 * e];
     }
-    EXPECT_NE(pixels(kBarghestUp[0]), pixels(kBarghestUp[1])) << "the barghest's two steps are the same";
+    EXPECT_NE(pixels(cbarghest->upa), pixels(cbarghest->upb)) << "the barghest's two steps are the same";
 }
 
 // One actor's picture standing in for another's would put the wrong person in
 // a scene; frames shared through overlapping numbers must be documented.
 TEST_F(ChrActors, ActorsAreTellApartAndSharedFramesAreDocumented)
 {
-    const int n = sizeof kTable / sizeof kTable[0];
+    const int n = sizeof kActors / sizeof kActors[0];
     for (int i = 0; i < n; i++)
         for (int j = i + 1; j < n; j++) {
-            EXPECT_NE(pixels(kTable[i].first), pixels(kTable[j].first))
-                << kTable[i].name << " and " << kTable[j].name << " look the same facing down";
-            EXPECT_NE(frames(kTable[i]), frames(kTable[j])) << kTable[i].name << " and " << kTable[j].name;
+            EXPECT_NE(pixels((*kActors[i].who)->dna), pixels((*kActors[j].who)->dna))
+                << kActors[i].name << " and " << kActors[j].name << " look the same facing down";
+            EXPECT_NE(frames(kActors[i]), frames(kActors[j])) << kActors[i].name << " and " << kActors[j].name;
         }
 
     std::ifstream in(std::string(VANTOR_SOURCE_DIR) + "/assets/manifest/chrctrs_actors.txt");
@@ -155,9 +150,9 @@ TEST_F(ChrActors, ActorsAreTellApartAndSharedFramesAreDocumented)
         if (ss >> num) line_of[num] = raw;
     }
     std::map<int, std::vector<std::string>> users;
-    for (auto& a : kTable)
-        for (int i = 0; i < 8; i++) users[a.first + i].push_back(a.name);
-    for (int k : kBarghestUp) users[k].push_back("cbarghest");
+    for (auto& a : kActors)
+        for (RLE_SPRITE* s : sprites(*a.who)) users[number_of(s)].push_back(a.name);
+    for (RLE_SPRITE* s : {cbarghest->upa, cbarghest->upb}) users[number_of(s)].push_back("cbarghest");
     for (auto& u : users) {
         ASSERT_TRUE(line_of.count(u.first)) << "object " << u.first << " is not in the manifest";
         if (u.second.size() < 2) continue;
@@ -182,16 +177,16 @@ TEST_F(ChrActors, RecipesStartWhereTheGameLooks)
         while (ss >> kv)
             if (kv.rfind("at=", 0) == 0) at[name] = atoi(kv.c_str() + 3);
     }
-    for (auto& a : kTable) {
+    for (auto& a : kActors) {
         ASSERT_TRUE(at.count(a.name)) << a.name << " has no recipe";
-        EXPECT_EQ(at[a.name], a.first) << a.name;
+        EXPECT_EQ(at[a.name], number_of((*a.who)->dna)) << a.name;
     }
-    EXPECT_EQ(at["cbarghest"], kBarghestUp[0]);
+    EXPECT_EQ(at["cbarghest"], number_of(cbarghest->upa));
 }
 
 TEST(ChrActorsFile, LoadsOnlyWithItsPassword)
 {
-    start_library();
+    headless_library_start();
     packfile_password(NULL);
     DATAFILE* d = load_datafile(chr_path().c_str());
     EXPECT_EQ(d, nullptr) << "chrctrs.dat opened without the password";

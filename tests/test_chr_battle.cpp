@@ -1,6 +1,7 @@
 // The battle pictures in the built chrctrs.dat: everything the manifest
 // promises is there, the creatures have the sizes the battle code lays out,
 // light sources are usable as light maps, and every weapon has its frames.
+#include "dat_names.h"
 #include "harness.h"
 #include <allegro.h>
 #include <gtest/gtest.h>
@@ -118,14 +119,20 @@ TEST_F(ChrBattle, EnemyPosesHaveTheSizesTheBattleLaysOut)
     // The enemy catalogue's picture sizes: the battle positions, splits and
     // aims its effects by these, so a picture of another size looks wrong.
     const std::vector<std::pair<std::vector<int>, std::pair<int, int>>> sizes = {
-        {{56, 57, 58, 59, 60, 61, 62, 63, 68, 69, 70, 71, 72, 73, 74, 78, 79, 80, 81, 82, 83, 84, 85, 86, 87, 101, 102,
-          106, 107, 115, 116, 117, 118},
+        {{EN_DARKWEED_A, EN_DARKWEED_B, EN_HORNET_A, EN_HORNET_B, EN_HORNET_C, EN_SLIMEEYE_A, EN_SLIMEEYE_B,
+          EN_SLIMEEYE_C, EN_FANGED_A, EN_FANGED_B, EN_FANGED_C, EN_CHUNK, EN_INFERIA_A, EN_INFERIA_B,
+          EN_INFERIA_C, EN_REPTEL_A, EN_REPTEL_B, EN_REPTEL_C, EN_REPTEL_D, EN_POLTER_A, EN_POLTER_B,
+          EN_POLTER_C, EN_SPUD_A, EN_SPUD_B, EN_SPUD_C, EN_SHORTY_A, EN_SHORTY_B, EN_DARKFLYER_A,
+          EN_DARKFLYER_B, EN_BLOODCRAWL_A, EN_BLOODCRAWL_B, EN_BLOODCRAWL_C, EN_ROCK},
          {25, 25}},
-        {{97}, {25, 35}},
-        {{108, 111, 113}, {30, 30}},
-        {{98, 99, 100, 103, 104, 119, 120, 121}, {50, 42}},
-        {{92}, {50, 60}},
-        {{123, 124, 125, 126, 127, 128}, {120, 120}},
+        {{EN_UNDEADLY}, {25, 35}},
+        {{EN_ROCKCRAWLER, EN_REDCRAWLER, EN_SPIZZER}, {30, 30}},
+        {{EN_SERPENT_A, EN_SERPENT_B, EN_SERPENT_C, EN_GRASSWORM_A, EN_GRASSWORM_B, EN_MADKNIGHT_A,
+          EN_MADKNIGHT_B, EN_MADKNIGHT_C},
+         {50, 42}},
+        {{EN_MANGLER_BACK}, {50, 60}},
+        {{EN_MOUNTAIN_0, EN_MOUNTAIN_1, EN_MOUNTAIN_2, EN_MOUNTAIN_3, EN_MOUNTAIN_4, EN_MOUNTAIN_ATK},
+         {120, 120}},
     };
     for (auto& group : sizes)
         for (int n : group.first) {
@@ -136,16 +143,20 @@ TEST_F(ChrBattle, EnemyPosesHaveTheSizesTheBattleLaysOut)
         }
     // Poses of the same creature must not change size, or it jumps when it moves.
     auto listed = read_manifest();
-    for (int n : {588, 589}) EXPECT_EQ(listed[n].w * 100 + listed[n].h, 2525) << n;
-    for (int n : {590, 591, 592, 593, 594, 595, 596}) EXPECT_EQ(listed[n].w * 100 + listed[n].h, 5060) << n;
+    for (int n : {EN_DRAKIAN_A, EN_DRAKIAN_B}) EXPECT_EQ(listed[n].w * 100 + listed[n].h, 2525) << n;
+    for (int n : {EN_BARGHEST_A, EN_BARGHEST_B, EN_BARGHEST_C, EN_MANGLER_A, EN_MANGLER_B, EN_METALOR_A,
+                  EN_METALOR_B})
+        EXPECT_EQ(listed[n].w * 100 + listed[n].h, 5060) << n;
 }
 
 TEST_F(ChrBattle, LightSourcesHaveNoMaskColourAndFadeToBlackAtTheirBorders)
 {
     // A mask-coloured pixel in a light map shines as solid magenta; a bright
     // border shows the picture's rectangle on screen.
-    std::vector<int> lights = {82, 83, 84, 112, 129, 142, 296, 322, 534, 554, 599, 600};
-    for (int n = 297; n <= 320; n++) lights.push_back(n);
+    std::vector<int> lights = {EN_POLTER_A, EN_POLTER_B, EN_POLTER_C, FX_EMBER_GLOW,
+                               FX_SPARK_GLOW, FX_UNDEAD_GLOW, FX_POLTER_BLAST, FX_AURIA_POINT,
+                               WPN_MOONROD_C, WPN_SHORTROD_C, FX_REDLIGHT_CORE, FX_REDLIGHT_HALO};
+    for (int n = FX_REDHERB_01; n <= FX_REDHERB_24; n++) lights.push_back(n);
     for (int n : lights) {
         SCOPED_TRACE("object " + std::to_string(n));
         Bmp b(picture(n), destroy_bitmap);
@@ -172,16 +183,26 @@ TEST_F(ChrBattle, EveryWeaponHasTheFramesOfItsClass)
         std::vector<int> frames, slash;
     };
     const Weapon weapons[] = {
-        {"Steel Blade", 1, {566, 567, 568}, {569, 570, 571}},
-        {"StainlessSlasher", 2, {559, 558, 559, 561, 562, 560}, {563, 564, 565}},
-        {"Apple Copper", 1, {504, 505, 506}, {507, 508, 509}},
-        {"Mythril Katana", 2, {539, 538, 539, 541, 542, 540}, {543, 544, 545}},
-        {"Scalder", 1, {546, 547, 548}, {549, 550, 551}},
-        {"Iron Sword", 2, {517, 516, 517, 519, 520, 518}, {521, 522, 523}},
-        {"Short Rod", 3, {552, 553, 554, 541, 542}, {555, 556, 557}},
-        {"Dreamer's Edge", 1, {510, 511, 512}, {513, 514, 515}},
-        {"Jade Melt", 2, {525, 524, 525, 527, 528, 526}, {529, 530, 531}},
-        {"Moon Rod", 3, {532, 533, 534, 541, 542}, {535, 536, 537}},
+        {"Steel Blade", 1, {WPN_STEEL_A, WPN_STEEL_B, WPN_STEEL_C}, {WPN_STEEL_S1, WPN_STEEL_S2, WPN_STEEL_S3}},
+        {"StainlessSlasher", 2,
+         {WPN_STAINLESS_A, WPN_STAINLESS_B, WPN_STAINLESS_A, WPN_STAINLESS_D, WPN_STAINLESS_E, WPN_STAINLESS_F},
+         {WPN_STAINLESS_S1, WPN_STAINLESS_S2, WPN_STAINLESS_S3}},
+        {"Apple Copper", 1, {WPN_APPLE_A, WPN_APPLE_B, WPN_APPLE_C}, {WPN_APPLE_S1, WPN_APPLE_S2, WPN_APPLE_S3}},
+        {"Mythril Katana", 2,
+         {WPN_MYTHRIL_A, WPN_MYTHRIL_B, WPN_MYTHRIL_A, WPN_SWING_D, WPN_SWING_E, WPN_MYTHRIL_F},
+         {WPN_MYTHRIL_S1, WPN_MYTHRIL_S2, WPN_MYTHRIL_S3}},
+        {"Scalder", 1, {WPN_SCALDER_A, WPN_SCALDER_B, WPN_SCALDER_C},
+         {WPN_SCALDER_S1, WPN_SCALDER_S2, WPN_SCALDER_S3}},
+        {"Iron Sword", 2, {WPN_IRON_A, WPN_IRON_B, WPN_IRON_A, WPN_IRON_D, WPN_IRON_E, WPN_IRON_F},
+         {WPN_IRON_S1, WPN_IRON_S2, WPN_IRON_S3}},
+        {"Short Rod", 3, {WPN_SHORTROD_A, WPN_SHORTROD_B, WPN_SHORTROD_C, WPN_SWING_D, WPN_SWING_E},
+         {WPN_SHORTROD_S1, WPN_SHORTROD_S2, WPN_SHORTROD_S3}},
+        {"Dreamer's Edge", 1, {WPN_DREAMER_A, WPN_DREAMER_B, WPN_DREAMER_C},
+         {WPN_DREAMER_S1, WPN_DREAMER_S2, WPN_DREAMER_S3}},
+        {"Jade Melt", 2, {WPN_JADE_A, WPN_JADE_B, WPN_JADE_A, WPN_JADE_D, WPN_JADE_E, WPN_JADE_F},
+         {WPN_JADE_S1, WPN_JADE_S2, WPN_JADE_S3}},
+        {"Moon Rod", 3, {WPN_MOONROD_A, WPN_MOONROD_B, WPN_MOONROD_C, WPN_SWING_D, WPN_SWING_E},
+         {WPN_MOONROD_S1, WPN_MOONROD_S2, WPN_MOONROD_S3}},
     };
     for (auto& w : weapons) {
         SCOPED_TRACE(w.name);
@@ -207,7 +228,10 @@ TEST_F(ChrBattle, FighterPosesShareOneFrameAndTheFallenPoseLiesLower)
     // Poses a to e replace each other at the same corner, so they share a size;
     // the knocked-out pose is drawn 8 pixels lower and must not poke out below.
     const std::vector<std::vector<int>> heroes = {
-        {160, 161, 162, 163, 165, 164}, {149, 150, 151, 152, 154, 153}, {155, 156, 157, 158, 159}, {166, 167, 168, 169, 170}};
+        {FT_MIKE_A, FT_MIKE_B, FT_MIKE_C, FT_MIKE_D, FT_MIKE_E, FT_MIKE_DEAD},
+        {FT_CHARLIE_A, FT_CHARLIE_B, FT_CHARLIE_C, FT_CHARLIE_D, FT_CHARLIE_E, FT_CHARLIE_DEAD},
+        {FT_ELIZABETH_A, FT_ELIZABETH_B, FT_ELIZABETH_C, FT_ELIZABETH_E, FT_ELIZABETH_DEAD},
+        {FT_RUNHON_A, FT_RUNHON_B, FT_RUNHON_C, FT_RUNHON_E, FT_RUNHON_DEAD}};
     for (auto& poses : heroes) {
         int w0, h0;
         size_of(poses[0], w0, h0);
@@ -230,9 +254,9 @@ TEST_F(ChrBattle, SlimeEyeLetsItsEyeShowThroughWhereTheBattleDrawsIt)
     // The eye is drawn beneath the body at (7, 3), (4, 3) or (10, 3) for poses
     // a, b and c; the body needs a see-through socket over the eye's middle.
     int ew, eh;
-    size_of(64, ew, eh);
+    size_of(EN_SLIMEEYE_EYE, ew, eh);
     ASSERT_GT(ew, 0);
-    const int pose[3] = {61, 62, 63}, ex[3] = {7, 4, 10};
+    const int pose[3] = {EN_SLIMEEYE_A, EN_SLIMEEYE_B, EN_SLIMEEYE_C}, ex[3] = {7, 4, 10};
     for (int i = 0; i < 3; i++) {
         Bmp b(picture(pose[i]), destroy_bitmap);
         ASSERT_TRUE(b);
@@ -245,7 +269,9 @@ TEST_F(ChrBattle, PicturesDrawnOverTheSceneAreCutOutNotRectangles)
 {
     // Attack and effect pictures with a mask must leave the scene visible
     // around them, and must not be empty.
-    for (int n : {94, 95, 96, 105, 114, 122, 293, 294, 295, 180, 183, 187, 190, 192, 332, 336, 597, 598}) {
+    for (int n : {FX_CLAW_1, FX_CLAW_2, FX_CLAW_3, FX_SLIME_DROP, FX_SPIZZER_HIT, FX_KNIGHT_SWORD, FX_FANGED_BITE,
+                  FX_SERPENT_STRIKE, FX_GRASSWORM_HIT, FX_COMBUST_1, FX_COMBUST_4, FX_GLASSBALL_1, FX_GLASSBALL_4,
+                  FX_SHINE, FX_BURN_1, FX_BURN_5, FX_SAND_SMALL, FX_SAND_LARGE}) {
         Bmp b(picture(n), destroy_bitmap);
         ASSERT_TRUE(b) << n;
         int see_through = 0, drawn = 0;
@@ -265,12 +291,15 @@ TEST_F(ChrBattle, WeaponFramesMeetTheFightersHandsAtTheirOffsets)
         int pose, frame, dx, dy;
     };
     const Shot shots[] = {
-        {163, 567, 4, -15}, {165, 568, -11, 18},    // Mike, Steel Blade raised and struck
-        {163, 505, 4, -15}, {165, 512, -11, 18},    // the other blades share the grip
-        {151, 558, -12, -6}, {154, 559, -12, -6},   // Charlie, StainlessSlasher
-        {151, 516, -12, -6}, {154, 525, -12, -6},   // Iron Sword, Jade Melt
-        {168, 552, -8, -9}, {169, 553, -10, 13},    // Runhon, Short Rod
-        {157, 532, -13, -9}, {158, 533, -10, 13},   // Elizabeth, Moon Rod (drawn 5 further left)
+        // Mike, Steel Blade raised and struck; the other blades share the grip.
+        {FT_MIKE_D, WPN_STEEL_B, 4, -15}, {FT_MIKE_E, WPN_STEEL_C, -11, 18},
+        {FT_MIKE_D, WPN_APPLE_B, 4, -15}, {FT_MIKE_E, WPN_DREAMER_C, -11, 18},
+        // Charlie, StainlessSlasher; Iron Sword, Jade Melt.
+        {FT_CHARLIE_C, WPN_STAINLESS_B, -12, -6}, {FT_CHARLIE_E, WPN_STAINLESS_A, -12, -6},
+        {FT_CHARLIE_C, WPN_IRON_B, -12, -6}, {FT_CHARLIE_E, WPN_JADE_A, -12, -6},
+        // Runhon, Short Rod; Elizabeth, Moon Rod (drawn 5 further left).
+        {FT_RUNHON_C, WPN_SHORTROD_A, -8, -9}, {FT_RUNHON_E, WPN_SHORTROD_B, -10, 13},
+        {FT_ELIZABETH_C, WPN_MOONROD_A, -13, -9}, {FT_ELIZABETH_E, WPN_MOONROD_B, -10, 13},
     };
     for (auto& s : shots) {
         SCOPED_TRACE("pose " + std::to_string(s.pose) + " with frame " + std::to_string(s.frame));
@@ -293,7 +322,7 @@ TEST_F(ChrBattle, WeaponFramesMeetTheFightersHandsAtTheirOffsets)
 TEST_F(ChrBattle, HeroesLookLeftTowardsTheEnemies)
 {
     // The eye colour of the heroes' heads sits in the front (left) half of each figure.
-    for (int n : {160, 149, 155, 166}) {
+    for (int n : {FT_MIKE_A, FT_CHARLIE_A, FT_ELIZABETH_A, FT_RUNHON_A}) {
         Bmp b(picture(n), destroy_bitmap);
         ASSERT_TRUE(b);
         long sum_x = 0, cnt = 0, eye_x = 0, eyes = 0;

@@ -3,6 +3,7 @@
 // recolouring, light-map sources that glow only where they should, masks
 // where pictures are laid over others, and pictures that leave room for the
 // text drawn on them.
+#include "dat_names.h"
 #include "harness.h"
 #include <gtest/gtest.h>
 
@@ -84,7 +85,7 @@ std::pair<int, int> picture_size(DATAFILE* d, int n)
 TEST(Fonts, AreColourFontsCoveringTextAndIconsInTheTextColour)
 {
     NEED(data());
-    for (int n : {52, 53, 54, 55}) {
+    for (int n : {COLOR_FONT_VANTOR, COLOR_FONT_SYSTEM, MAIN_FONT_VANTOR, MAIN_FONT_SYSTEM}) {
         SCOPED_TRACE("font " + std::to_string(n));
         FONT* f = (FONT*)data()[n].dat;
         ASSERT_EQ(f->vtable, font_vtable_color) << "a one-colour font cannot be recoloured";
@@ -112,7 +113,7 @@ TEST(Fonts, FitTheWindowLinesAndTheBattlePanel)
     // Window lines are 8 pixels apart and wrap at 36 characters in a 300-pixel window.
     const char* longest = "Charlie:  I brought 5 small potions";
     const char* panel = "HP - 9999/9999";
-    for (int n : {52, 53, 54, 55}) {
+    for (int n : {COLOR_FONT_VANTOR, COLOR_FONT_SYSTEM, MAIN_FONT_VANTOR, MAIN_FONT_SYSTEM}) {
         FONT* f = (FONT*)data()[n].dat;
         EXPECT_EQ(text_height(f), 8) << n;
         EXPECT_LE(text_length(f, longest), 290) << n;
@@ -122,13 +123,14 @@ TEST(Fonts, FitTheWindowLinesAndTheBattlePanel)
         EXPECT_GE(text_length(f, "i"), 2) << n << ": letters need a gap";
     }
     // The two settings must look different, not be one font twice.
-    EXPECT_NE(text_length((FONT*)data()[54].dat, longest), text_length((FONT*)data()[55].dat, longest));
+    EXPECT_NE(text_length((FONT*)data()[MAIN_FONT_VANTOR].dat, longest),
+              text_length((FONT*)data()[MAIN_FONT_SYSTEM].dat, longest));
 }
 
 TEST(Palette, TextColoursAreDistinctAndReadable)
 {
     NEED(data());
-    RGB* pal = (RGB*)data()[30].dat;
+    RGB* pal = (RGB*)data()[GAME_PALETTE].dat;
     auto bright = [&](int i) { return 0.299 * pal[i].r + 0.587 * pal[i].g + 0.114 * pal[i].b; };   // 0..63
     EXPECT_GT(bright(TEXT), 50) << "text must be light on the blue windows";
     EXPECT_LT(bright(SHADOW), 8) << "the shadow must be dark";
@@ -147,7 +149,8 @@ TEST(Palette, TextColoursAreDistinctAndReadable)
 TEST(Pictures, LightMapSourcesGlowInTheMiddleAndAreBlackAtTheEdges)
 {
     NEED(data());
-    for (int n : {56, 68, 69, 70, 100, 101, 102, 103, 104, 105, 106, 107}) {
+    for (int n : {GLOW_MASK, SAVE_GLOW_1, SAVE_GLOW_2, SAVE_GLOW_3, BOLT_GLOW_1, BOLT_GLOW_2, BOLT_GLOW_3,
+                  BOLT_GLOW_4, BOLT_GLOW_5, BOLT_GLOW_6, BOLT_GLOW_7, BOLT_GLOW_8}) {
         ASSERT_EQ(data()[n].type, DAT_BITMAP) << n;
         BITMAP* b = (BITMAP*)data()[n].dat;
         for (auto [x, y] : {std::pair{0, 0}, {b->w - 1, 0}, {0, b->h - 1}, {b->w - 1, b->h - 1}})
@@ -157,7 +160,7 @@ TEST(Pictures, LightMapSourcesGlowInTheMiddleAndAreBlackAtTheEdges)
     // The save spot's glow pulses: each frame brighter than the last.
     double sum[3] = {0, 0, 0};
     for (int i = 0; i < 3; i++) {
-        BITMAP* b = (BITMAP*)data()[68 + i].dat;
+        BITMAP* b = (BITMAP*)data()[SAVE_GLOW_1 + i].dat;
         for (int y = 0; y < b->h; y++)
             for (int x = 0; x < b->w; x++) sum[i] += luma(getpixel(b, x, y));
     }
@@ -168,19 +171,19 @@ TEST(Pictures, LightMapSourcesGlowInTheMiddleAndAreBlackAtTheEdges)
 TEST(Pictures, OverlaidPicturesAreSeeThroughAroundTheirShapes)
 {
     NEED(data());
-    for (int n : {1, 2, 3, 58, 84, 93}) {
+    for (int n : {HIT_SPARK_1, HIT_SPARK_2, HIT_SPARK_3, SPARKLE_HEAL, TITLE_LOGO, SPARKLE_SAVE}) {
         EXPECT_EQ(shown_at(data(), n, 0, 0), -1) << n << ": top-left corner is not see-through";
         auto [w, h] = picture_size(data(), n);
         EXPECT_EQ(shown_at(data(), n, w - 1, h - 1), -1) << n << ": bottom-right corner is not see-through";
     }
     // The prologue's arch lets the backdrop show at its top corners, not at the bottom.
-    EXPECT_EQ(shown_at(data(), 87, 0, 0), -1);
-    EXPECT_EQ(shown_at(data(), 87, 249, 0), -1);
-    EXPECT_NE(shown_at(data(), 87, 125, 100), -1);
-    EXPECT_NE(shown_at(data(), 87, 5, 190), -1);
+    EXPECT_EQ(shown_at(data(), PROLOGUE, 0, 0), -1);
+    EXPECT_EQ(shown_at(data(), PROLOGUE, 249, 0), -1);
+    EXPECT_NE(shown_at(data(), PROLOGUE, 125, 100), -1);
+    EXPECT_NE(shown_at(data(), PROLOGUE, 5, 190), -1);
     // The pointer is drawn where it points.
     int inked = 0;
-    for (int x = 0; x < 11; x++) inked += shown_at(data(), 20, x, 4) != -1;
+    for (int x = 0; x < 11; x++) inked += shown_at(data(), POINTER, x, 4) != -1;
     EXPECT_GE(inked, 8);
 }
 
@@ -188,7 +191,7 @@ TEST(Pictures, FullScreenPicturesHaveNoHolesAndRoomForTheirText)
 {
     NEED(data());
     const int mask = makecol16(255, 0, 255);
-    for (int n : {34, 36, 37, 39, 83}) {
+    for (int n : {BATTLE_GRASS, BATTLE_FOREST, BATTLE_DESERT, GAME_OVER, TITLE_BACK}) {
         BITMAP* b = (BITMAP*)data()[n].dat;
         ASSERT_EQ(b->w, 320);
         ASSERT_EQ(b->h, 240);
@@ -205,17 +208,17 @@ TEST(Pictures, FullScreenPicturesHaveNoHolesAndRoomForTheirText)
         EXPECT_GT(hi - lo, 80) << n << " looks flat";
     }
     // The title menu is written in blue over rows 162-210 (picture rows 155-203).
-    BITMAP* title = (BITMAP*)data()[83].dat;
+    BITMAP* title = (BITMAP*)data()[TITLE_BACK].dat;
     double sum = 0;
     int count = 0;
     for (int y = 155; y <= 203; y++)
         for (int x = 125; x <= 195; x++, count++) sum += luma(getpixel(title, x, y));
     EXPECT_GT(sum / count, 170) << "blue menu text would not read on the title picture";
     // "Game Over" falls in the main font's white over the top of its picture.
-    BITMAP* over = (BITMAP*)data()[39].dat;
+    BITMAP* over = (BITMAP*)data()[GAME_OVER].dat;
     for (int x = 90; x < 230; x += 7) EXPECT_LT(luma(getpixel(over, x, 34)), 100);
     // The time bar fill is warm, so the green tint of a full bar stands out.
-    BITMAP* fill = (BITMAP*)data()[82].dat;
+    BITMAP* fill = (BITMAP*)data()[TIMEBAR_FILL].dat;
     int c = getpixel(fill, 50, 3);
     EXPECT_GT(getr16(c), getg16(c));
     EXPECT_GT(getr16(c), 2 * getb16(c));
@@ -234,10 +237,10 @@ TEST(LogoMovie, BuildsUpAndLeavesRoomForTheCreditLine)
             for (int x = 0; x < b->w; x++) n += luma(getpixel(b, x, y)) > 120;
         return n;
     };
-    EXPECT_LT(lit((BITMAP*)logo()[0].dat), lit((BITMAP*)logo()[3].dat));
-    EXPECT_LT(lit((BITMAP*)logo()[3].dat), lit((BITMAP*)logo()[6].dat));
+    EXPECT_LT(lit((BITMAP*)logo()[LOGO_FRAME_00].dat), lit((BITMAP*)logo()[LOGO_FRAME_03].dat));
+    EXPECT_LT(lit((BITMAP*)logo()[LOGO_FRAME_03].dat), lit((BITMAP*)logo()[LOGO_FRAME_06].dat));
     // Frame 6 stays up while the red credit line fades in at the bottom right.
-    BITMAP* rest = (BITMAP*)logo()[6].dat;
+    BITMAP* rest = (BITMAP*)logo()[LOGO_FRAME_06].dat;
     for (int y = 230; y < 240; y++)
         for (int x = 120; x < 320; x += 3) ASSERT_LT(luma(getpixel(rest, x, y)), 60) << x << "," << y;
 }

@@ -137,8 +137,9 @@ TEST(ScriptedRun, ScriptThatStopsTooEarlyEndsWithAClearMessage)
     }
 }
 
-TEST(ScriptedRun, AMinuteOfPlayTakesSecondsNotAMinute)
+TEST(ScriptedRun, AMinuteOfPlayPassesOnTheVirtualClock)
 {
+    // How fast that minute passes on the wall clock is measured in tests/bench.
     std::string script = "wait 2s\n";
     for (int i = 0; i < 6; i++) script += std::string("hold ") + (i % 2 ? "Left" : "Right") + "\nwait 4s\nrelease " +
                                           (i % 2 ? "Left" : "Right") + "\nhold Down\nwait 1s\nrelease Down\nhold Up\nwait 1s\nrelease Up\nwait 4s\n";
@@ -146,12 +147,4 @@ TEST(ScriptedRun, AMinuteOfPlayTakesSecondsNotAMinute)
     GameRun run = run_game(script, {"-nofight:47390"});
     ASSERT_EQ(run.status, 0) << run.output;
     EXPECT_GE(run.dump_int("time_ms"), 60000);
-#if defined(__SANITIZE_ADDRESS__)
-    const double limit = 20.0;   // the sanitizers slow every pixel down several times
-#else
-    const double limit = 3.0;
-#endif
-    EXPECT_LT(run.wall_seconds, limit);
-    printf("60 s of play took %.2f s of wall time (%.0fx real time)\n", run.wall_seconds,
-           run.dump_int("time_ms") / 1000.0 / run.wall_seconds);
 }

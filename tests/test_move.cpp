@@ -3,6 +3,7 @@
 // test lays out a small map of its own in memory.
 #include <gtest/gtest.h>
 
+#include "dat_names.h"
 #include "harness.h"
 #include "records.h"
 #include "vantor.h"
@@ -72,7 +73,7 @@ TEST_F(Field, StepWalksOneTileInSixteenPixelsAndArmsTheBattleRoll)
         EXPECT_EQ(mike->y, 176);
         EXPECT_EQ(mike->x, 160);
         EXPECT_EQ(mike->face, DIR_DOWN);
-        EXPECT_EQ(mike->current, chr_sprite(221)) << "a finished step ends on the standing frame";
+        EXPECT_EQ(mike->current, chr_sprite(ACT_MIKE_DN_A)) << "a finished step ends on the standing frame";
         EXPECT_TRUE(do_battle_test);
     }
     // A speed that does not divide a tile still ends the step on the grid.
@@ -91,7 +92,7 @@ TEST_F(Field, RefusedStepOnlyTurnsMike)
     EXPECT_EQ(frames_of([] { move_mike(DIR_RIGHT, 1); }), 0) << "nothing is drawn for a refused step";
     EXPECT_EQ(mike->x, 160);
     EXPECT_EQ(mike->face, DIR_RIGHT);
-    EXPECT_EQ(mike->current, chr_sprite(225));
+    EXPECT_EQ(mike->current, chr_sprite(ACT_MIKE_RT_A));
     EXPECT_FALSE(do_battle_test);
 
     // The same wall in the people test: a visible townsperson blocks only in town.

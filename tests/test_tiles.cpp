@@ -2,6 +2,7 @@
 // in a map group is solid there by the game's own collision rules, and every
 // floor, path or door is not; the tiles the game writes by number are the
 // right ones; and the built tiles.dat holds exactly the catalogue's sprites.
+#include "dat_names.h"
 #include "harness.h"
 #include "tilecat.h"
 #include "world.h"
@@ -85,36 +86,41 @@ TEST(TileCatalogue, EveryGroupHasBothFloorsAndObstacles)
     }
 }
 
-TEST(TileCatalogue, TilesTheGameWritesByNumberAreTheRightOnes)
+TEST(TileCatalogue, TilesTheGameWritesByNameAreTheRightOnes)
 {
     auto look = [](int i) { const Entry* e = by_index(i); return e ? e->look : std::string(); };
     auto in = [](int i, const char* g) {
         const Entry* e = by_index(i);
         return e && std::find(e->groups.begin(), e->groups.end(), g) != e->groups.end();
     };
-    EXPECT_EQ(look(215), "chest:closed");
-    EXPECT_EQ(look(216), "chest:open");
-    EXPECT_EQ(look(313), "over:torch:a");
-    EXPECT_EQ(look(314), "over:torch:b");
-    EXPECT_EQ(look(315), "over:fountain:a");
-    EXPECT_EQ(look(316), "over:fountain:b");
-    EXPECT_TRUE(in(315, "LV") && in(210, "LV")) << "the fountain plays over the village pool";
-    EXPECT_EQ(look(137), "over:sheen:a");
-    EXPECT_EQ(look(138), "over:sheen:b");
-    EXPECT_TRUE(in(137, "AG") && in(138, "AG"));
-    EXPECT_EQ(by_index(163)->name, "shadow_seal");
-    for (int i = 231; i <= 234; i++) {
+    EXPECT_EQ(look(TILE_CHEST_CLOSED), "chest:closed");
+    EXPECT_EQ(look(TILE_CHEST_OPEN), "chest:open");
+    EXPECT_EQ(look(TILE_TORCH_A), "over:torch:a");
+    EXPECT_EQ(look(TILE_TORCH_B), "over:torch:b");
+    EXPECT_EQ(look(TILE_FOUNTAIN_A), "over:fountain:a");
+    EXPECT_EQ(look(TILE_FOUNTAIN_B), "over:fountain:b");
+    EXPECT_TRUE(in(TILE_FOUNTAIN_A, "LV") && in(TILE_FOUNTAIN_POOL, "LV"))
+        << "the fountain plays over the village pool";
+    EXPECT_EQ(look(TILE_RAIN_SHEEN_A), "over:sheen:a");
+    EXPECT_EQ(look(TILE_RAIN_SHEEN_B), "over:sheen:b");
+    EXPECT_TRUE(in(TILE_RAIN_SHEEN_A, "AG") && in(TILE_RAIN_SHEEN_B, "AG"));
+    EXPECT_EQ(by_index(TILE_SHADOW_SEAL)->name, "shadow_seal");
+    for (int i = TILE_BRIDGE_DECK_V; i <= TILE_STONE_BRIDGE_H; i++) {
         EXPECT_TRUE(starts(look(i), "piece:")) << i << " is a walkable piece laid over water";
         EXPECT_TRUE(in(i, "W") && in(i, "BR")) << i;
     }
-    EXPECT_EQ(by_index(357)->name, "woods_gate") << "any world cell of 357 enters the woods";
-    for (int i = 358; i <= 365; i++) EXPECT_TRUE(starts(look(i), "forest:")) << i << " halves Mike, so it must be forest";
-    for (int i = 415; i <= 422; i++) EXPECT_TRUE(starts(look(i), "deep:")) << i << " shows the forest battle background";
-    for (int i : {432, 433, 434, 435, 436, 441}) EXPECT_TRUE(look(i).find("desert") != std::string::npos) << i << " shows the desert background";
+    EXPECT_EQ(by_index(TILE_WOODS_GATE)->name, "woods_gate") << "any world cell of this tile enters the woods";
+    for (int i = TILE_FOREST; i <= TILE_FOREST_CLUMP; i++)
+        EXPECT_TRUE(starts(look(i), "forest:")) << i << " halves Mike, so it must be forest";
+    for (int i = TILE_DEEPWOOD; i <= TILE_DEEPWOOD_PINES; i++)
+        EXPECT_TRUE(starts(look(i), "deep:")) << i << " shows the forest battle background";
+    for (int i : {TILE_DESERT, TILE_DESERT_RIPPLES, TILE_DESERT_N, TILE_DESERT_S, TILE_DESERT_W, TILE_DESERT_E})
+        EXPECT_TRUE(look(i).find("desert") != std::string::npos) << i << " shows the desert background";
     // any other world tile must not claim to be forest, or it would get the wrong background
     for (const Entry& e : catalogue()) {
         bool forest_look = starts(e.look, "forest:") || starts(e.look, "deep:");
-        bool forest_index = (e.index >= 357 && e.index <= 365) || (e.index >= 415 && e.index <= 422);
+        bool forest_index = (e.index >= TILE_WOODS_GATE && e.index <= TILE_FOREST_CLUMP) ||
+                            (e.index >= TILE_DEEPWOOD && e.index <= TILE_DEEPWOOD_PINES);
         EXPECT_EQ(forest_look, forest_index) << e.name;
     }
 }

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "dat_names.h"
 #include "harness.h"
 #include "records.h"
 #include "vantor.h"
@@ -41,7 +42,7 @@ struct WorldData : ::testing::Test {
     {
         int t0 = get_sprite_number(map, 0, c.first, c.second);
         int t1 = map->layers > 1 ? get_sprite_number(map, 1, c.first, c.second) : -1;
-        if (t1 >= 231 && t1 <= 234) t0 = -1;
+        if (t1 >= TILE_BRIDGE_DECK_V && t1 <= TILE_STONE_BRIDGE_H) t0 = -1;
         return !object_collision(-1, t0, 0) && !object_collision(-1, t1, 1);
     }
     static bool on_map(Cell c) { return c.first >= 0 && c.second >= 0 && c.first < map->xsize && c.second < map->ysize; }
@@ -127,7 +128,8 @@ TEST_F(WorldData, LeavingAPlaceLeavesMikeOnOpenGroundOutsideIt)
         EXPECT_TRUE(reached.count(out)) << "the exit of " << e.first << "," << e.second << " leads nowhere";
         if (place_of(e) == WP_WOODS) {
             int t = get_sprite_number(map, 0, out.first, out.second);
-            EXPECT_TRUE(t >= 358 && t <= 365) << "Mike comes out of the woods into the forest, got tile " << t;
+            EXPECT_TRUE(t >= TILE_FOREST && t <= TILE_FOREST_CLUMP)
+                << "Mike comes out of the woods into the forest, got tile " << t;
         }
     }
 }
@@ -137,7 +139,7 @@ TEST_F(WorldData, TheSandGardenLiesInTheDesert)
     // Battles around it show the desert: the ground beside every door is desert sand.
     for (Cell c : {Cell{97, 87}, Cell{97, 88}, Cell{100, 87}, Cell{100, 88}}) {
         int t = get_sprite_number(map, 0, c.first, c.second);
-        EXPECT_TRUE(t >= 432 && t <= 441) << c.first << "," << c.second << " holds " << t;
+        EXPECT_TRUE(t >= TILE_DESERT && t <= TILE_DESERT_E) << c.first << "," << c.second << " holds " << t;
         EXPECT_GE(c.second, regions[2].y);
     }
 }

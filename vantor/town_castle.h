@@ -68,5 +68,8 @@ void castle_door_target(const castle_door* d, int x, int* to_x, int* to_y);
 // The camera that centres (x, y) on a map of w x h pixels, kept inside the map.
 void castle_camera(int x, int y, int w, int h, int* cam_x, int* cam_y);
 
+// The atlas's map: the world map drawn small (two pixels a cell fill the
+// screen), with the places named where they lie.
+void draw_atlas(BITMAP* bmp);
 void do_library_books(int id);              // one test of the library's shelves (id 0: the castle's)
 void castle_talk(int who);                  // a conversation in the castle with person `who` (0: a counter)

@@ -80,8 +80,8 @@ void atlas_label(BITMAP* bmp, const char* text, int x, int y, bool right)
     textout_ex(bmp, main_font, text, lx, y, makecol(255, 250, 220), -1);
 }
 
-// The world drawn small: "wmap.map" at two pixels a cell fills the screen
-// exactly, with the places named where they lie.
+} // namespace
+
 void draw_atlas(BITMAP* bmp)
 {
     clear_to_color(bmp, makecol(0, 0, 0));
@@ -121,6 +121,8 @@ void draw_atlas(BITMAP* bmp)
         textout_centre_ex(bmp, main_font, atlas_heading, 160, 4, makecol(255, 250, 220), -1);
     }
 }
+
+namespace {
 
 void open_atlas(const char* const* pages)
 {

@@ -1,6 +1,7 @@
 // Start-up, settings, shutdown and the one fatal-error exit.
 #include "vantor.h"
 
+#include "datcheck.h"
 #include "door.h"
 
 #include <cerrno>
@@ -110,13 +111,6 @@ int joy_code(int v)
     fatalerror(second);
 }
 
-DATAFILE* load_resident(const char* file, const char* failure)
-{
-    DATAFILE* d = load_datafile(file);
-    if (!d) fatalerror(failure);
-    return d;
-}
-
 } // namespace
 
 int parse_switches(int argc, char** argv)
@@ -214,19 +208,16 @@ void vantor_init()
     clear_to_color(buffer, makecol(0, 0, 0));
     clear_to_color(window_layer, makecol(255, 0, 255));
 
-    data = load_resident("data.dat", "error loading data.dat\n\n");
-    tiles = load_resident("tiles.dat", "error loading tiles.dat\n\n");
-    packfile_password("quorl52");
-    characters = load_datafile("chrctrs.dat");
-    packfile_password(nullptr);
-    if (!characters) fatalerror("error loading chrctrs.dat\n\n");
+    data = load_checked_datafile(data_dat_layout);
+    tiles = load_checked_datafile(tiles_dat_layout);
+    characters = load_checked_datafile(chrctrs_dat_layout, "quorl52");
     door_set_sound_data(data);
 
     door_seed_random();
     init_variables();
     select_palette(desktop_palette);
     door_set_window_title("Vantor");
-    select_palette((RGB*)data[30].dat);
+    select_palette((RGB*)data[GAME_PALETTE].dat);
 }
 
 void vantor_shutdown()

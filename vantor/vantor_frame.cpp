@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "battle.h"
+#include "dat_names.h"
 #include "door.h"
 #include "menu.h"
 #include "town.h"
@@ -442,6 +443,6 @@ int press_at_object(int px, int py)
 
 int is_even(int n) { return n % 2 == 0 ? TRUE : FALSE; }
 int round_float(float f) { return (int)f + ((f - (int)f) >= 0.5f ? 1 : 0); }
-void beep() { door_play_sample(71, 255, 127, 1000, FALSE); }
+void beep() { door_play_sample(SND_BEEP, 255, 127, 1000, FALSE); }
 
 int place_window_opacity() { return std::min<int>(show_place_window, 128); }

@@ -3,6 +3,7 @@
 #include "vantor.h"
 
 #include "action.h"
+#include "dat_names.h"
 #include "item.h"
 #include "town.h"
 #include "world.h"
@@ -58,19 +59,26 @@ struct ActorRow {
 };
 
 const ActorRow actor_rows[] = {
-    {&mike, 8, 221},           {&elizabeth, 13, 46},       {&ian, 9, 172},
-    {&runhon, 38, 269},        {&charlie, 12, 13},         {&lumin_soldier, 10, 202},
-    {&drakian_soldier, 11, 38}, {&townsman_01, 14, 408},   {&townsman_02, 15, 416},
-    {&townsman_03, 16, 424},   {&townsman_04, 32, 432},    {&townsman_05, 35, 440},
-    {&townsman_06, 36, 448},   {&townsman_07, 37, 456},    {&townsman_08, 42, 464},
-    {&townswoman_01, 17, 472}, {&townswoman_02, 18, 480},  {&townswoman_03, 19, 488},
-    {&townswoman_04, 45, 496}, {&townsboy_01, 20, 368},    {&townsboy_02, 21, 376},
-    {&townsboy_03, 33, 384},   {&townsgirl_01, 34, 392},   {&townsgirl_02, 44, 400},
-    {&old_townsman_01, 22, 237}, {&old_townsman_02, 46, 245}, {&old_townswoman_01, 31, 253},
-    {&old_townswoman_02, 43, 261}, {&townclerk_01, 23, 360}, {&chef, 24, 21},
-    {&nurse, 25, 229},         {&scientist_01, 26, 277},   {&scientist_02, 27, 285},
-    {&merlon, 28, 212},        {&lumin_king, 29, 193},     {&cmangler, 39, 29},
-    {&cmadknight, 47, 210},    {&young_mike, 40, 580},     {&young_ian, 41, 572},
+    {&mike, 8, ACT_MIKE_DN_A}, {&elizabeth, 13, ACT_ELIZABETH_DN_A},
+    {&ian, 9, ACT_IAN_DN_A}, {&runhon, 38, ACT_RUNHON_DN_A},
+    {&charlie, 12, ACT_CHARLIE_DN_A}, {&lumin_soldier, 10, ACT_LUMIN_SOLDIER_DN_A},
+    {&drakian_soldier, 11, ACT_DRAKIAN_SOLDIER_DN_A}, {&townsman_01, 14, ACT_TOWNSMAN_01_DN_A},
+    {&townsman_02, 15, ACT_TOWNSMAN_02_DN_A}, {&townsman_03, 16, ACT_TOWNSMAN_03_DN_A},
+    {&townsman_04, 32, ACT_TOWNSMAN_04_DN_A}, {&townsman_05, 35, ACT_TOWNSMAN_05_DN_A},
+    {&townsman_06, 36, ACT_TOWNSMAN_06_DN_A}, {&townsman_07, 37, ACT_TOWNSMAN_07_DN_A},
+    {&townsman_08, 42, ACT_TOWNSMAN_08_DN_A}, {&townswoman_01, 17, ACT_TOWNSWOMAN_01_DN_A},
+    {&townswoman_02, 18, ACT_TOWNSWOMAN_02_DN_A}, {&townswoman_03, 19, ACT_TOWNSWOMAN_03_DN_A},
+    {&townswoman_04, 45, ACT_TOWNSWOMAN_04_DN_A}, {&townsboy_01, 20, ACT_TOWNSBOY_01_DN_A},
+    {&townsboy_02, 21, ACT_TOWNSBOY_02_DN_A}, {&townsboy_03, 33, ACT_TOWNSBOY_03_DN_A},
+    {&townsgirl_01, 34, ACT_TOWNSGIRL_01_DN_A}, {&townsgirl_02, 44, ACT_TOWNSGIRL_02_DN_A},
+    {&old_townsman_01, 22, ACT_OLD_TOWNSMAN_01_DN_A}, {&old_townsman_02, 46, ACT_OLD_TOWNSMAN_02_DN_A},
+    {&old_townswoman_01, 31, ACT_OLD_TOWNSWOMAN_01_DN_A}, {&old_townswoman_02, 43, ACT_OLD_TOWNSWOMAN_02_DN_A},
+    {&townclerk_01, 23, ACT_TOWNCLERK_01_DN_A}, {&chef, 24, ACT_CHEF_DN_A},
+    {&nurse, 25, ACT_NURSE_DN_A}, {&scientist_01, 26, ACT_SCIENTIST_01_DN_A},
+    {&scientist_02, 27, ACT_SCIENTIST_02_DN_A}, {&merlon, 28, ACT_MERLON_DN_A},
+    {&lumin_king, 29, ACT_LUMIN_KING_DN_A}, {&cmangler, 39, ACT_CMANGLER_DN_A},
+    {&cmadknight, 47, ACT_CMADKNIGHT_DN_A}, {&young_mike, 40, ACT_YOUNG_MIKE_DN_A},
+    {&young_ian, 41, ACT_YOUNG_IAN_DN_A},
 };
 
 template <typename T>
@@ -93,25 +101,36 @@ struct WeaponRow {
 };
 
 const WeaponRow weapon_rows[10] = {
-    {&steel_blade, "Steel Blade", 0xA8, 2, 0, 1, 255, 255, 255, 200, -1, {566, 567, 568, 0, 0, 0}, 569,
+    {&steel_blade, "Steel Blade", 0xA8, 2, 0, 1, 255, 255, 255, 200, -1,
+     {WPN_STEEL_A, WPN_STEEL_B, WPN_STEEL_C, 0, 0, 0}, WPN_STEEL_S1,
      {2, -6, 4, -15, -11, 18}, "A coarse blade crafted from steel"},
-    {&stainless_slasher, "StainlessSlasher", 0xA9, 4, 0, 2, 240, 240, 240, 300, -1, {559, 558, 559, 561, 562, 560},
-     563, {-12, -6, -12, -6, -12, -6}, "A standard stainless sword"},
-    {&apple_copper_blade, "Apple Copper", 0xA8, 4, 0, 1, 129, 227, 67, 400, 0, {504, 505, 506, 0, 0, 0}, 507,
+    {&stainless_slasher, "StainlessSlasher", 0xA9, 4, 0, 2, 240, 240, 240, 300, -1,
+     {WPN_STAINLESS_A, WPN_STAINLESS_B, WPN_STAINLESS_A, WPN_STAINLESS_D, WPN_STAINLESS_E, WPN_STAINLESS_F},
+     WPN_STAINLESS_S1,
+     {-12, -6, -12, -6, -12, -6}, "A standard stainless sword"},
+    {&apple_copper_blade, "Apple Copper", 0xA8, 4, 0, 1, 129, 227, 67, 400, 0,
+     {WPN_APPLE_A, WPN_APPLE_B, WPN_APPLE_C, 0, 0, 0}, WPN_APPLE_S1,
      {2, -6, 4, -15, -11, 18}, "A green tinted copper blade"},
-    {&mythril_katana, "Mythril Katana", 0xA9, 5, 0, 2, 100, 100, 100, 500, 0, {539, 538, 539, 541, 542, 540}, 543,
+    {&mythril_katana, "Mythril Katana", 0xA9, 5, 0, 2, 100, 100, 100, 500, 0,
+     {WPN_MYTHRIL_A, WPN_MYTHRIL_B, WPN_MYTHRIL_A, WPN_SWING_D, WPN_SWING_E, WPN_MYTHRIL_F}, WPN_MYTHRIL_S1,
      {-12, -6, -12, -6, -12, -6}, "A thin mythril japanese sword"},
-    {&scalder, "Scalder", 0xA8, 8, 3, 1, 255, 100, 100, 600, 0, {546, 547, 548, 0, 0, 0}, 549,
+    {&scalder, "Scalder", 0xA8, 8, 3, 1, 255, 100, 100, 600, 0,
+     {WPN_SCALDER_A, WPN_SCALDER_B, WPN_SCALDER_C, 0, 0, 0}, WPN_SCALDER_S1,
      {2, -6, 4, -15, -11, 18}, "A magical blade of fire"},
-    {&iron_sword, "Iron Sword", 0xA9, 8, 0, 2, 100, 100, 100, 650, 0, {517, 516, 517, 519, 520, 518}, 521,
+    {&iron_sword, "Iron Sword", 0xA9, 8, 0, 2, 100, 100, 100, 650, 0,
+     {WPN_IRON_A, WPN_IRON_B, WPN_IRON_A, WPN_IRON_D, WPN_IRON_E, WPN_IRON_F}, WPN_IRON_S1,
      {-12, -6, -12, -6, -12, -6}, "A very durable hard iron sword"},
-    {&short_rod, "Short Rod", 0xAE, 5, 0, 3, 100, 100, 100, 400, 0, {552, 553, 554, 541, 542, 0}, 555,
+    {&short_rod, "Short Rod", 0xAE, 5, 0, 3, 100, 100, 100, 400, 0,
+     {WPN_SHORTROD_A, WPN_SHORTROD_B, WPN_SHORTROD_C, WPN_SWING_D, WPN_SWING_E, 0}, WPN_SHORTROD_S1,
      {-8, -9, -10, 13, -12, 5}, "A short hand-made rod"},
-    {&dreamer, "Dreamer's Edge", 0xA8, 14, 0, 1, 0, 100, 255, 900, 0, {510, 511, 512, 0, 0, 0}, 513,
+    {&dreamer, "Dreamer's Edge", 0xA8, 14, 0, 1, 0, 100, 255, 900, 0,
+     {WPN_DREAMER_A, WPN_DREAMER_B, WPN_DREAMER_C, 0, 0, 0}, WPN_DREAMER_S1,
      {2, -6, 4, -15, -11, 18}, "A sword with the heart of a dreamer"},
-    {&jade_melt, "Jade Melt", 0xA9, 15, 0, 2, 100, 255, 100, 1000, 0, {525, 524, 525, 527, 528, 526}, 529,
+    {&jade_melt, "Jade Melt", 0xA9, 15, 0, 2, 100, 255, 100, 1000, 0,
+     {WPN_JADE_A, WPN_JADE_B, WPN_JADE_A, WPN_JADE_D, WPN_JADE_E, WPN_JADE_F}, WPN_JADE_S1,
      {-12, -6, -12, -6, -12, -6}, "A unique jade-tipped sword"},
-    {&moon_rod, "Moon Rod", 0xAE, 8, 0, 3, 100, 100, 100, 600, 0, {532, 533, 534, 541, 542, 0}, 535,
+    {&moon_rod, "Moon Rod", 0xAE, 8, 0, 3, 100, 100, 100, 600, 0,
+     {WPN_MOONROD_A, WPN_MOONROD_B, WPN_MOONROD_C, WPN_SWING_D, WPN_SWING_E, 0}, WPN_MOONROD_S1,
      {-8, -9, -10, 13, -12, 5}, "A rod crafted with rocks from the moon"},
 };
 
@@ -219,8 +238,8 @@ void init_variables()
     if (!no_pic) fatalerror("out of memory\n\n\n");
 
     // 2. Fonts by the player's setting.
-    main_font = (FONT*)data[font_setting ? 54 : 55].dat;
-    color_font = (FONT*)data[font_setting ? 52 : 53].dat;
+    main_font = (FONT*)data[font_setting ? MAIN_FONT_VANTOR : MAIN_FONT_SYSTEM].dat;
+    color_font = (FONT*)data[font_setting ? COLOR_FONT_VANTOR : COLOR_FONT_SYSTEM].dat;
 
     // 3-5.
     clear_to_color(sprite_layer, makecol(255, 0, 255));
@@ -241,8 +260,8 @@ void init_variables()
     for (const ActorRow& r : actor_rows) *r.global = create_character(r.id, r.first);
     cbarghest = alloc_record<character>("out of memory\n\n\n");
     cbarghest->id = 30;
-    cbarghest->upa = chr_sprite(4);
-    cbarghest->upb = chr_sprite(5);
+    cbarghest->upa = chr_sprite(ACT_CBARGHEST_UP_A);
+    cbarghest->upb = chr_sprite(ACT_CBARGHEST_UP_B);
 
     // 8. Fighter, weapon and armor records.
     ftchar** fts[4] = {&ftmike, &ftcharlie, &ftelizabeth, &ftrunhon};
@@ -304,24 +323,31 @@ void init_variables()
 
     // 12. The party.
     const FighterRow fighter_rows[4] = {
-        {&ftmike, "Mike", 8, 1, 20, 5, 1, 5, 1, 50, {160, 161, 162, 163, 165, 164}, 220, 90, TRUE, &steel_blade,
-         &iron_vest, {0.1f, 0.04f, 0.05f, 0.08f, 0.04f}, {&burn, &sand_blast, &red_light, &boulder_rain}},
-        {&ftcharlie, "Charlie", 12, 1, 25, 5, 1, 6, 1, 55, {149, 150, 151, 152, 154, 153}, 230, 130, TRUE,
-         &stainless_slasher, &mythril_vest, {0.09f, 0.04f, 0.05f, 0.07f, 0.04f},
+        {&ftmike, "Mike", 8, 1, 20, 5, 1, 5, 1, 50,
+         {FT_MIKE_A, FT_MIKE_B, FT_MIKE_C, FT_MIKE_D, FT_MIKE_E, FT_MIKE_DEAD},
+         220, 90, TRUE, &steel_blade, &iron_vest, {0.1f, 0.04f, 0.05f, 0.08f, 0.04f},
+         {&burn, &sand_blast, &red_light, &boulder_rain}},
+        {&ftcharlie, "Charlie", 12, 1, 25, 5, 1, 6, 1, 55,
+         {FT_CHARLIE_A, FT_CHARLIE_B, FT_CHARLIE_C, FT_CHARLIE_D, FT_CHARLIE_E, FT_CHARLIE_DEAD},
+         230, 130, TRUE, &stainless_slasher, &mythril_vest, {0.09f, 0.04f, 0.05f, 0.07f, 0.04f},
          {&phantom_blade, &soul_slash, &backlash, &bolt_charge}},
-        {&ftelizabeth, "Elizabeth", 13, 1, 15, 10, 1, 2, 1, 50, {155, 156, 157, 158, 158, 159}, 230, 130, FALSE,
-         &short_rod, &warrior_vest, {0.094f, 0.06f, 0.04f, 0.05f, 0.04f}, {&restore, &auria, &light_beam, nullptr}},
-        {&ftrunhon, "Runhon", 38, 10, 45, 20, 5, 10, 8, 1000, {166, 167, 168, 169, 169, 170}, 230, 130, FALSE,
-         &short_rod, &warrior_vest, {0.09f, 0.06f, 0.04f, 0.06f, 0.04f}, {&_rain, &freeze, &anti_rain, nullptr}},
+        {&ftelizabeth, "Elizabeth", 13, 1, 15, 10, 1, 2, 1, 50,
+         {FT_ELIZABETH_A, FT_ELIZABETH_B, FT_ELIZABETH_C, FT_ELIZABETH_E, FT_ELIZABETH_E, FT_ELIZABETH_DEAD},
+         230, 130, FALSE, &short_rod, &warrior_vest, {0.094f, 0.06f, 0.04f, 0.05f, 0.04f},
+         {&restore, &auria, &light_beam, nullptr}},
+        {&ftrunhon, "Runhon", 38, 10, 45, 20, 5, 10, 8, 1000,
+         {FT_RUNHON_A, FT_RUNHON_B, FT_RUNHON_C, FT_RUNHON_E, FT_RUNHON_E, FT_RUNHON_DEAD},
+         230, 130, FALSE, &short_rod, &warrior_vest, {0.09f, 0.06f, 0.04f, 0.06f, 0.04f},
+         {&_rain, &freeze, &anti_rain, nullptr}},
     };
     for (const FighterRow& r : fighter_rows) fill_fighter(r);
     memset(fighters, 0, sizeof fighters);
 
     // 13. Effect frames.
     memset(a_burn, 0, sizeof a_burn);
-    for (int i = 0; i < 5; i++) a_burn[i] = chr_sprite(332 + i);
-    for (int i = 0; i < 7; i++) i_combust[i] = chr_sprite(180 + i);
-    for (int i = 0; i < 4; i++) i_glass_ball[i] = chr_sprite(187 + i);
+    for (int i = 0; i < 5; i++) a_burn[i] = chr_sprite(FX_BURN_1 + i);
+    for (int i = 0; i < 7; i++) i_combust[i] = chr_sprite(FX_COMBUST_1 + i);
+    for (int i = 0; i < 4; i++) i_glass_ball[i] = chr_sprite(FX_GLASSBALL_1 + i);
 
     // 14. Chests.
     static const int chest_items[22] = {0, 7, 3, -500, 2, 4, 1, 9, -500, 9, 500, 3, 3, 2, 10, 12, 11, 11, 12, -1000, 1000, 6};
@@ -330,7 +356,7 @@ void init_variables()
 
     // 15. Save-spot glows.
     for (int i = 0; i < 3; i++) {
-        save_sprites[i] = create_lightmap((BITMAP*)data[68 + i].dat);
+        save_sprites[i] = create_lightmap((BITMAP*)data[SAVE_GLOW_1 + i].dat);
         if (!save_sprites[i]) fatalerror("Out of memory!!!\n\n");
     }
 

@@ -9,6 +9,7 @@
 
 #include <allegro/internal/aintern.h>
 
+#include "dat_names.h"
 #include "door.h"
 #include "vantor_frame.h"
 
@@ -272,12 +273,12 @@ void draw_place_window()
     draw_trans_sprite(buffer, txt.get(), x, y);
 }
 
-void draw_cursor(int x, int y) { draw_data_picture(buffer, 20, x, y); }
+void draw_cursor(int x, int y) { draw_data_picture(buffer, POINTER, x, y); }
 
 void draw_v_scroller(int x, int y, int wt, int ht, float pc)
 {
     pc = std::clamp(pc, 0.0f, 1.0f);
-    draw_data_picture(buffer, 94, x + 2, y + (int)(pc * (ht - 12)) + 2);
+    draw_data_picture(buffer, SCROLL_THUMB, x + 2, y + (int)(pc * (ht - 12)) + 2);
     draw_window_frame(buffer, x, y, wt, ht, 255);
 }
 

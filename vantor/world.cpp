@@ -6,6 +6,7 @@
 
 #include "area.h"
 #include "battle.h"
+#include "dat_names.h"
 #include "door.h"
 #include "town.h"
 #include "town2.h"
@@ -32,7 +33,7 @@ int world_tile(int x, int y, int layer_num = 0)
     return get_sprite_number(map, layer_num, x / 16, y / 16);
 }
 
-bool is_forest(int t) { return t >= 357 && t <= 365; }
+bool is_forest(int t) { return t >= TILE_WOODS_GATE && t <= TILE_FOREST_CLUMP; }
 
 // Remembers where Mike stood, so that the place can put him back beside its entrance.
 // A game resumed inside an area keeps the position read from its save file.
@@ -56,7 +57,10 @@ void place_mike_outside(int ex, int ey)
     mike->x = x;
     mike->y = y;
     mike->face = face;
-    int frame = face == DIR_UP ? 227 : face == DIR_LEFT ? 223 : face == DIR_RIGHT ? 225 : 221;
+    int frame = face == DIR_UP      ? ACT_MIKE_UP_A
+                : face == DIR_LEFT  ? ACT_MIKE_LT_A
+                : face == DIR_RIGHT ? ACT_MIKE_RT_A
+                                    : ACT_MIKE_DN_A;
     if (characters) mike->current = chr_sprite(frame);
     // Back in the trees he is half hidden again; anywhere else he stands in the open.
     mike->halved = is_forest(world_tile(x, y)) || is_forest(world_tile(x, y, 1)) ? TRUE : FALSE;
@@ -122,8 +126,8 @@ void restore_world_map()
 {
     door_remove_int(fps_proc);
     fade_out_2(10);
-    door_play_midi(48, TRUE);
-    playing = 48;
+    door_play_midi(MUS_WORLD, TRUE);
+    playing = MUS_WORLD;
     door_clear_keybuf();
     clear_joybuf();
 
@@ -272,15 +276,15 @@ int world_map()
     open_tilemap("wmap.map");
     g_map_num = -1;
     normal_drawing = TRUE;
-    if (characters) mike->current = chr_sprite(221);
+    if (characters) mike->current = chr_sprite(ACT_MIKE_DN_A);
     walking_layer = 0;
     if (charlie) charlie->visible = FALSE;
 
     virtual_screen = TRUE;
     looping = FALSE;
     update_screen();
-    door_play_midi(48, TRUE);
-    playing = 48;
+    door_play_midi(MUS_WORLD, TRUE);
+    playing = MUS_WORLD;
     if (old_map_num == -1) fade_to(buffer, 10);
 
     virtual_screen = FALSE;

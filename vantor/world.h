@@ -2,6 +2,7 @@
 // other actors under scene scripts), camera effects, and the world map with
 // its regions, place entrances and random encounters.
 #pragma once
+#include "dat_names.h"
 #include "records.h"
 
 // ---- movement ----
@@ -45,7 +46,7 @@ enum {
     WORLD_START_MX = -1264, WORLD_START_MY = -72,   // and the camera there
     WORLD_BRIDGE_X = 1424, WORLD_BRIDGE_Y = 176,    // the bridge entrance
     WORLD_WEST_LIMIT = 1392,                        // Mike may not stand at this x or west of it
-    WORLD_WOODS_TILE = 357,                         // the one forest tile that leads into the woods
+    WORLD_WOODS_TILE = TILE_WOODS_GATE,             // the one forest tile that leads into the woods
 };
 // The places that can be entered from the world map, in the order they are tested.
 enum { WP_NONE, WP_BRIDGE, WP_VILLAGE, WP_CASTLE, WP_AGUAL, WP_MYSTALIA, WP_SAND_GARDEN, WP_WOODS };

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "dat_names.h"
 #include "door.h"
 #include "vantor.h"
 
@@ -25,26 +26,58 @@ bool in_ranges(int t, const TileRange* r, int n)
 }
 
 #define SOLID(name, ...) const TileRange name[] = {__VA_ARGS__}
-SOLID(world_solid, {318, 318}, {375, 382}, {398, 401}, {404, 431}, {437, 440}, {447, 447}, {1000, 1000});
-SOLID(bridge_solid, {11, 12}, {88, 91}, {142, 142});
-SOLID(woods_solid, {35, 43}, {45, 50}, {55, 57}, {80, 82}, {215, 216}, {1000, 1000});
-SOLID(sand_solid, {163, 163}, {223, 230}, {266, 266}, {285, 288}, {1000, 1000});
-SOLID(village_solid, {0, 0}, {10, 11}, {93, 93}, {134, 134}, {153, 153}, {161, 161}, {210, 210}, {270, 270},
-      {272, 280}, {1000, 1000});
-SOLID(agual_solid, {0, 0}, {10, 10}, {93, 93}, {134, 134}, {153, 153}, {161, 161}, {168, 168}, {170, 178},
-      {188, 188}, {255, 255}, {282, 282}, {320, 326}, {1000, 1000});
-SOLID(mystalia_solid, {0, 0}, {10, 10}, {93, 93}, {134, 134}, {153, 153}, {161, 161}, {223, 230}, {267, 267},
-      {270, 270}, {272, 280}, {1000, 1000});
-SOLID(village_in_solid, {22, 24}, {164, 164}, {167, 167}, {188, 188}, {215, 216}, {255, 255}, {259, 265},
-      {267, 267}, {282, 282}, {300, 300}, {303, 312}, {336, 347}, {1000, 1000});
-SOLID(castle_in_solid, {2, 9}, {22, 24}, {95, 95}, {112, 132}, {144, 148}, {157, 159}, {164, 167}, {188, 188},
-      {215, 216}, {255, 255}, {259, 265}, {267, 267}, {282, 282}, {300, 300}, {303, 312}, {1000, 1000});
-SOLID(agual_in_solid, {1, 9}, {13, 24}, {95, 95}, {128, 132}, {148, 148}, {157, 159}, {164, 164}, {167, 167},
-      {184, 200}, {215, 216}, {235, 240}, {255, 255}, {259, 265}, {267, 267}, {282, 282}, {300, 300}, {303, 312},
-      {1000, 1000});
-SOLID(mystalia_in_solid, {1, 9}, {22, 24}, {95, 95}, {128, 131}, {150, 151}, {157, 159}, {164, 164}, {167, 167},
-      {188, 188}, {215, 216}, {235, 240}, {255, 255}, {259, 265}, {267, 267}, {282, 282}, {300, 300}, {303, 312},
-      {336, 347}, {1000, 1000});
+SOLID(world_solid, {TILE_CASTLE_WALL_WORLD, TILE_CASTLE_WALL_WORLD}, {TILE_SEA, TILE_COAST_NE},
+      {TILE_COAST_SW, TILE_COAST_IN_NE}, {TILE_COAST_IN_SW, TILE_LAKE_WORLD}, {TILE_DUNES, TILE_MESA},
+      {TILE_RUINS_WORLD, TILE_RUINS_WORLD}, {1000, 1000});
+SOLID(bridge_solid, {TILE_RIVER_WATER, TILE_RIVER_FOAM}, {TILE_BRIDGE_RAIL_W, TILE_BRIDGE_POST_E},
+      {TILE_BARRICADE, TILE_BARRICADE});
+SOLID(woods_solid, {TILE_WOODS_TREES_NW, TILE_WOODS_TREES_SE}, {TILE_WOODS_TREE, TILE_WOODS_BRAMBLES},
+      {TILE_WOODS_STREAM_H, TILE_WOODS_ROCK_WALL}, {TILE_WOODS_DEAD_TREE, TILE_WOODS_THICKET},
+      {TILE_CHEST_CLOSED, TILE_CHEST_OPEN}, {1000, 1000});
+SOLID(sand_solid, {TILE_SHADOW_SEAL, TILE_SHADOW_SEAL}, {TILE_SAND_ROCK_TOP, TILE_SAND_BOULDER},
+      {TILE_SAND_SPRING, TILE_SAND_SPRING}, {TILE_THORN_BUSH, TILE_DEAD_TREE_SAND}, {1000, 1000});
+SOLID(village_solid, {TILE_HOUSE_WALL, TILE_HOUSE_WALL}, {TILE_POND_WATER, TILE_RIVER_WATER},
+      {TILE_PICKET_FENCE, TILE_PICKET_FENCE}, {TILE_TOWN_TREE, TILE_TOWN_TREE},
+      {TILE_TOWN_WELL, TILE_TOWN_WELL}, {TILE_WOODPILE, TILE_WOODPILE},
+      {TILE_FOUNTAIN_POOL, TILE_FOUNTAIN_POOL}, {TILE_HOUSE_WALL_WINDOW, TILE_HOUSE_WALL_WINDOW},
+      {TILE_ROOF_NW, TILE_ROOF_SE}, {1000, 1000});
+SOLID(agual_solid, {TILE_HOUSE_WALL, TILE_HOUSE_WALL}, {TILE_POND_WATER, TILE_POND_WATER},
+      {TILE_PICKET_FENCE, TILE_PICKET_FENCE}, {TILE_TOWN_TREE, TILE_TOWN_TREE},
+      {TILE_TOWN_WELL, TILE_TOWN_WELL}, {TILE_WOODPILE, TILE_WOODPILE}, {TILE_AGUAL_WALL, TILE_AGUAL_WALL},
+      {TILE_AGUAL_ROOF_NW, TILE_AGUAL_ROOF_SE}, {TILE_BARREL, TILE_BARREL}, {TILE_CLAY_POT, TILE_CLAY_POT},
+      {TILE_CRATES, TILE_CRATES}, {TILE_CANAL_WATER, TILE_LAMP_POST}, {1000, 1000});
+SOLID(mystalia_solid, {TILE_HOUSE_WALL, TILE_HOUSE_WALL}, {TILE_POND_WATER, TILE_POND_WATER},
+      {TILE_PICKET_FENCE, TILE_PICKET_FENCE}, {TILE_TOWN_TREE, TILE_TOWN_TREE},
+      {TILE_TOWN_WELL, TILE_TOWN_WELL}, {TILE_WOODPILE, TILE_WOODPILE},
+      {TILE_SAND_ROCK_TOP, TILE_SAND_BOULDER}, {TILE_PALM_PLANTER, TILE_PALM_PLANTER},
+      {TILE_HOUSE_WALL_WINDOW, TILE_HOUSE_WALL_WINDOW}, {TILE_ROOF_NW, TILE_ROOF_SE}, {1000, 1000});
+SOLID(village_in_solid, {TILE_ROOM_VOID, TILE_BOOKSHELF}, {TILE_TABLE_SMALL, TILE_TABLE_SMALL},
+      {TILE_DRESSER, TILE_DRESSER}, {TILE_BARREL, TILE_BARREL}, {TILE_CHEST_CLOSED, TILE_CHEST_OPEN},
+      {TILE_CLAY_POT, TILE_CLAY_POT}, {TILE_BED_TOP, TILE_GRAIN_SACKS}, {TILE_PALM_PLANTER, TILE_PALM_PLANTER},
+      {TILE_CRATES, TILE_CRATES}, {TILE_HEARTH, TILE_HEARTH}, {TILE_COUNTER_W, TILE_COUNTER_NE},
+      {TILE_WOOD_TOP_H, TILE_WOOD_FACE_SHELF}, {1000, 1000});
+SOLID(castle_in_solid, {TILE_STONE_TOP_H, TILE_STONE_TOP_END_W}, {TILE_ROOM_VOID, TILE_BOOKSHELF},
+      {TILE_STONE_PILLAR, TILE_STONE_PILLAR}, {TILE_STONE_TOP_FILL, TILE_WALL_SHELF_BOTTLES},
+      {TILE_LIBRARY_SHELF_LADDER, TILE_GRANDFATHER_CLOCK}, {TILE_STATUE, TILE_STONE_BASIN},
+      {TILE_TABLE_SMALL, TILE_DRESSER}, {TILE_BARREL, TILE_BARREL}, {TILE_CHEST_CLOSED, TILE_CHEST_OPEN},
+      {TILE_CLAY_POT, TILE_CLAY_POT}, {TILE_BED_TOP, TILE_GRAIN_SACKS}, {TILE_PALM_PLANTER, TILE_PALM_PLANTER},
+      {TILE_CRATES, TILE_CRATES}, {TILE_HEARTH, TILE_HEARTH}, {TILE_COUNTER_W, TILE_COUNTER_NE}, {1000, 1000});
+SOLID(agual_in_solid, {TILE_PLASTER_FACE_PAINTING, TILE_STONE_TOP_END_W},
+      {TILE_BLUEWOOD_TOP_H, TILE_BOOKSHELF}, {TILE_STONE_PILLAR, TILE_STONE_PILLAR},
+      {TILE_STONE_FACE, TILE_WALL_SHELF_BOTTLES}, {TILE_GRANDFATHER_CLOCK, TILE_GRANDFATHER_CLOCK},
+      {TILE_STATUE, TILE_STONE_BASIN}, {TILE_TABLE_SMALL, TILE_TABLE_SMALL}, {TILE_DRESSER, TILE_DRESSER},
+      {TILE_BLUEWOOD_FACE, TILE_LANTERN_TABLE}, {TILE_CHEST_CLOSED, TILE_CHEST_OPEN},
+      {TILE_PLASTER_FACE, TILE_PLASTER_FACE_MIRROR}, {TILE_CLAY_POT, TILE_CLAY_POT},
+      {TILE_BED_TOP, TILE_GRAIN_SACKS}, {TILE_PALM_PLANTER, TILE_PALM_PLANTER}, {TILE_CRATES, TILE_CRATES},
+      {TILE_HEARTH, TILE_HEARTH}, {TILE_COUNTER_W, TILE_COUNTER_NE}, {1000, 1000});
+SOLID(mystalia_in_solid, {TILE_PLASTER_FACE_PAINTING, TILE_STONE_TOP_END_W}, {TILE_ROOM_VOID, TILE_BOOKSHELF},
+      {TILE_STONE_PILLAR, TILE_STONE_PILLAR}, {TILE_STONE_FACE, TILE_STONE_FACE_NICHE},
+      {TILE_CRYSTAL_BALL_TABLE, TILE_RUNE_PILLAR}, {TILE_STATUE, TILE_STONE_BASIN},
+      {TILE_TABLE_SMALL, TILE_TABLE_SMALL}, {TILE_DRESSER, TILE_DRESSER}, {TILE_BARREL, TILE_BARREL},
+      {TILE_CHEST_CLOSED, TILE_CHEST_OPEN}, {TILE_PLASTER_FACE, TILE_PLASTER_FACE_MIRROR},
+      {TILE_CLAY_POT, TILE_CLAY_POT}, {TILE_BED_TOP, TILE_GRAIN_SACKS}, {TILE_PALM_PLANTER, TILE_PALM_PLANTER},
+      {TILE_CRATES, TILE_CRATES}, {TILE_HEARTH, TILE_HEARTH}, {TILE_COUNTER_W, TILE_COUNTER_NE},
+      {TILE_WOOD_TOP_H, TILE_WOOD_FACE_SHELF}, {1000, 1000});
 #undef SOLID
 
 #define IN(set) in_ranges(t, set, (int)(sizeof set / sizeof set[0]))
@@ -74,7 +107,7 @@ int object_collision(int map_num, int t_type, int tile_layer)
     if (map_num == -1) {
         if (IN(world_solid)) return TRUE;
         if (mike) {
-            if (t >= 357 && t <= 365)
+            if (t >= TILE_WOODS_GATE && t <= TILE_FOREST_CLUMP)
                 mike->halved = TRUE;
             else if (tile_layer == 0)
                 mike->halved = FALSE;
@@ -101,10 +134,10 @@ int grid_y() { return map && map->ygrid > 0 ? map->ygrid : 16; }
 int standing_frame(int direction)
 {
     switch (direction) {
-    case DIR_UP: return 227;
-    case DIR_LEFT: return 223;
-    case DIR_RIGHT: return 225;
-    default: return 221;
+    case DIR_UP: return ACT_MIKE_UP_A;
+    case DIR_LEFT: return ACT_MIKE_LT_A;
+    case DIR_RIGHT: return ACT_MIKE_RT_A;
+    default: return ACT_MIKE_DN_A;
     }
 }
 
@@ -135,12 +168,12 @@ bool edge_refuses(int direction)
     case DIR_UP: return mike->y <= 0 && g_map_num != 104;
     case DIR_LEFT: return mike->x <= 0 && g_map_num != 103;
     case DIR_RIGHT: {
-        RLE_SPRITE* f = chr_sprite(225);
+        RLE_SPRITE* f = chr_sprite(ACT_MIKE_RT_A);
         return mike->x + (f ? f->h : 16) >= w;
     }
     case DIR_DOWN: {
         if (g_map_num != 103 && g_map_num != 104) return false;
-        RLE_SPRITE* f = chr_sprite(221);
+        RLE_SPRITE* f = chr_sprite(ACT_MIKE_DN_A);
         return mike->y + (f ? f->w : 16) >= h;
     }
     }
@@ -171,7 +204,7 @@ bool tile_refuses(int direction)
     tile_type = get_sprite_number(map, 0, cx, cy);
     tile_type2 = get_sprite_number(map, 1, cx, cy);
     // Bridges laid on layer 1 over water or rock: whatever lies below them never blocks.
-    if (tile_type2 >= 231 && tile_type2 <= 234) tile_type = -1;
+    if (tile_type2 >= TILE_BRIDGE_DECK_V && tile_type2 <= TILE_STONE_BRIDGE_H) tile_type = -1;
     if (object_collision(g_map_num, tile_type, 0)) return true;
     return object_collision(g_map_num, tile_type2, 1) != 0;
 }
@@ -216,7 +249,7 @@ void poison_flash()
     virtual_screen = TRUE;
     update_screen();
     virtual_screen = was_virtual;
-    door_play_sample(19, 255, 128, 1000, FALSE);
+    door_play_sample(SND_POISON, 255, 128, 1000, FALSE);
     if (!buffer) return;
     set_trans_blender(0, 0, 0, 128);
     drawing_mode(DRAW_MODE_TRANS, nullptr, 0, 0);
@@ -337,7 +370,7 @@ void map_scroll_to(int scroll_to_x, int scroll_to_y, int speed)
 void quake_map(int length)
 {
     int old_x = mx, old_y = my;
-    door_play_sample(62, 255, 128, 1000, FALSE);
+    door_play_sample(SND_QUAKE, 255, 128, 1000, FALSE);
     for (int i = 0; i < length; i++) {
         int ox = 0, oy = 0;
         if (rand() % 2 == 0)

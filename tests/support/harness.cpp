@@ -11,6 +11,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <sys/stat.h>
@@ -34,6 +35,25 @@ void link_data_files(const std::string& dir, const std::map<std::string, std::st
     closedir(d);
 }
 
+// The temporary folders of this test process, removed when it ends. A forked
+// child (a death test) ends too, but must leave its parent's folders alone.
+struct TempDirs {
+    pid_t owner = getpid();
+    std::vector<std::string> paths;
+    ~TempDirs()
+    {
+        if (getpid() != owner) return;
+        std::error_code ec;
+        for (const std::string& p : paths) std::filesystem::remove_all(p, ec);
+    }
+};
+
+TempDirs& temp_dirs()
+{
+    static TempDirs dirs;
+    return dirs;
+}
+
 void write_file(const std::string& path, const std::string& text)
 {
     std::ofstream out(path, std::ios::binary);
@@ -50,6 +70,7 @@ std::string make_temp_dir()
         ADD_FAILURE() << "cannot make a temporary directory";
         return "/tmp";
     }
+    temp_dirs().paths.push_back(d);
     return d;
 }
 

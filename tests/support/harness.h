@@ -29,9 +29,9 @@ constexpr const char* HARNESS_ABSENT = "\x01<absent>";
 GameRun run_game(const std::string& script, const std::vector<std::string>& args = {},
                  const std::map<std::string, std::string>& files = {}, unsigned seed = 1);
 
-// A fresh game directory holding (links to) the built data files.
+// A fresh game directory holding (links to) the built data files (removed at the end, too).
 std::string make_game_dir();
-// A fresh empty temporary directory.
+// A fresh empty temporary directory, removed with everything in it when the test process ends.
 std::string make_temp_dir();
 // Reads a whole file ("" when missing).
 std::string read_file(const std::string& path);

@@ -567,16 +567,16 @@ east_tower(8, L, R, False, '~', "fwffffffwf", [
 east_tower(9, None, L, False, '%', "fwfwffwfwf", [
     "........CX", "..........", ".....t....", "..........", "........oj"])
 # The north-west tower: chapel, archive, guest room, lookout.
-west_tower(16, L, None, True, 'o', "ffgffffgff", [
+west_tower(16, L, None, True, '.', "ffgffffgff", [
     "Y.......YS", "..........", "....Q.....", "..........", "F.......Y."])
-west_tower(17, R, L, False, '-', "ffffkfffff", [
+west_tower(17, R, L, False, '-', "ffkfffffff", [
     "x.x.x.....", "..........", ".......d..", "..........", "c...xx..x."])
 west_tower(18, L, R, False, '=', "ffwffffwff", [
-    "a.....1...", "......2...", "...OO.....", "..........", "r.......t."])
+    "a.....1...", "......2...", "....O.....", "..........", "r.......t."])
 west_tower(19, None, L, False, '%', "fwfwffwfwf", [
     "A.......tz", "..........", "..........", "..........", "j......oj."])
 # The north-east tower: cellar stair, linen room, the old stargazer's study, lookout.
-east_tower(20, L, None, True, ':', "ffffkfffff", [
+east_tower(20, L, None, True, ':', "ffkfffffff", [
     "o.......oo", "o.........", "..........", "..........", "oo.....ooo"])
 east_tower(21, R, L, False, '=', "fwffffffwf", [
     "a.a......r", "..........", "....t.....", "..........", "r......ss."])

@@ -2,6 +2,7 @@
 // the Drakian soldiers at the bridge, the Barghest, the Mangler, Metalor,
 // and the Mountain with the six faces it shows as it wakes.
 #include "chr_battle.h"
+#include "dat_names.h"
 #include "chr_battle_pen.h"
 
 #include <cmath>
@@ -205,15 +206,15 @@ Canvas mountain(int stage)   // 0 asleep .. 4 enraged, 5 roaring
 void draw_bosses()
 {
     battle_section("bosses");
-    battle_put(588, drakian(0));
-    battle_put(589, drakian(1));
-    for (int i = 0; i < 3; i++) battle_put(590 + i, barghest(i));
-    battle_put(593, mangler(0));
-    battle_put(594, mangler(1));
-    battle_put(92, mangler(2));
-    for (int i = 0; i < 3; i++) battle_put(94 + i, claw(i));
-    battle_put(595, metalor(0));
-    battle_put(596, metalor(1));
+    battle_put(EN_DRAKIAN_A, drakian(0));
+    battle_put(EN_DRAKIAN_B, drakian(1));
+    for (int i = 0; i < 3; i++) battle_put(EN_BARGHEST_A + i, barghest(i));
+    battle_put(EN_MANGLER_A, mangler(0));
+    battle_put(EN_MANGLER_B, mangler(1));
+    battle_put(EN_MANGLER_BACK, mangler(2));
+    for (int i = 0; i < 3; i++) battle_put(FX_CLAW_1 + i, claw(i));
+    battle_put(EN_METALOR_A, metalor(0));
+    battle_put(EN_METALOR_B, metalor(1));
     battle_section("mountain");
-    for (int s = 0; s < 6; s++) battle_put(123 + s, mountain(s));
+    for (int s = 0; s < 6; s++) battle_put(EN_MOUNTAIN_0 + s, mountain(s));
 }

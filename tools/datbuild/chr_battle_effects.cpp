@@ -2,6 +2,7 @@
 // and the light sources of the red herb, Auria and Red Light. Flames are
 // drawn from a shared flame shape so that every fire in battle matches.
 #include "chr_battle.h"
+#include "dat_names.h"
 
 #include <cmath>
 
@@ -191,15 +192,15 @@ Canvas red_light_halo()
 void draw_effects()
 {
     battle_section("effects");
-    for (int i = 0; i < 7; i++) battle_put(180 + i, combust(i));
-    for (int i = 0; i < 4; i++) battle_put(187 + i, glass_ball(i));
-    battle_put(192, shine());
-    for (int i = 0; i < 5; i++) battle_put(332 + i, burn(i));
-    battle_put(322, auria_point());
-    battle_put(597, sand(0));
-    battle_put(598, sand(1));
+    for (int i = 0; i < 7; i++) battle_put(FX_COMBUST_1 + i, combust(i));
+    for (int i = 0; i < 4; i++) battle_put(FX_GLASSBALL_1 + i, glass_ball(i));
+    battle_put(FX_SHINE, shine());
+    for (int i = 0; i < 5; i++) battle_put(FX_BURN_1 + i, burn(i));
+    battle_put(FX_AURIA_POINT, auria_point());
+    battle_put(FX_SAND_SMALL, sand(0));
+    battle_put(FX_SAND_LARGE, sand(1));
     battle_section("lights");
-    for (int i = 0; i < 24; i++) battle_put(297 + i, red_herb(i));
-    battle_put(599, red_light_core());
-    battle_put(600, red_light_halo());
+    for (int i = 0; i < 24; i++) battle_put(FX_REDHERB_01 + i, red_herb(i));
+    battle_put(FX_REDLIGHT_CORE, red_light_core());
+    battle_put(FX_REDLIGHT_HALO, red_light_halo());
 }

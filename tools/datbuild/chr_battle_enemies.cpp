@@ -2,6 +2,7 @@
 // and the pictures their attacks throw. Each pose is a few shaded shapes; a
 // pose parameter moves the parts that change between frames.
 #include "chr_battle.h"
+#include "dat_names.h"
 #include "chr_battle_pen.h"
 
 #include <cmath>
@@ -545,42 +546,42 @@ Canvas undead_glow()
 void draw_enemies()
 {
     battle_section("enemies");
-    battle_put(56, dark_weed(0));
-    battle_put(57, dark_weed(1));
-    for (int i = 0; i < 3; i++) battle_put(58 + i, blue_hornet(i));
-    battle_put(61, slime_eye(7));
-    battle_put(62, slime_eye(4));
-    battle_put(63, slime_eye(10));
-    battle_put(64, slime_eyeball());
-    for (int i = 0; i < 3; i++) battle_put(68 + i, fanged(i));
-    battle_put(71, chunk());
-    for (int i = 0; i < 3; i++) battle_put(72 + i, inferia(i));
-    for (int i = 0; i < 4; i++) battle_put(78 + i, baby_reptel(i));
-    for (int i = 0; i < 3; i++) battle_put(82 + i, poltergeist(i));
-    for (int i = 0; i < 3; i++) battle_put(85 + i, spud(i));
-    battle_put(97, undeadly());
-    for (int i = 0; i < 3; i++) battle_put(98 + i, sand_serpent(i));
-    battle_put(101, shorty(0));
-    battle_put(102, shorty(1));
-    battle_put(103, grassworm(0));
-    battle_put(104, grassworm(1));
-    battle_put(106, dark_flyer(0));
-    battle_put(107, dark_flyer(1));
-    battle_put(108, crawler(0x8a8478, 0));
-    battle_put(111, crawler(0xa8483a, 0xffb040));
-    battle_put(113, spizzer());
-    for (int i = 0; i < 3; i++) battle_put(115 + i, blood_crawler(i));
-    battle_put(118, rock());
-    for (int i = 0; i < 3; i++) battle_put(119 + i, mad_knight(i));
+    battle_put(EN_DARKWEED_A, dark_weed(0));
+    battle_put(EN_DARKWEED_B, dark_weed(1));
+    for (int i = 0; i < 3; i++) battle_put(EN_HORNET_A + i, blue_hornet(i));
+    battle_put(EN_SLIMEEYE_A, slime_eye(7));
+    battle_put(EN_SLIMEEYE_B, slime_eye(4));
+    battle_put(EN_SLIMEEYE_C, slime_eye(10));
+    battle_put(EN_SLIMEEYE_EYE, slime_eyeball());
+    for (int i = 0; i < 3; i++) battle_put(EN_FANGED_A + i, fanged(i));
+    battle_put(EN_CHUNK, chunk());
+    for (int i = 0; i < 3; i++) battle_put(EN_INFERIA_A + i, inferia(i));
+    for (int i = 0; i < 4; i++) battle_put(EN_REPTEL_A + i, baby_reptel(i));
+    for (int i = 0; i < 3; i++) battle_put(EN_POLTER_A + i, poltergeist(i));
+    for (int i = 0; i < 3; i++) battle_put(EN_SPUD_A + i, spud(i));
+    battle_put(EN_UNDEADLY, undeadly());
+    for (int i = 0; i < 3; i++) battle_put(EN_SERPENT_A + i, sand_serpent(i));
+    battle_put(EN_SHORTY_A, shorty(0));
+    battle_put(EN_SHORTY_B, shorty(1));
+    battle_put(EN_GRASSWORM_A, grassworm(0));
+    battle_put(EN_GRASSWORM_B, grassworm(1));
+    battle_put(EN_DARKFLYER_A, dark_flyer(0));
+    battle_put(EN_DARKFLYER_B, dark_flyer(1));
+    battle_put(EN_ROCKCRAWLER, crawler(0x8a8478, 0));
+    battle_put(EN_REDCRAWLER, crawler(0xa8483a, 0xffb040));
+    battle_put(EN_SPIZZER, spizzer());
+    for (int i = 0; i < 3; i++) battle_put(EN_BLOODCRAWL_A + i, blood_crawler(i));
+    battle_put(EN_ROCK, rock());
+    for (int i = 0; i < 3; i++) battle_put(EN_MADKNIGHT_A + i, mad_knight(i));
     battle_section("enemy_attacks");
-    battle_put(105, slime_drop());
-    battle_put(112, ember_glow());
-    battle_put(114, spizzer_hit());
-    battle_put(122, knight_sword());
-    battle_put(129, spark_glow());
-    battle_put(142, undead_glow());
-    battle_put(293, fanged_bite());
-    battle_put(294, serpent_strike());
-    battle_put(295, grassworm_hit());
-    battle_put(296, polter_blast());
+    battle_put(FX_SLIME_DROP, slime_drop());
+    battle_put(FX_EMBER_GLOW, ember_glow());
+    battle_put(FX_SPIZZER_HIT, spizzer_hit());
+    battle_put(FX_KNIGHT_SWORD, knight_sword());
+    battle_put(FX_SPARK_GLOW, spark_glow());
+    battle_put(FX_UNDEAD_GLOW, undead_glow());
+    battle_put(FX_FANGED_BITE, fanged_bite());
+    battle_put(FX_SERPENT_STRIKE, serpent_strike());
+    battle_put(FX_GRASSWORM_HIT, grassworm_hit());
+    battle_put(FX_POLTER_BLAST, polter_blast());
 }

@@ -3,6 +3,7 @@
 // jointed body posed in code, so that every pose puts the hands exactly on
 // the grip of the weapon frame the game draws over it.
 #include "chr_battle.h"
+#include "dat_names.h"
 #include "chr_battle_pen.h"
 
 #include "../common/px.h"
@@ -189,12 +190,12 @@ void draw_fighters(const std::string& assets)
     Pose md = mc;
     md.nhx = 11, md.nhy = 1, md.fhx = 12, md.fhy = 2, md.necky = 11, md.heady = 3;
     Pose me = {12, 16, 9, 11, 3, 3, 6, 23, 17, 23, 3, 19, 5, 18};
-    battle_put(160, figure(mike, a));
-    battle_put(161, figure(mike, b));
-    battle_put(162, figure(mike, mc));
-    battle_put(163, figure(mike, md));
-    battle_put(165, figure(mike, me));
-    battle_put(164, fallen(mike, a));
+    battle_put(FT_MIKE_A, figure(mike, a));
+    battle_put(FT_MIKE_B, figure(mike, b));
+    battle_put(FT_MIKE_C, figure(mike, mc));
+    battle_put(FT_MIKE_D, figure(mike, md));
+    battle_put(FT_MIKE_E, figure(mike, me));
+    battle_put(FT_MIKE_DEAD, fallen(mike, a));
 
     // Charlie: sword drawn back over the shoulder (c), coiled for a thrust (d), strike (e).
     Pose cc = a;
@@ -202,12 +203,12 @@ void draw_fighters(const std::string& assets)
     Pose cd = a;
     cd.hipx = 13, cd.neckx = 12, cd.headx = 7, cd.nhx = 5, cd.nhy = 11, cd.fhx = 7, cd.fhy = 12, cd.nfx = 8, cd.ffx = 16;
     Pose ce = {12, 16, 9, 11, 3, 3, 6, 23, 17, 23, 4, 13, 6, 13};
-    battle_put(149, figure(charlie, a));
-    battle_put(150, figure(charlie, b));
-    battle_put(151, figure(charlie, cc));
-    battle_put(152, figure(charlie, cd));
-    battle_put(154, figure(charlie, ce));
-    battle_put(153, fallen(charlie, a));
+    battle_put(FT_CHARLIE_A, figure(charlie, a));
+    battle_put(FT_CHARLIE_B, figure(charlie, b));
+    battle_put(FT_CHARLIE_C, figure(charlie, cc));
+    battle_put(FT_CHARLIE_D, figure(charlie, cd));
+    battle_put(FT_CHARLIE_E, figure(charlie, ce));
+    battle_put(FT_CHARLIE_DEAD, fallen(charlie, a));
 
     // The rod users raise the rod before them (c) and thrust it (e); Elizabeth
     // reaches further, as her rod is drawn five pixels further out.
@@ -217,14 +218,14 @@ void draw_fighters(const std::string& assets)
     ec.nhx = 1, ec.nhy = 6, ec.fhx = 3, ec.fhy = 7, ec.neckx = 10, ec.headx = 5;
     Pose re = a;
     re.nhx = 5, re.nhy = 17, re.fhx = 7, re.fhy = 16, re.neckx = 10, re.headx = 5, re.nfx = 8;
-    battle_put(155, figure(eliz, a));
-    battle_put(156, figure(eliz, b));
-    battle_put(157, figure(eliz, ec));
-    battle_put(158, figure(eliz, re));
-    battle_put(159, fallen(eliz, a));
-    battle_put(166, figure(runhon, a));
-    battle_put(167, figure(runhon, b));
-    battle_put(168, figure(runhon, rc));
-    battle_put(169, figure(runhon, re));
-    battle_put(170, fallen(runhon, a));
+    battle_put(FT_ELIZABETH_A, figure(eliz, a));
+    battle_put(FT_ELIZABETH_B, figure(eliz, b));
+    battle_put(FT_ELIZABETH_C, figure(eliz, ec));
+    battle_put(FT_ELIZABETH_E, figure(eliz, re));
+    battle_put(FT_ELIZABETH_DEAD, fallen(eliz, a));
+    battle_put(FT_RUNHON_A, figure(runhon, a));
+    battle_put(FT_RUNHON_B, figure(runhon, b));
+    battle_put(FT_RUNHON_C, figure(runhon, rc));
+    battle_put(FT_RUNHON_E, figure(runhon, re));
+    battle_put(FT_RUNHON_DEAD, fallen(runhon, a));
 }

@@ -2,6 +2,7 @@
 // sword or rod) drawn in its own metal and trim, so a new weapon is a new
 // row of the table below, not new art.
 #include "chr_battle.h"
+#include "dat_names.h"
 
 #include <cmath>
 #include <vector>
@@ -182,16 +183,16 @@ Canvas swing_arc(bool upper)
 
 const Look LOOKS[] = {
     // first, class, metal, trim, grip, trail, width, head
-    {566, 1, 0xc4c8d2, 0x8a7a5a, 0x6b4a2f, 0xe8ecf4, 2.2f, 0},   // Steel Blade
-    {504, 1, 0x9cc060, 0xc8763c, 0x5e3a22, 0x8fe35a, 2.2f, 0},   // Apple Copper: copper tinted green
-    {546, 1, 0xe86a48, 0xd9a02c, 0x4a2418, 0xff7a40, 2.4f, 0},   // Scalder: a blade of fire
-    {510, 1, 0x3c7cf0, 0xe0c050, 0x2a2a5a, 0x4aa0ff, 2.4f, 0},   // Dreamer's Edge
-    {559, 2, 0xe2e6ee, 0x6c7c98, 0x3a3e58, 0xf4f4fa, 2.6f, 0},   // StainlessSlasher
-    {539, 2, 0xb4cce0, 0x2e2a3a, 0x2a3a6a, 0xbcd8f0, 1.6f, 0},   // Mythril Katana: thin and curved
-    {517, 2, 0x84888f, 0x55575e, 0x5a3a24, 0xa8acb4, 3.0f, 0},   // Iron Sword: broad and dark
-    {525, 2, 0x5ed482, 0xc9b060, 0x2e4a34, 0x7cff9c, 2.6f, 0},   // Jade Melt
-    {552, 3, 0x9a948a, 0x6a4a2a, 0x8a5a32, 0xffd890, 2.6f, 0},   // Short Rod: wood and a stone knob
-    {532, 3, 0xeae4b0, 0x8890b8, 0xa0a4b8, 0xc8dcff, 3.6f, 1},   // Moon Rod: a crescent of moon rock
+    {WPN_STEEL_A, 1, 0xc4c8d2, 0x8a7a5a, 0x6b4a2f, 0xe8ecf4, 2.2f, 0},   // Steel Blade
+    {WPN_APPLE_A, 1, 0x9cc060, 0xc8763c, 0x5e3a22, 0x8fe35a, 2.2f, 0},   // Apple Copper: copper tinted green
+    {WPN_SCALDER_A, 1, 0xe86a48, 0xd9a02c, 0x4a2418, 0xff7a40, 2.4f, 0},   // Scalder: a blade of fire
+    {WPN_DREAMER_A, 1, 0x3c7cf0, 0xe0c050, 0x2a2a5a, 0x4aa0ff, 2.4f, 0},   // Dreamer's Edge
+    {WPN_STAINLESS_A, 2, 0xe2e6ee, 0x6c7c98, 0x3a3e58, 0xf4f4fa, 2.6f, 0},   // StainlessSlasher
+    {WPN_MYTHRIL_A, 2, 0xb4cce0, 0x2e2a3a, 0x2a3a6a, 0xbcd8f0, 1.6f, 0},   // Mythril Katana: thin and curved
+    {WPN_IRON_A, 2, 0x84888f, 0x55575e, 0x5a3a24, 0xa8acb4, 3.0f, 0},   // Iron Sword: broad and dark
+    {WPN_JADE_A, 2, 0x5ed482, 0xc9b060, 0x2e4a34, 0x7cff9c, 2.6f, 0},   // Jade Melt
+    {WPN_SHORTROD_A, 3, 0x9a948a, 0x6a4a2a, 0x8a5a32, 0xffd890, 2.6f, 0},   // Short Rod: wood and a stone knob
+    {WPN_MOONROD_A, 3, 0xeae4b0, 0x8890b8, 0xa0a4b8, 0xc8dcff, 3.6f, 1},   // Moon Rod: a crescent of moon rock
 };
 
 } // namespace
@@ -218,7 +219,7 @@ void draw_weapons()
             battle_put(n - 1, frame(32, 32, sw_b, l));
             battle_put(n, frame(32, 32, sw_a, l));
             battle_put(n + 1, frame(32, 32, sw_f, l));
-            if (n != 539) {
+            if (n != WPN_MYTHRIL_A) {
                 battle_put(n + 2, frame(32, 32, sw_d, l));
                 battle_put(n + 3, frame(32, 32, sw_e, l));
             }
@@ -231,6 +232,6 @@ void draw_weapons()
         }
     }
     // The katana's d and e frames are swing arcs, which the rods borrow too.
-    battle_put(541, swing_arc(true));
-    battle_put(542, swing_arc(false));
+    battle_put(WPN_SWING_D, swing_arc(true));
+    battle_put(WPN_SWING_E, swing_arc(false));
 }

@@ -1,5 +1,6 @@
 // Drawing kit shared by the picture generators, and the game palette.
 #include "data_art.h"
+#include "dat_names.h"
 
 #include <algorithm>
 #include <cmath>
@@ -131,5 +132,5 @@ void add_palette(DatFile& f)
 {
     RGB pal[256];
     game_palette(pal);
-    dat_put(f, 30, dat_palette("GAME_PALETTE", pal));
+    dat_put(f, GAME_PALETTE, dat_palette("GAME_PALETTE", pal));
 }

@@ -3,6 +3,7 @@
 // x 215-245, both between y 40 and 180; the status panel covers y 190 down.
 // So the horizon sits high and the ground is wide and calm where they stand.
 #include "data_art.h"
+#include "dat_names.h"
 
 #include <cmath>
 
@@ -329,8 +330,8 @@ Bmp game_over()
 
 void add_battle_backgrounds(DatFile& f)
 {
-    dat_put(f, 34, dat_bitmap("BATTLE_GRASS", meadow().get()));
-    dat_put(f, 36, dat_bitmap("BATTLE_FOREST", forest().get()));
-    dat_put(f, 37, dat_bitmap("BATTLE_DESERT", desert().get()));
-    dat_put(f, 39, dat_bitmap("GAME_OVER", game_over().get()));
+    dat_put(f, BATTLE_GRASS, dat_bitmap("BATTLE_GRASS", meadow().get()));
+    dat_put(f, BATTLE_FOREST, dat_bitmap("BATTLE_FOREST", forest().get()));
+    dat_put(f, BATTLE_DESERT, dat_bitmap("BATTLE_DESERT", desert().get()));
+    dat_put(f, GAME_OVER, dat_bitmap("GAME_OVER", game_over().get()));
 }

@@ -5,6 +5,7 @@
 // Both carry a drop shadow so that text reads on the blue window gradient,
 // and both stay colour fonts, so the game can recolour palette entry 16.
 #include "data_art.h"
+#include "dat_names.h"
 #include "data_fonts.h"
 
 using namespace art;
@@ -145,8 +146,8 @@ DatObject build_font(const std::string& name, const std::map<int, FontGlyph>& gr
 void add_fonts(DatFile& f, const std::string& assets)
 {
     auto grids = load_font_grids(assets + "/data/fonts/glyphs.font");
-    dat_put(f, 52, build_font("COLOR_FONT_VANTOR", grids, 1));
-    dat_put(f, 53, build_font("COLOR_FONT_SYSTEM", grids, 0));
-    dat_put(f, 54, build_font("MAIN_FONT_VANTOR", grids, 1));
-    dat_put(f, 55, build_font("MAIN_FONT_SYSTEM", grids, 0));
+    dat_put(f, COLOR_FONT_VANTOR, build_font("COLOR_FONT_VANTOR", grids, 1));
+    dat_put(f, COLOR_FONT_SYSTEM, build_font("COLOR_FONT_SYSTEM", grids, 0));
+    dat_put(f, MAIN_FONT_VANTOR, build_font("MAIN_FONT_VANTOR", grids, 1));
+    dat_put(f, MAIN_FONT_SYSTEM, build_font("MAIN_FONT_SYSTEM", grids, 0));
 }

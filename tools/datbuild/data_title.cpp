@@ -3,6 +3,7 @@
 // the background lays a pale parchment banner there; the lettering is laid
 // at (100, 75) with rising opacity, on a see-through ground.
 #include "data_art.h"
+#include "dat_names.h"
 #include "data_fonts.h"
 
 #include <algorithm>
@@ -288,7 +289,7 @@ Bmp prologue_picture()
 void add_title_art(DatFile& f, const std::string& assets)
 {
     auto glyphs = load_font_grids(assets + "/data/fonts/glyphs.font");
-    dat_put(f, 83, dat_bitmap("TITLE_BACK", title_background().get()));
-    dat_put(f, 84, dat_bitmap("TITLE_LOGO", lettering(glyphs, "VANTOR").get()));
-    dat_put(f, 87, dat_bitmap("PROLOGUE", prologue_picture().get()));
+    dat_put(f, TITLE_BACK, dat_bitmap("TITLE_BACK", title_background().get()));
+    dat_put(f, TITLE_LOGO, dat_bitmap("TITLE_LOGO", lettering(glyphs, "VANTOR").get()));
+    dat_put(f, PROLOGUE, dat_bitmap("PROLOGUE", prologue_picture().get()));
 }

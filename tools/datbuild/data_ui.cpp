@@ -2,6 +2,7 @@
 // time bar, hit sparks, sparkles and the glow pictures that the game turns
 // into light maps (bright where they glow, black elsewhere).
 #include "data_art.h"
+#include "dat_names.h"
 #include "../common/px.h"
 
 #include <cmath>
@@ -134,30 +135,30 @@ void add_ui_art(DatFile& f, const std::string& assets)
     PxFile ui = px_load(assets + "/data/ui.px");
     auto sprite = [&](const char* name) { return Bmp(px_bitmap(ui, px_find(ui, name))); };
 
-    dat_put(f, 20, dat_rle("POINTER", sprite("pointer").get()));
-    dat_put(f, 94, dat_rle("SCROLL_THUMB", sprite("thumb").get()));
-    dat_put(f, 93, dat_rle("SPARKLE_SAVE", sprite("sparkle_save").get()));
-    dat_put(f, 58, dat_bitmap("SPARKLE_HEAL", sprite("sparkle_heal").get()));
+    dat_put(f, POINTER, dat_rle("POINTER", sprite("pointer").get()));
+    dat_put(f, SCROLL_THUMB, dat_rle("SCROLL_THUMB", sprite("thumb").get()));
+    dat_put(f, SPARKLE_SAVE, dat_rle("SPARKLE_SAVE", sprite("sparkle_save").get()));
+    dat_put(f, SPARKLE_HEAL, dat_bitmap("SPARKLE_HEAL", sprite("sparkle_heal").get()));
 
-    dat_put(f, 81, dat_bitmap("TIMEBAR_BACK", timebar_back().get()));
-    dat_put(f, 82, dat_bitmap("TIMEBAR_FILL", timebar_fill().get()));
+    dat_put(f, TIMEBAR_BACK, dat_bitmap("TIMEBAR_BACK", timebar_back().get()));
+    dat_put(f, TIMEBAR_FILL, dat_bitmap("TIMEBAR_FILL", timebar_fill().get()));
 
     for (int i = 0; i < 3; i++) {
         char name[32];
         snprintf(name, sizeof name, "HIT_SPARK_%d", i + 1);
-        dat_put(f, 1 + i, dat_rle(name, hit_spark(i).get()));
+        dat_put(f, HIT_SPARK_1 + i, dat_rle(name, hit_spark(i).get()));
     }
 
     // Grey mask for the one-colour light maps (only brightness counts).
-    dat_put(f, 56, dat_bitmap("GLOW_MASK", orb_glow(32, rgb_hex(0xFFFFFF), 15.0f, 0.5f, 0.08f).get()));
+    dat_put(f, GLOW_MASK, dat_bitmap("GLOW_MASK", orb_glow(32, rgb_hex(0xFFFFFF), 15.0f, 0.5f, 0.08f).get()));
     // The save spot pulses through three glows; the potions reuse two of them.
-    dat_put(f, 68, dat_bitmap("SAVE_GLOW_1", orb_glow(16, rgb_hex(0x40A0FF), 7.0f, 0.8f, 0.08f).get()));
-    dat_put(f, 69, dat_bitmap("SAVE_GLOW_2", orb_glow(16, rgb_hex(0x50C0FF), 8.5f, 1.0f, 0.14f).get()));
-    dat_put(f, 70, dat_bitmap("SAVE_GLOW_3", orb_glow(16, rgb_hex(0x70E0FF), 10.0f, 1.2f, 0.20f).get()));
+    dat_put(f, SAVE_GLOW_1, dat_bitmap("SAVE_GLOW_1", orb_glow(16, rgb_hex(0x40A0FF), 7.0f, 0.8f, 0.08f).get()));
+    dat_put(f, SAVE_GLOW_2, dat_bitmap("SAVE_GLOW_2", orb_glow(16, rgb_hex(0x50C0FF), 8.5f, 1.0f, 0.14f).get()));
+    dat_put(f, SAVE_GLOW_3, dat_bitmap("SAVE_GLOW_3", orb_glow(16, rgb_hex(0x70E0FF), 10.0f, 1.2f, 0.20f).get()));
 
     for (int i = 0; i < 8; i++) {
         char name[32];
         snprintf(name, sizeof name, "BOLT_GLOW_%d", i + 1);
-        dat_put(f, 100 + i, dat_bitmap(name, bolt_glow(i).get()));
+        dat_put(f, BOLT_GLOW_1 + i, dat_bitmap(name, bolt_glow(i).get()));
     }
 }

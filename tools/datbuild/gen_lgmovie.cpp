@@ -4,6 +4,7 @@
 // the emblem and name are complete by frame 5, frame 6 is the resting
 // picture, and frames 7-10 run a glint over the finished logo.
 #include "data_art.h"
+#include "dat_names.h"
 
 #include <algorithm>
 #include <cmath>
@@ -116,6 +117,6 @@ void gen_lgmovie(DatFile& f, const std::string& assets)
     for (int i = 0; i < 11; i++) {
         char name[32];
         snprintf(name, sizeof name, "LOGO_FRAME_%02d", i);
-        dat_put(f, i, dat_bitmap(name, logo_frame(i, glyphs).get()));
+        dat_put(f, LOGO_FRAME_00 + i, dat_bitmap(name, logo_frame(i, glyphs).get()));
     }
 }

@@ -19,7 +19,8 @@ struct Object
 {
     int num;
     std::string type;
-    std::string name;
+    std::string name;     // the constant's name
+    std::string property; // the NAME property as the datafile stores it
 };
 
 struct Datafile
@@ -63,6 +64,7 @@ std::vector<Object> read_manifest(const std::string& path, const char* name_pref
         std::string size;
         if (!(ss >> o.num)) continue;
         if (!(ss >> o.type >> size >> o.name)) fail(path + ":" + std::to_string(lineno) + ": short line");
+        o.property = o.name;
         if (!allegro_type(o.type)) fail(path + ":" + std::to_string(lineno) + ": unknown type " + o.type);
         for (char& c : o.name) {
             if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_')
@@ -93,7 +95,7 @@ int main(int argc, char** argv)
          "// Every object of the four datafiles by name, each datafile's object count,\n"
          "// and the type of every named object (checked at start-up).\n"
          "#pragma once\n#include <allegro.h>\n\n"
-         "struct dat_object_type\n{\n    int num;\n    int type;\n};\n";
+         "struct dat_object_type\n{\n    int num;\n    int type;\n    const char* name; // the object's NAME property\n};\n";
     std::map<std::string, std::string> seen;
     for (const Datafile& d : files) {
         std::map<int, Object> objs;
@@ -111,7 +113,7 @@ int main(int argc, char** argv)
         h << "};\n";
         h << "inline constexpr int " << d.prefix << "_count = " << objs.rbegin()->first + 1 << ";\n";
         h << "inline constexpr dat_object_type " << d.prefix << "_types[] = {\n";
-        for (auto& [num, o] : objs) h << "    {" << num << ", " << allegro_type(o.type) << "},\n";
+        for (auto& [num, o] : objs) h << "    {" << num << ", " << allegro_type(o.type) << ", \"" << o.property << "\"},\n";
         h << "};\n";
     }
 
