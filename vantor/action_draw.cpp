@@ -107,7 +107,11 @@ void spell_effect_ex(const char* text, int x, int y, int element, int wt, int ht
         if (!drew_last) continue;
         drawing_mode(DRAW_MODE_TRANS, nullptr, 0, 0);
         for (const pixel& q : p)
-            if (q.visible) trans_pixel(buffer, (int)q.x, (int)q.y, c, (int)q.z);
+            if (q.visible) {
+                trans_pixel(buffer, (int)q.x, (int)q.y, c, (int)q.z);
+                // A faint tail below each spark, so the rising column shimmers.
+                trans_pixel(buffer, (int)q.x, (int)q.y + 1, c, (int)q.z / 3);
+            }
         solid_mode();
         still_window(buffer, x - 35, y - 25, tw + 8, 15);
         if (main_font) textout_ex(buffer, main_font, text, x - 30, y - 20, -1, -1);
@@ -156,4 +160,10 @@ void electric_line(BITMAP* bmp, int x1, int y1, int x2, int y2, int line_w, int 
     int white = makecol(255, 255, 255);
     grad_line(bmp, x1, y1, bx, by, line_w, white);
     grad_line(bmp, bx, by, x2, y2, line_w, white);
+}
+
+void fx_rotate_scaled(BITMAP* bmp, BITMAP* spr, int x, int y, fixed angle, fixed scale)
+{
+    bmp->vtable->pivot_scaled_sprite_flip(bmp, spr, x * 65536 + (spr->w * scale) / 2, y * 65536 + (spr->h * scale) / 2,
+                                          spr->w * 32768, spr->h * 32768, angle, scale, FALSE);
 }
