@@ -15,7 +15,6 @@
 #include <unordered_map>
 
 #include "battle.h"
-#include "menu.h"
 #include "vantor.h"
 #include "world.h"
 
@@ -453,16 +452,8 @@ int write_save_file(const char* file, const saved_game& g)
     std::string side = std::string(file) + ".new";
     PACKFILE* f = pack_fopen(side.c_str(), "wp");
     if (!f) return FALSE;
-    // Line by line, each line through the same 512-byte buffer the format allows.
-    int ok = TRUE;
-    size_t start = 0;
-    while (ok && start < text.size()) {
-        size_t end = text.find('\n', start);
-        std::string one = text.substr(start, end - start + 1);
-        pack_fputs(one.c_str(), f);
-        if (pack_ferror(f)) ok = FALSE;
-        start = end + 1;
-    }
+    pack_fputs(text.c_str(), f);
+    int ok = pack_ferror(f) ? FALSE : TRUE;
     if (pack_fclose(f) != 0) ok = FALSE;
     // Only a side file that reads back as exactly what was meant may replace the slot.
     std::string back;
