@@ -30,6 +30,10 @@ struct Room {
 
 const Cell steps[] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}};
 
+// The room a chest or a person of the castle's tables is in (none of them is in
+// the gallery or the audience hall, which share a map number).
+int room_of(int map_num) { return map_num - 10200; }
+
 Cell cell_of(int x, int y) { return {x / 16, y / 16}; }
 
 struct CastleMaps : ::testing::Test {
@@ -69,8 +73,8 @@ struct CastleMaps : ::testing::Test {
     static bool person_at(int room, Cell c)
     {
         for (int i = 0; i < num_castle_people; i++) {
-            const castle_person& p = castle_people[i];
-            if (p.room == room && cell_of(p.x, p.y) == c) return true;
+            const town_person& p = castle_people[i];
+            if (p.map_num == castle_map_num(room) && cell_of(p.x, p.y) == c) return true;
         }
         return false;
     }
@@ -229,15 +233,16 @@ TEST_F(CastleMaps, EveryDoorCanBeReachedFromEveryWayIn)
 TEST_F(CastleMaps, ChestsShelvesAndTheHealerCanBeReachedFacingUp)
 {
     for (int i = 0; i < num_castle_chests; i++) {
-        const castle_chest& c = castle_chests[i];
-        Cell at{c.col, c.row};
-        EXPECT_EQ(tile(c.room, 1, at), TILE_CHEST_CLOSED) << "chest " << c.id;
-        EXPECT_TRUE(reach(c.room).count({c.col, c.row + 1})) << "chest " << c.id << " cannot be opened";
-        EXPECT_TRUE(c.id >= 0 && c.id <= 500);
+        const town_chest& c = castle_chests[i];
+        int room = room_of(c.map_num);
+        ASSERT_EQ(castle_map_num(room), c.map_num);
+        EXPECT_EQ(tile(room, c.layer, {c.col, c.row}), TILE_CHEST_CLOSED) << "chest " << c.chest;
+        EXPECT_TRUE(reach(room).count({c.col, c.row + 1})) << "chest " << c.chest << " cannot be opened";
+        EXPECT_TRUE(c.chest >= 0 && c.chest <= 500);
     }
     // Chests are numbered once each.
     std::set<int> ids;
-    for (int i = 0; i < num_castle_chests; i++) EXPECT_TRUE(ids.insert(castle_chests[i].id).second);
+    for (int i = 0; i < num_castle_chests; i++) EXPECT_TRUE(ids.insert(castle_chests[i].chest).second);
 
     std::set<Cell> library = reach(CASTLE_LIBRARY_ROOM);
     std::set<int> shelf_tiles = {TILE_LIBRARY_SHELF_L, TILE_LIBRARY_SHELF_M, TILE_LIBRARY_SHELF_R,
@@ -254,8 +259,8 @@ TEST_F(CastleMaps, ChestsShelvesAndTheHealerCanBeReachedFacingUp)
     EXPECT_TRUE(solid(CASTLE_HEAL_ROOM, {heal.first, heal.second - 1})) << "the healer's counter";
     bool healer = false;
     for (int i = 0; i < num_castle_people; i++)
-        healer |= castle_people[i].room == CASTLE_HEAL_ROOM && cell_of(castle_people[i].x, castle_people[i].y) ==
-                                                                   Cell{heal.first, heal.second - 2};
+        healer |= castle_people[i].map_num == castle_map_num(CASTLE_HEAL_ROOM) &&
+                  cell_of(castle_people[i].x, castle_people[i].y) == Cell{heal.first, heal.second - 2};
     EXPECT_TRUE(healer) << "nobody behind the healer's counter";
 }
 
@@ -263,16 +268,18 @@ TEST_F(CastleMaps, PeopleStandOnFloorAndTorchesHangOnWalls)
 {
     std::set<std::pair<int, int>> slots;
     for (int i = 0; i < num_castle_people; i++) {
-        const castle_person& p = castle_people[i];
+        const town_person& p = castle_people[i];
+        int room = room_of(p.map_num);
+        ASSERT_EQ(castle_map_num(room), p.map_num);
         Cell at = cell_of(p.x, p.y);
         // The king sits on his throne; everybody else stands on the floor.
-        if (p.record != &lumin_king) {
-            EXPECT_TRUE(walkable(p.room, at)) << "person " << i;
+        if (p.actor != &lumin_king) {
+            EXPECT_TRUE(walkable(room, at)) << "person " << i;
         }
-        EXPECT_EQ(door_at(p.room, at), nullptr) << "person " << i << " blocks a door";
+        EXPECT_EQ(door_at(room, at), nullptr) << "person " << i << " blocks a door";
         EXPECT_TRUE(p.index >= 1 && p.index <= 29) << i;
-        EXPECT_TRUE(slots.insert({p.room, p.index}).second) << "two people share a slot in room " << p.room;
-        ASSERT_NE(*p.record, nullptr) << i;
+        EXPECT_TRUE(slots.insert({room, p.index}).second) << "two people share a slot in room " << room;
+        ASSERT_NE(*p.actor, nullptr) << i;
     }
     for (int r = 1; r <= CASTLE_ROOMS; r++) {
         TILEMAP* m = rooms[r];

@@ -552,7 +552,7 @@ L, R = 16, 21
 west_tower(2, L, None, True, '.', "ffffffffff", [
     "X.......oA", "..........", "....35....", "..........", "j.......oo"])
 west_tower(3, R, L, False, ':', "fwffffffwf", [
-    "zz...s....", "z.........", "......o.ss", "..........", "...s...zzo"])
+    "zz...s....", "z.........", "....o...ss", "..........", "...s...zzo"])
 west_tower(4, L, R, False, '=', "ffwffffwff", [
     "a.........", "EE.....EE.", "..........", "EE........", "r..j......"])
 west_tower(5, None, L, False, '%', "fwfwffwfwf", [
