@@ -10,6 +10,7 @@
 #include "door.h"
 #include "item.h"
 #include "shop.h"
+#include "story.h"
 #include "town.h"
 #include "town2_lines.h"
 #include "town2_run.h"
@@ -130,6 +131,11 @@ int town2_talk(int who)
 {
     const town_plan* plan = town_plan_of(g_map_num);
     if (!plan) return FALSE;
+    // Runhon, upstairs with his books, is the start of his own story.
+    if (g_map_num == 10310 && who == 10 && !story_flag[5]) {
+        lumin_agual_story(1);
+        return TRUE;
+    }
     const town_talk* t = plan == &agual_plan
         ? find_town_talk(agual_talks, agual_talk_count, g_map_num, who, agual_phase())
         : find_town_talk(mystalia_talks, mystalia_talk_count, g_map_num, who, mystalia_phase());

@@ -27,6 +27,9 @@ int mystalia_phase();
 int town2_talk(int who);
 // The fight with the stranger of Mystalia's room 4: TRUE when the party won.
 int mystalia_fight();
+// Sets the weather for the Agual map on show: rain (and its sound) on the streets until
+// Runhon's gathering, none indoors; townspeople there turn to face Mike.
+void agual_weather();
 // Agual's outdoor exit: TRUE when Mike at (x, y) has walked off the west edge.
 int agual_left(int x, int y);
 // Mystalia's: TRUE when he has walked off the top.

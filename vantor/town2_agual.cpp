@@ -44,11 +44,12 @@ const counter_spot counters[] = {
     {10307, 240, 112, DIR_UP, COUNTER_SHOP, 3},  // attire
 };
 
+// Chests 9, 11, 12 and 13: a Smoke Bomb, two Vivers and a Light Stone.
 const town_chest chest_list[] = {
-    {10304, 13, 15, 5, 1},
-    {10307, 14, 16, 11, 1},
-    {10308, 15, 3, 5, 1},
-    {10310, 16, 3, 5, 1},
+    {10304, 9, 15, 5, 1},
+    {10307, 11, 16, 11, 1},
+    {10308, 12, 3, 5, 1},
+    {10310, 13, 3, 5, 1},
 };
 
 const town_find finds[] = {
@@ -130,16 +131,16 @@ void rain_sound(int on)
     rain_heard = on;
 }
 
-// Rain falls on Agual's streets until Runhon's gathering clears the sky.
-void weather()
+} // namespace
+
+void agual_weather()
 {
+    // Rain falls on Agual's streets until Runhon's gathering clears the sky; indoors it is dry and quiet.
     raining = g_map_num == 103 && !story_flag[11] ? TRUE : FALSE;
     if (raining) reset_rain();
     rain_sound(raining);
     look_when_talked_to = TRUE;
 }
-
-} // namespace
 
 const town_plan agual_plan = {
     "Agual", "town02.map", 103, MUS_AGUAL, 0, 400, DIR_RIGHT, 0, -280,
@@ -159,7 +160,7 @@ void do_lumin_agual()
     else
         town_arrive(plan, plan->start_x, plan->start_y, plan->start_face, plan->start_mx, plan->start_my);
     story_flag[10] = FALSE;
-    weather();
+    agual_weather();
 
     int continue_town = TRUE;
     if (!story_flag[2]) {
@@ -169,7 +170,7 @@ void do_lumin_agual()
     } else if (story_flag[8] && !story_flag[11]) {
         lumin_agual_story(3);
         if (!story_flag[11]) lumin_agual_story(4);
-        weather();
+        agual_weather();
     }
     // Once the town has gathered behind Runhon, Agual stands with Lumin.
     if (story_flag[11]) story_flag[12] = TRUE;
@@ -178,7 +179,7 @@ void do_lumin_agual()
         update_screen();
         virtual_game_cycle();
         if (town_doors(plan)) {
-            weather();
+            agual_weather();
             continue;
         }
         town_objects(plan);

@@ -40,8 +40,9 @@ const counter_spot counters[] = {
     {10409, 144, 112, DIR_UP, COUNTER_SHOP, 3},  // attire
 };
 
+// Chest 18: a Large Potion.
 const town_chest chest_list[] = {
-    {10408, 17, 16, 11, 1},
+    {10408, 18, 16, 11, 1},
 };
 
 const town_find finds[] = {

@@ -1,0 +1,173 @@
+// What the people of Agual and Mystalia say, and Agual's weather: every
+// townsperson has words for every turn of the story he is there for, every
+// window fits, and the conversations that move the story move it once.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "harness.h"
+#include "records.h"
+#include "town.h"
+#include "town2.h"
+#include "town2_lines.h"
+#include "vantor.h"
+
+namespace {
+
+// The turns of the story each town's people live through, with the flags that make them.
+struct Phase {
+    int bit;
+    std::vector<int> flags;
+};
+const std::vector<Phase> agual_phases = {
+    {AG_SEEKING, {2}}, {AG_WITH_RUNHON, {2, 5}}, {AG_RALLIED, {2, 5, 8, 11}},
+    {AG_READY, {2, 5, 8, 11, 13}}, {AG_AFTER_NEWS, {2, 5, 8, 11, 13, 14}},
+};
+const std::vector<Phase> mystalia_phases = {{MY_UNEASY, {}}, {MY_QUIET, {17}}};
+
+void set_flags(const std::vector<int>& on)
+{
+    for (int& f : story_flag) f = FALSE;
+    for (int f : on) story_flag[f] = TRUE;
+}
+
+bool present(const town_person& p)
+{
+    return (p.need_flag < 0 || story_flag[p.need_flag]) && (p.gone_flag < 0 || !story_flag[p.gone_flag]);
+}
+
+// Clerks and innkeepers stand behind their counters and are served across them.
+bool behind_a_counter(const town_plan& plan, const town_person& p)
+{
+    for (int i = 0; i < plan.counter_count; i++) {
+        const counter_spot& c = plan.counters[i];
+        if (c.map_num == p.map_num && c.x == p.x && c.y == p.y + 32) return true;
+    }
+    return false;
+}
+
+struct TownTalk : ::testing::Test {
+    static void SetUpTestSuite() { headless_game_start(); }
+};
+
+TEST_F(TownTalk, EveryoneHasSomethingToSayWheneverHeIsThere)
+{
+    // The maps the people of these towns talk on; the rest are shops and the stranger's house.
+    const std::set<int> talking = {103, 10301, 10302, 10304, 10305, 10306, 10308, 10309, 10310,
+                                   104, 10401, 10402, 10405, 10406};
+    int spoken = 0;
+    for (const town_plan* plan : {&agual_plan, &mystalia_plan}) {
+        bool agual = plan == &agual_plan;
+        for (const Phase& ph : agual ? agual_phases : mystalia_phases) {
+            set_flags(ph.flags);
+            int phase = agual ? agual_phase() : mystalia_phase();
+            ASSERT_EQ(phase, ph.bit);
+            for (int i = 0; i < plan->people_count; i++) {
+                const town_person& p = plan->people[i];
+                if (!present(p) || behind_a_counter(*plan, p) || !talking.count(p.map_num)) continue;
+                // Runhon's words before he joins are his scene's.
+                if (p.map_num == 10310) continue;
+                const town_talk* t = agual ? find_town_talk(agual_talks, agual_talk_count, p.map_num, p.index, phase)
+                                           : find_town_talk(mystalia_talks, mystalia_talk_count, p.map_num, p.index, phase);
+                EXPECT_TRUE(t && t->lines[0]) << plan->name << " map " << p.map_num << " person " << p.index
+                                              << " has nothing to say in phase " << ph.bit;
+                spoken++;
+            }
+        }
+    }
+    EXPECT_GT(spoken, 27 * 3);
+}
+
+TEST_F(TownTalk, NobodyTalksWhoIsNotThere)
+{
+    // A conversation for a person who never stands there is words nobody can hear.
+    for (const town_plan* plan : {&agual_plan, &mystalia_plan}) {
+        bool agual = plan == &agual_plan;
+        const town_talk* table = agual ? agual_talks : mystalia_talks;
+        int count = agual ? agual_talk_count : mystalia_talk_count;
+        for (int k = 0; k < count; k++) {
+            bool placed = false;
+            for (int i = 0; i < plan->people_count; i++)
+                if (plan->people[i].map_num == table[k].map_num && plan->people[i].index == table[k].who) placed = true;
+            EXPECT_TRUE(placed) << plan->name << " map " << table[k].map_num << " person " << table[k].who;
+        }
+    }
+}
+
+TEST_F(TownTalk, EveryWindowFitsItsBox)
+{
+    std::vector<const char*> texts = {agual_inn_offer, mystalia_inn_offer, agual_inn_morning, mystalia_inn_morning,
+                                      agual_inn_refused, mystalia_inn_refused};
+    for (int i = 0; i < 4; i++) texts.push_back(agual_shop_greetings[i]);
+    for (int i = 0; i < 4; i++) texts.push_back(mystalia_shop_greetings[i]);
+    for (int i = 0; mystalia_stranger_lines[i]; i++) texts.push_back(mystalia_stranger_lines[i]);
+    for (int i = 0; mystalia_after_fight_lines[i]; i++) texts.push_back(mystalia_after_fight_lines[i]);
+    for (int k = 0; k < agual_talk_count; k++)
+        for (const char* l : agual_talks[k].lines)
+            if (l) texts.push_back(l);
+    for (int k = 0; k < mystalia_talk_count; k++)
+        for (const char* l : mystalia_talks[k].lines)
+            if (l) texts.push_back(l);
+    for (const char* t : texts) {
+        std::string s = t;
+        if (s.find('_') == std::string::npos) {
+            // The window wraps a text without breaks by itself.
+            EXPECT_LE(s.size(), 3u * 36) << s;
+            continue;
+        }
+        int lines = 1;
+        size_t start = 0;
+        for (size_t i = 0; i <= s.size(); i++)
+            if (i == s.size() || s[i] == '_') {
+                EXPECT_LE(i - start, 36u) << "too wide: " << s;
+                start = i + 1;
+                if (i < s.size()) lines++;
+            }
+        EXPECT_LE(lines, 3) << "too tall: " << s;
+    }
+}
+
+TEST_F(TownTalk, TheHarbourMasterSendsThePartyHomeOnce)
+{
+    set_flags({2, 5, 8, 11});
+    g_map_num = 10308;
+    const town_talk* before = find_town_talk(agual_talks, agual_talk_count, 10308, 10, agual_phase());
+    ASSERT_NE(before, nullptr);
+    int windows = 0;
+    while (windows < 12 && before->lines[windows]) windows++;
+    std::string keys;
+    for (int i = 0; i < windows; i++) keys += "wait 1s\ntap Enter\n";
+    headless_game_start((keys + "wait 1s\nend\n").c_str());
+    EXPECT_TRUE(town2_talk(10));
+    EXPECT_EQ(story_flag[13], TRUE);
+    // Asked again, he only hurries them on.
+    const town_talk* after = find_town_talk(agual_talks, agual_talk_count, 10308, 10, agual_phase());
+    EXPECT_NE(after, before);
+    EXPECT_EQ(after->phases, AG_READY);
+    // Someone with nothing to say says nothing.
+    EXPECT_FALSE(town2_talk(25));
+    g_map_num = 101;
+    EXPECT_FALSE(town2_talk(1)) << "the village speaks for itself";
+}
+
+TEST_F(TownTalk, ItRainsOnAgualsStreetsUntilTheGathering)
+{
+    headless_game_start("wait 1s\nend\n");
+    set_flags({2});
+    g_map_num = 103;
+    agual_weather();
+    EXPECT_EQ(raining, TRUE);
+    EXPECT_EQ(look_when_talked_to, TRUE) << "Agual's people turn to face Mike";
+    g_map_num = 10302;
+    agual_weather();
+    EXPECT_EQ(raining, FALSE) << "dry indoors";
+    g_map_num = 103;
+    story_flag[11] = TRUE;
+    agual_weather();
+    EXPECT_EQ(raining, FALSE) << "the gathering clears the sky";
+    look_when_talked_to = FALSE;
+}
+
+} // namespace
