@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "castle_fixture.h"
 #include "dat_names.h"
 #include "harness.h"
 #include "records.h"
@@ -22,109 +23,59 @@
 
 namespace {
 
-using Cell = std::pair<int, int>;  // column, row
-
-struct Room {
-    TILEMAP* m = nullptr;
-};
-
-const Cell steps[] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}};
+using namespace castle_fixture;
 
 // The room a chest or a person of the castle's tables is in (none of them is in
 // the gallery or the audience hall, which share a map number).
 int room_of(int map_num) { return map_num - 10200; }
 
-Cell cell_of(int x, int y) { return {x / 16, y / 16}; }
+bool solid(int room, Cell c) { return on_map(room, c) && !walkable(room, c); }
+
+// Every cell where Mike can appear in a room: where each door leading in puts him.
+std::vector<Cell> entries(int room)
+{
+    std::vector<Cell> out;
+    if (room == 1) out.push_back(cell_of(CASTLE_START_X, CASTLE_START_Y));
+    for (int i = 0; i < num_castle_doors; i++) {
+        const castle_door& d = castle_doors[i];
+        if (d.to != room) continue;
+        for (int k = 0; k < d.w; k++) {
+            int x, y;
+            castle_door_target(&d, d.x + 16 * k, &x, &y);
+            out.push_back(cell_of(x, y));
+        }
+    }
+    return out;
+}
+
+// Every cell reached from `from`: people block the way, and a door cell is
+// reached but never walked through (standing on it changes the room).
+std::set<Cell> reach_from(int room, const std::vector<Cell>& from)
+{
+    std::set<Cell> seen(from.begin(), from.end());
+    std::vector<Cell> todo = from;
+    while (!todo.empty()) {
+        Cell c = todo.back();
+        todo.pop_back();
+        if (door_at(room, c)) continue;
+        for (Cell s : steps) {
+            Cell n{c.first + s.first, c.second + s.second};
+            if (seen.count(n) || !walkable(room, n) || person_at(room, n)) continue;
+            seen.insert(n);
+            todo.push_back(n);
+        }
+    }
+    return seen;
+}
+std::set<Cell> reach(int room) { return reach_from(room, entries(room)); }
 
 struct CastleMaps : ::testing::Test {
-    static std::map<int, TILEMAP*> rooms;
-
-    static void SetUpTestSuite()
-    {
-        headless_game_start();
-        for (int r = 1; r <= CASTLE_ROOMS; r++) {
-            TILEMAP* m = load_tilemap(castle_map_file(r));
-            ASSERT_NE(m, nullptr) << castle_map_file(r);
-            if (m->names) correct_tilemap(m, tiles);
-            rooms[r] = m;
-        }
-        moving_restricted = FALSE;
-    }
-
-    static int tile(int room, int layer, Cell c)
-    {
-        TILEMAP* m = rooms.at(room);
-        return layer < m->layers ? get_sprite_number(m, layer, c.first, c.second) : -1;
-    }
-    static bool on_map(int room, Cell c)
-    {
-        TILEMAP* m = rooms.at(room);
-        return c.first >= 0 && c.second >= 0 && c.first < m->xsize && c.second < m->ysize;
-    }
-    // Whether Mike may step onto the cell, by the game's own rule for the room's map number.
-    static bool walkable(int room, Cell c)
-    {
-        if (!on_map(room, c)) return false;
-        int n = castle_map_num(room);
-        return !object_collision(n, tile(room, 0, c), 0) && !object_collision(n, tile(room, 1, c), 1);
-    }
-    static bool solid(int room, Cell c) { return on_map(room, c) && !walkable(room, c); }
-    static const castle_door* door_at(int room, Cell c) { return castle_door_at(room, c.first * 16, c.second * 16); }
-    static bool person_at(int room, Cell c)
-    {
-        for (int i = 0; i < num_castle_people; i++) {
-            const town_person& p = castle_people[i];
-            if (p.map_num == castle_map_num(room) && cell_of(p.x, p.y) == c) return true;
-        }
-        return false;
-    }
-
-    // Every cell where Mike can appear in a room: where each door leading in puts him.
-    static std::vector<Cell> entries(int room)
-    {
-        std::vector<Cell> out;
-        if (room == 1) out.push_back(cell_of(CASTLE_START_X, CASTLE_START_Y));
-        for (int i = 0; i < num_castle_doors; i++) {
-            const castle_door& d = castle_doors[i];
-            if (d.to != room) continue;
-            for (int k = 0; k < d.w; k++) {
-                int x, y;
-                castle_door_target(&d, d.x + 16 * k, &x, &y);
-                out.push_back(cell_of(x, y));
-            }
-        }
-        return out;
-    }
-
-    // Flood from the entries: people block the way, and a door cell is reached
-    // but never walked through (standing on it changes the room).
-    static std::set<Cell> reach(int room)
-    {
-        std::set<Cell> seen;
-        std::vector<Cell> todo;
-        for (Cell e : entries(room)) {
-            seen.insert(e);
-            todo.push_back(e);
-        }
-        while (!todo.empty()) {
-            Cell c = todo.back();
-            todo.pop_back();
-            if (door_at(room, c)) continue;
-            for (Cell s : steps) {
-                Cell n{c.first + s.first, c.second + s.second};
-                if (seen.count(n) || !walkable(room, n) || person_at(room, n)) continue;
-                seen.insert(n);
-                todo.push_back(n);
-            }
-        }
-        return seen;
-    }
+    static void SetUpTestSuite() { ASSERT_EQ((int)rooms().size(), CASTLE_ROOMS) << "a room's map is missing"; }
 };
-std::map<int, TILEMAP*> CastleMaps::rooms;
 
 TEST_F(CastleMaps, EveryRoomFillsTheScreenAndIsShownAsACastleRoom)
 {
-    for (auto& [r, m] : rooms) {
+    for (auto& [r, m] : rooms()) {
         EXPECT_GE(m->xsize * 16, 320) << r;
         EXPECT_GE(m->ysize * 16, 240) << r;
         EXPECT_GE(m->layers, 2) << r;
@@ -207,19 +158,7 @@ TEST_F(CastleMaps, EveryDoorCanBeReachedFromEveryWayIn)
         ASSERT_FALSE(entries(r).empty()) << "nothing leads into room " << r;
         for (Cell e : entries(r)) {
             // Each entry on its own: Mike must be able to leave by any door from wherever he came in.
-            std::set<Cell> seen{e};
-            std::vector<Cell> todo{e};
-            while (!todo.empty()) {
-                Cell c = todo.back();
-                todo.pop_back();
-                if (door_at(r, c)) continue;
-                for (Cell s : steps) {
-                    Cell n{c.first + s.first, c.second + s.second};
-                    if (seen.count(n) || !walkable(r, n) || person_at(r, n)) continue;
-                    seen.insert(n);
-                    todo.push_back(n);
-                }
-            }
+            std::set<Cell> seen = reach_from(r, {e});
             for (int i = 0; i < num_castle_doors; i++) {
                 const castle_door& d = castle_doors[i];
                 if (d.room != r) continue;
@@ -282,7 +221,7 @@ TEST_F(CastleMaps, PeopleStandOnFloorAndTorchesHangOnWalls)
         ASSERT_NE(*p.actor, nullptr) << i;
     }
     for (int r = 1; r <= CASTLE_ROOMS; r++) {
-        TILEMAP* m = rooms[r];
+        TILEMAP* m = rooms()[r];
         int torches = 0;
         for (int y = 0; y < m->ysize; y++)
             for (int x = 0; x < m->xsize; x++)

@@ -5,8 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
+#include <set>
 #include <string>
 
+#include "castle_fixture.h"
 #include "dat_names.h"
 #include "door.h"
 #include "harness.h"
@@ -108,6 +111,105 @@ TEST(CastlePlay, AVisitUpATowerToTheHealerAndTheDarkBookAndOut)
     double dim = brightness(run.dir + "/shots/dim.bmp"), bright = brightness(run.dir + "/shots/bright.bmp");
     ASSERT_GT(dim, 0);
     EXPECT_LT(dim, bright * 0.7) << "the room darkens while the dark book is read, and lights up again";
+}
+
+// A walk through every door of the castle and back, planned on the compiled
+// maps: from the gate hall, each door of a room is taken; a room not yet seen
+// is explored the same way before Mike comes back through the door he entered
+// by, a room already seen is left again at once. Then out through the gate.
+// One door that fails to take Mike where the table says sends the rest of the
+// walk astray, and he does not end up outside the gate.
+struct Tour {
+    std::string script;
+    int room = 1;
+    castle_fixture::Cell at = castle_fixture::cell_of(CASTLE_START_X, CASTLE_START_Y);
+    std::set<int> seen{1};
+    int doors_taken = 0;
+    bool lost = false;
+
+    // Walks to door d of the current room and through it.
+    void take(const castle_door* d, castle_fixture::Cell cell)
+    {
+        std::vector<castle_fixture::Cell> p = castle_fixture::path(room, at, cell);
+        if (p.empty()) {
+            lost = true;
+            return;
+        }
+        castle_fixture::Cell c = at;
+        for (size_t i = 0; i < p.size();) {
+            int dx = p[i].first - c.first, dy = p[i].second - c.second;
+            size_t n = 0;
+            while (i + n < p.size() && p[i + n].first - (n ? p[i + n - 1].first : c.first) == dx &&
+                   p[i + n].second - (n ? p[i + n - 1].second : c.second) == dy)
+                n++;
+            const char* key = dy < 0 ? "Up" : dy > 0 ? "Down" : dx < 0 ? "Left" : "Right";
+            script += walk(key, (int)n);
+            c = p[i + n - 1];
+            i += n;
+        }
+        script += "wait 1500ms\n";
+        doors_taken++;
+        if (d->to == CASTLE_OUTSIDE) return;
+        int x, y;
+        castle_door_target(d, cell.first * 16, &x, &y);
+        room = d->to;
+        at = castle_fixture::cell_of(x, y);
+    }
+
+    // The door beside Mike that leads back into room `to`.
+    const castle_door* back_to(int to, castle_fixture::Cell* cell)
+    {
+        for (castle_fixture::Cell s : castle_fixture::steps) {
+            castle_fixture::Cell n{at.first + s.first, at.second + s.second};
+            const castle_door* d = castle_fixture::door_at(room, n);
+            if (d && d->to == to) {
+                *cell = n;
+                return d;
+            }
+        }
+        return nullptr;
+    }
+
+    void explore(const castle_door* back, castle_fixture::Cell back_cell)
+    {
+        int here = room;
+        for (int i = 0; i < num_castle_doors && !lost; i++) {
+            const castle_door* d = &castle_doors[i];
+            if (d->room != here || d == back || d->to == CASTLE_OUTSIDE) continue;
+            take(d, castle_fixture::cell_of(d->x, d->y));
+            castle_fixture::Cell cell;
+            const castle_door* r = back_to(here, &cell);
+            if (!r) {
+                lost = true;
+                return;
+            }
+            if (seen.insert(room).second)
+                explore(r, cell);
+            else
+                take(r, cell);
+        }
+        if (back && !lost) take(back, back_cell);
+    }
+};
+
+TEST(CastlePlay, ThroughEveryDoorOfTheCastleAndBack)
+{
+    Tour t;
+    t.explore(nullptr, {0, 0});
+    ASSERT_FALSE(t.lost) << "the plan found no way on from room " << t.room;
+    EXPECT_EQ((int)t.seen.size(), CASTLE_ROOMS);
+    for (int i = 0; i < num_castle_doors; i++)
+        if (castle_doors[i].to == CASTLE_OUTSIDE) t.take(&castle_doors[i], castle_fixture::cell_of(castle_doors[i].x, castle_doors[i].y));
+    ASSERT_FALSE(t.lost);
+
+    GameRun run = run_game("wait 2s\n" + walk("Down", 7) + walk("Right", 15) + walk("Up", 2) + through("Left", 2) +
+                               "wait 1500ms\n" + t.script + "wait 2s\npress Esc\nwait 1s\nend\n",
+                           {"-nofight:47390"});
+    ASSERT_EQ(run.status, 0) << run.output;
+    EXPECT_EQ(run.dump_int("mapnum"), -1) << "lost in the castle after " << t.doors_taken << " doors";
+    EXPECT_EQ(run.dump_int("mx"), 160 - 1648);
+    EXPECT_EQ(run.dump_int("my"), 120 - 272);
+    EXPECT_GT(t.doors_taken, 2 * (CASTLE_ROOMS - 1));
 }
 
 // ---------------------------------------------------------------- in this process
