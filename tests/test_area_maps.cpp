@@ -18,6 +18,8 @@
 #include "harness.h"
 #include "records.h"
 #include "tilemap.h"
+#include "town2.h"
+#include "town_castle.h"
 #include "vantor.h"
 #include "vantor_frame.h"
 #include "world.h"
@@ -284,6 +286,22 @@ TEST_F(AreaMaps, ChestsHerbsObjectsSaveSpotsAndSceneCellsSitOnTheirMaps)
     }
     // The last scene lays the shadow seal in the middle of the court.
     EXPECT_TRUE(reachable(25, entries(areas[1], 25)[0]).count({20, 17}));
+}
+
+TEST_F(AreaMaps, TheWoodsChestsHaveNumbersNoTownUses)
+{
+    // Two chests sharing a number would open each other.
+    std::set<int> taken;
+    for (int i = 0; i < num_castle_chests; i++) taken.insert(castle_chests[i].id);
+    for (const town_plan* p : {&agual_plan, &mystalia_plan})
+        for (int i = 0; i < p->chest_count; i++) taken.insert(p->chest_list[i].chest);
+    for (int i = 0; i < num_woods_chests; i++) {
+        int id = woods_chests[i].id;
+        EXPECT_FALSE(taken.count(id)) << "chest " << id << " is a town's";
+        // The woods loop sets up no shop record, so its chests hold items or gold.
+        EXPECT_LT(chests[id].item_id, 500) << "chest " << id;
+        EXPECT_NE(chests[id].item_id, 0) << "chest " << id << " would hold a Small Potion by accident";
+    }
 }
 
 TEST_F(AreaMaps, TheBridgeRunsFromTheStartOverTheWaterToTheFort)

@@ -104,6 +104,7 @@ TEST(CastlePlay, AVisitUpATowerToTheHealerAndTheDarkBookAndOut)
     EXPECT_EQ(run.dump_int("my"), 120 - 272);
     EXPECT_EQ(run.dump_int("playing"), MUS_WORLD);
     EXPECT_TRUE(run.heard("midi 90"));
+    EXPECT_EQ(run.dump_int("chest4"), -1) << "the chest at the top of the tower";
     EXPECT_TRUE(run.said("HP Restored!")) << "the healer";
     EXPECT_TRUE(run.said("(...?)")) << "the dark book, read in the dark";
     EXPECT_TRUE(run.said("(...the rest of the pages are torn out...)"));

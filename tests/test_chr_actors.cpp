@@ -129,8 +129,8 @@ TEST_F(ChrActors, EachActorWalksWithTwoStepsAndFacesFourWays)
 }
 
 // One actor's picture standing in for another's would put the wrong person in
-// a scene; frames shared through overlapping numbers must be documented.
-TEST_F(ChrActors, ActorsAreTellApartAndSharedFramesAreDocumented)
+// a scene; a frame shared through overlapping numbers says so in the manifest.
+TEST_F(ChrActors, ActorsAreTellApartAndSharedFramesSayWhomTheyServe)
 {
     const int n = sizeof kActors / sizeof kActors[0];
     for (int i = 0; i < n; i++)

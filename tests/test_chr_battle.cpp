@@ -3,6 +3,8 @@
 // light sources are usable as light maps, and every weapon has its frames.
 #include "dat_names.h"
 #include "harness.h"
+#include "records.h"
+#include "vantor.h"
 #include <allegro.h>
 #include <gtest/gtest.h>
 
@@ -175,50 +177,25 @@ TEST_F(ChrBattle, LightSourcesHaveNoMaskColourAndFadeToBlackAtTheirBorders)
     }
 }
 
+// The weapon and fighter records as the game builds them at start-up.
 TEST_F(ChrBattle, EveryWeaponHasTheFramesOfItsClass)
 {
-    struct Weapon {
-        const char* name;
-        int cls;
-        std::vector<int> frames, slash;
-    };
-    const Weapon weapons[] = {
-        {"Steel Blade", 1, {WPN_STEEL_A, WPN_STEEL_B, WPN_STEEL_C}, {WPN_STEEL_S1, WPN_STEEL_S2, WPN_STEEL_S3}},
-        {"StainlessSlasher", 2,
-         {WPN_STAINLESS_A, WPN_STAINLESS_B, WPN_STAINLESS_A, WPN_STAINLESS_D, WPN_STAINLESS_E, WPN_STAINLESS_F},
-         {WPN_STAINLESS_S1, WPN_STAINLESS_S2, WPN_STAINLESS_S3}},
-        {"Apple Copper", 1, {WPN_APPLE_A, WPN_APPLE_B, WPN_APPLE_C}, {WPN_APPLE_S1, WPN_APPLE_S2, WPN_APPLE_S3}},
-        {"Mythril Katana", 2,
-         {WPN_MYTHRIL_A, WPN_MYTHRIL_B, WPN_MYTHRIL_A, WPN_SWING_D, WPN_SWING_E, WPN_MYTHRIL_F},
-         {WPN_MYTHRIL_S1, WPN_MYTHRIL_S2, WPN_MYTHRIL_S3}},
-        {"Scalder", 1, {WPN_SCALDER_A, WPN_SCALDER_B, WPN_SCALDER_C},
-         {WPN_SCALDER_S1, WPN_SCALDER_S2, WPN_SCALDER_S3}},
-        {"Iron Sword", 2, {WPN_IRON_A, WPN_IRON_B, WPN_IRON_A, WPN_IRON_D, WPN_IRON_E, WPN_IRON_F},
-         {WPN_IRON_S1, WPN_IRON_S2, WPN_IRON_S3}},
-        {"Short Rod", 3, {WPN_SHORTROD_A, WPN_SHORTROD_B, WPN_SHORTROD_C, WPN_SWING_D, WPN_SWING_E},
-         {WPN_SHORTROD_S1, WPN_SHORTROD_S2, WPN_SHORTROD_S3}},
-        {"Dreamer's Edge", 1, {WPN_DREAMER_A, WPN_DREAMER_B, WPN_DREAMER_C},
-         {WPN_DREAMER_S1, WPN_DREAMER_S2, WPN_DREAMER_S3}},
-        {"Jade Melt", 2, {WPN_JADE_A, WPN_JADE_B, WPN_JADE_A, WPN_JADE_D, WPN_JADE_E, WPN_JADE_F},
-         {WPN_JADE_S1, WPN_JADE_S2, WPN_JADE_S3}},
-        {"Moon Rod", 3, {WPN_MOONROD_A, WPN_MOONROD_B, WPN_MOONROD_C, WPN_SWING_D, WPN_SWING_E},
-         {WPN_MOONROD_S1, WPN_MOONROD_S2, WPN_MOONROD_S3}},
-    };
-    for (auto& w : weapons) {
-        SCOPED_TRACE(w.name);
-        EXPECT_EQ(w.frames.size(), w.cls == 1 ? 3u : w.cls == 2 ? 6u : 5u);
-        for (int n : w.frames) {
-            ASSERT_LT(n, count());
-            EXPECT_EQ(g_chr[n].type, (uint32_t)DAT_RLE_SPRITE) << n;
-        }
-        for (int n : w.slash) {
-            ASSERT_LT(n, count());
-            EXPECT_EQ(g_chr[n].type, (uint32_t)DAT_RLE_SPRITE) << n;
-            int sw, sh;
-            size_of(n, sw, sh);
+    headless_game_start();
+    for (int i = 0; i < 10; i++) {
+        const weapon* w = weapon_list[i];
+        ASSERT_NE(w, nullptr) << "weapon " << i;
+        SCOPED_TRACE(w->s_name);
+        // Blades swing three frames, swords six, rods five.
+        const RLE_SPRITE* frames[6] = {w->a, w->b, w->c, w->d, w->e, w->f};
+        int have = 0;
+        for (const RLE_SPRITE* f : frames) have += f != nullptr;
+        EXPECT_EQ(have, w->w_class == 1 ? 3 : w->w_class == 2 ? 6 : 5);
+        for (int k = 0; k < have; k++) EXPECT_NE(frames[k], nullptr) << "frame " << k << " missing among the first";
+        for (const RLE_SPRITE* s : w->slash) {
+            ASSERT_NE(s, nullptr);
             // Slashes are centred on the target from their middle, 12 pixels in.
-            EXPECT_EQ(sw, 24) << n;
-            EXPECT_EQ(sh, 24) << n;
+            EXPECT_EQ(s->w, 24);
+            EXPECT_EQ(s->h, 24);
         }
     }
 }
@@ -227,25 +204,19 @@ TEST_F(ChrBattle, FighterPosesShareOneFrameAndTheFallenPoseLiesLower)
 {
     // Poses a to e replace each other at the same corner, so they share a size;
     // the knocked-out pose is drawn 8 pixels lower and must not poke out below.
-    const std::vector<std::vector<int>> heroes = {
-        {FT_MIKE_A, FT_MIKE_B, FT_MIKE_C, FT_MIKE_D, FT_MIKE_E, FT_MIKE_DEAD},
-        {FT_CHARLIE_A, FT_CHARLIE_B, FT_CHARLIE_C, FT_CHARLIE_D, FT_CHARLIE_E, FT_CHARLIE_DEAD},
-        {FT_ELIZABETH_A, FT_ELIZABETH_B, FT_ELIZABETH_C, FT_ELIZABETH_E, FT_ELIZABETH_DEAD},
-        {FT_RUNHON_A, FT_RUNHON_B, FT_RUNHON_C, FT_RUNHON_E, FT_RUNHON_DEAD}};
-    for (auto& poses : heroes) {
-        int w0, h0;
-        size_of(poses[0], w0, h0);
-        ASSERT_GT(w0, 0);
-        for (size_t i = 1; i + 1 < poses.size(); i++) {
-            int w, h;
-            size_of(poses[i], w, h);
-            EXPECT_EQ(w, w0) << poses[i];
-            EXPECT_EQ(h, h0) << poses[i];
+    headless_game_start();
+    for (const ftchar* f : {ftmike, ftcharlie, ftelizabeth, ftrunhon}) {
+        ASSERT_NE(f, nullptr);
+        SCOPED_TRACE(f->s_name);
+        ASSERT_NE(f->a, nullptr);
+        for (const RLE_SPRITE* p : {f->b, f->c, f->d, f->e}) {
+            ASSERT_NE(p, nullptr);
+            EXPECT_EQ(p->w, f->a->w);
+            EXPECT_EQ(p->h, f->a->h);
         }
-        int wd, hd;
-        size_of(poses.back(), wd, hd);
-        EXPECT_LE(hd + 8, h0) << poses.back();
-        EXPECT_GT(wd, hd) << "the knocked-out pose lies down";
+        ASSERT_NE(f->dead, nullptr);
+        EXPECT_LE(f->dead->h + 8, f->a->h);
+        EXPECT_GT(f->dead->w, f->dead->h) << "the knocked-out pose lies down";
     }
 }
 

@@ -131,7 +131,7 @@ TEST(Startup, NoDisplayIsExplainedNotCrashed)
     EXPECT_NE(read_file(dir + "/out.txt").find("needs a graphical display"), std::string::npos);
 }
 
-TEST(GameState, NewProcessStartsFromTheDocumentedValues)
+TEST(GameState, NewProcessStartsWithTheOpeningPartyBagAndChests)
 {
     headless_game_start();
     for (const item& it : items) EXPECT_EQ(it.have, 0);

@@ -72,7 +72,7 @@ protected:
 
 // ---- the file format ----
 
-TEST_F(Tilemap, SaveWritesTheDocumentedBytesAndLoadsThemBack) {
+TEST_F(Tilemap, SaveMatchesTheByteLayoutAndLoadsBack) {
     MapPtr t(create_tilemap(2, 3, 2, 16, 16));
     ASSERT_TRUE(t);
     for (int l = 0; l < 2; l++)

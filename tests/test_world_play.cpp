@@ -69,7 +69,8 @@ TEST(WorldPlay, EachVillageCellEntersAndLeavesMikeOneCellBelow)
 
 TEST(WorldPlay, TheBridgeLetsMikeBackOntoTheStartCell)
 {
-    GameRun run = run_game("wait 2s\n" + walk("Up", 1) + quit, no_battles);
+    // Onto the bridge, and straight back off its last row.
+    GameRun run = run_game("wait 2s\n" + walk("Up", 1) + "wait 1s\n" + walk("Down", 1) + quit, no_battles);
     ASSERT_EQ(run.status, 0) << run.output;
     EXPECT_EQ(run.dump_int("oldmikey"), 176) << "the bridge was entered";
     expect_mike_at(run, 1424, 192, "back below the bridge");

@@ -1,10 +1,15 @@
-// The action catalogue. Effects and animations come with the battle.
+// The action catalogue, the dispatcher, the frame every action shares and
+// the damage rules.
 #include "action.h"
 
-#include "door.h"
-#include "vantor.h"
-
 #include <cstdio>
+#include <cstdlib>
+
+#include "action_draw.h"
+#include "battle.h"
+#include "door.h"
+#include "item.h"
+#include "vantor.h"
 
 namespace {
 
@@ -45,23 +50,98 @@ action boulder_rain = make_action(12, GLYPH_EARTH, "Boulder Rain", 9, 50, 2, "Po
 action light_beam = make_action(13, GLYPH_LIGHT, "Light Beam", 5, 40, 5, "Holy light beam", "on 1 ally", "");
 action bolt_charge = make_action(14, GLYPH_AIR, "Bolt Charge", 12, 100, 4, "Powerful electric", "surge on 1 target", "");
 
+int do_action(int index, ftchar* who)
+{
+    if (index < 0 || index >= 100 || !who) return 0;
+    switch (who->actions[index].id) {
+    case AC_PHANTOM_BLADE: do_phantom_blade(index, who); break;
+    case AC_BURN: do_burn(index, who); break;
+    case AC_RESTORE: do_restore(index, who); break;
+    case AC_SAND_BLAST: do_sand_blast(index, who); break;
+    case AC_SOUL_SLASH: do_soul_slash(index, who); break;
+    case AC_RAIN: do_rain(index, who); break;
+    case AC_FREEZE: do_freeze(index, who); break;
+    case AC_ANTI_RAIN:
+        refusal_window("This spell won't work here..");
+        return 0;
+    case AC_RED_LIGHT: do_red_light(index, who); break;
+    case AC_BACKLASH: do_backlash(index, who); break;
+    case AC_AURIA: do_auria(index, who); break;
+    case AC_BOULDER_RAIN: do_boulder_rain(index, who); break;
+    case AC_LIGHT_BEAM: do_light_beam(index, who); break;
+    case AC_BOLT_CHARGE: do_bolt_charge(index, who); break;
+    default: break;
+    }
+    test_enemy_hp();
+    return TRUE;
+}
+
 namespace {
 
-// Until an action has its effect routine, choosing it is refused and the turn is kept.
-int refuse_action()
+// Pays, steps forward, names the action and casts it.
+void begin_action(int index, ftchar* who)
 {
-    door_clear_keybuf();
-    clear_joybuf();
-    story_window_2("You can't use this now...", 45, 210, 230, 16);
-    door_clear_keybuf();
-    jreadkey();
-    door_clear_keybuf();
-    clear_joybuf();
-    return 0;
+    const action& a = who->actions[index];
+    who->mp -= a.mpcost;
+    step_forward(who);
+    int w = main_font ? text_length(main_font, a.name) : 8;
+    story_window_2(a.name, who->x - 35, who->y - 25, w + 8, 15);
+    spell_effect(a.name, who->x, who->y, a.element, who->current ? who->current->w : 24);
 }
 
 } // namespace
 
-int do_action(int, ftchar*) { return refuse_action(); }
+ftenemy* action_on_enemy(int index, ftchar* who)
+{
+    ftenemy* e = do_hurt_select();
+    if (!e) {
+        take_turn(who);
+        return nullptr;
+    }
+    begin_action(index, who);
+    return e;
+}
 
-void do_restore(int, ftchar*) {}
+ftchar* action_on_ally(int index, ftchar* who)
+{
+    ftchar* t = do_heal_select();
+    if (!t) {
+        take_turn(who);
+        return nullptr;
+    }
+    begin_action(index, who);
+    return t;
+}
+
+void action_on_all(int index, ftchar* who) { begin_action(index, who); }
+
+int spell_damage(int atp, int r1, int r2) { return atp + signed_spread(4, r1, r2); }
+
+int skill_damage(int atp, int weapon_atp, int r1, int r2) { return atp + weapon_atp + signed_spread(4, r1, r2); }
+
+int hurt_enemy(ftenemy* e, int d)
+{
+    e->hp -= d;
+    e->total_damage += d;
+    if (e->hp > e->hpmax) e->hp = e->hpmax;
+    return e->hp <= 0 ? TRUE : FALSE;
+}
+
+int damage_colour(int d) { return d > 0 ? -1 : heal_colour(); }
+
+void show_enemy_damage(ftenemy* e, int d)
+{
+    draw_number(d > 0 ? d : -d, e->x - 5 + e->wt, e->y - 5 + e->ht, damage_colour(d));
+    door_rest(500);
+}
+
+int soul_slash_lands(int r, int hpmax)
+{
+    if (hpmax <= 0) return TRUE;
+    return std::abs(r % hpmax) <= 99 ? TRUE : FALSE;
+}
+
+int gleamer_amount(int atp, int elizabeth_fights, int r1, int r2)
+{
+    return (elizabeth_fights ? atp : 14) + signed_spread(6, r1, r2);
+}

@@ -1,10 +1,16 @@
-// The item catalogue. Effects in battle and chests come with the battle.
+// The item catalogue, the battle dispatcher, the frame every item and action
+// routine shares, and the item formulas.
 #include "item.h"
 
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "battle.h"
 #include "door.h"
 #include "vantor.h"
-
-#include <cstdio>
+#include "vantor_frame.h"
 
 namespace {
 
@@ -53,17 +59,193 @@ const item& item_template(int n)
     return *catalogue[n];
 }
 
-int do_item(int, ftchar*)
+int do_item(int index, ftchar* who)
 {
-    // Until the items have their effect routines, none can be used in battle.
+    if (index < 0 || index >= 101 || !who) return 0;
+    switch (items[index].id) {
+    case IT_SMALL_POTION: do_small_potion(index, who); break;
+    case IT_GLOW_DUST: do_glow_dust(index, who); break;
+    case IT_LIGHT_STONE: do_light_stone(index, who); break;
+    case IT_VIVER: do_viver(index, who); break;
+    case IT_COMBUSTER: do_combuster(index, who); break;
+    case IT_BLADE_SHINE: do_blade_shine(index, who); break;
+    case IT_VEST_SHINE: do_vest_shine(index, who); break;
+    case IT_GLASS_BALL: do_glass_ball(index, who); break;
+    case IT_SMOKE_BOMB: do_smoke_bomb(index, who); break;
+    case IT_GLOW_ROCK: do_glow_rock(index, who); break;
+    case IT_LARGE_POTION: do_large_potion(index, who); break;
+    case IT_ALOE_DRINK: do_aloe_drink(index, who); break;
+    case IT_SPIRIT_BOMB: do_spirit_bomb(index, who); break;
+    case IT_GREEN_HERB: do_green_herb(index, who); break;
+    case IT_BLUE_HERB: do_blue_herb(index, who); break;
+    case IT_RED_HERB: do_red_herb(index, who); break;
+    default:
+        // The amulet, the key and Artemisia have no use in a fight.
+        refusal_window("You can't use this now...");
+        return 0;
+    }
+    return TRUE;
+}
+
+void refusal_window(const char* text)
+{
     door_clear_keybuf();
     clear_joybuf();
-    story_window_2("You can't use this now...", 45, 210, 230, 16);
+    story_window_2(text, 45, 210, 230, 16);
     door_clear_keybuf();
     jreadkey();
     door_clear_keybuf();
     clear_joybuf();
-    return 0;
 }
 
-void do_chest(int, int, int, int) {}
+namespace {
+
+// The walk of a step forward or back: dx a frame for 20 frames, poses b and a in turn.
+void walk_20(ftchar* who, int dx)
+{
+    for (int i = 0; i < 20; i++) {
+        if (who->a && who->b) who->current = i % 2 == 0 ? who->b : who->a;
+        who->x += dx;
+        ft_update_screen();
+    }
+}
+
+} // namespace
+
+void step_forward(ftchar* who)
+{
+    virtual_screen = FALSE;
+    reset_battle_timer();
+    walk_20(who, -1);
+}
+
+void step_back(ftchar* who)
+{
+    reset_battle_timer();
+    walk_20(who, 1);
+    // Standing still again, not caught mid-stride.
+    if (who->a) who->current = who->a;
+}
+
+void show_use_name(ftchar* who, const char* name)
+{
+    int w = main_font ? text_length(main_font, name) : 8 * (int)strlen(name);
+    story_window_2(name, who->x - 35, who->y - 25, w + 8, 15);
+    door_rest(500);
+}
+
+BITMAP* effect_backdrop = nullptr;
+
+int effect_frame()
+{
+    if (!effect_backdrop) {
+        ft_update_screen();
+        return drew_last;
+    }
+    fpscounter++;
+    blit(effect_backdrop, buffer, 0, 0, 0, 0, buffer->w, buffer->h);
+    wait_for_clock();
+    return TRUE;
+}
+
+void effect_start()
+{
+    if (effect_backdrop)
+        reset_fps_timer();
+    else
+        reset_battle_timer();
+}
+
+int signed_spread(int n, int r1, int r2)
+{
+    if (n < 1) return 0;
+    int r = std::abs(r1 % n);
+    return r2 % 2 != 0 ? -r : r;
+}
+
+int small_potion_amount(int r1, int r2) { return 20 + signed_spread(4, r1, r2); }
+int glow_rock_amount(int r1, int r2) { return 50 + signed_spread(6, r1, r2); }
+int large_potion_amount(int r1, int r2) { return 100 + signed_spread(11, r1, r2); }
+int spirit_bomb_amount(int r1, int r2) { return std::max(20 + signed_spread(2, r1, r2), 0); }
+
+int combuster_damage(int dfp)
+{
+    int d = 75 - dfp;
+    return d < 0 ? 1 : d;
+}
+
+int red_herb_damage(int dfp, int strength, int weakness)
+{
+    int d = 200 - dfp;
+    if (d < 0) d = 1;
+    if (strength == ELEM_FIRE) d = -d;
+    if (weakness == ELEM_FIRE) d *= 3;
+    return d;
+}
+
+int capped_add(int value, int amount, int max)
+{
+    int v = value + amount;
+    return v > max ? std::max(max, value) : v;
+}
+
+void heal_hp(ftchar* t, int amount)
+{
+    if (t && t->alive) t->hp = capped_add(t->hp, amount, t->hpmax);
+}
+
+void heal_mp(ftchar* t, int amount)
+{
+    if (t && t->alive) t->mp = capped_add(t->mp, amount, t->mpmax);
+}
+
+void revive(ftchar* t)
+{
+    if (!t) return;
+    if (!t->alive) {
+        t->alive = TRUE;
+        t->hp = (int)(t->hpmax * 0.25);
+        if (t->a) t->current = t->a;
+    }
+    for (int i = 1; i < 20; i++) t->status[i] = 0;
+}
+
+void cure_bad_status(ftchar* t)
+{
+    if (!t || !t->alive) return;
+    t->status[ST_POISON] = 0;
+    t->status[ST_FEAR] = 0;
+}
+
+ftchar* item_on_ally(int index, ftchar* who)
+{
+    ftchar* t = do_heal_select();
+    if (!t) {
+        take_turn(who);
+        return nullptr;
+    }
+    items[index].have--;
+    step_forward(who);
+    show_use_name(who, items[index].name);
+    return t;
+}
+
+ftenemy* item_on_enemy(int index, ftchar* who)
+{
+    ftenemy* e = do_hurt_select();
+    if (!e) {
+        take_turn(who);
+        return nullptr;
+    }
+    items[index].have--;
+    step_forward(who);
+    show_use_name(who, items[index].name);
+    return e;
+}
+
+void show_amount(int number, int x, int y, int col)
+{
+    draw_number(number, x, y, col);
+    door_rest(500);
+    virtual_screen = FALSE;
+}

@@ -8,3 +8,4 @@ void lumin_agual_story(int) {}
 void lumin_village_story(int) {}
 void lumin_castle_story(int) {}
 void council_scene_one() {}
+void lumin_sand_garden_story(int) {}

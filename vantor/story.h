@@ -7,3 +7,4 @@ void lumin_village_story(int id);           // the village's scenes: 0 Charlie h
 void lumin_agual_story(int id);             // scene id of Agual and the woods (0-5)
 void lumin_castle_story(int id);            // the castle's scenes: 0 the return, when Elizabeth joins
 void council_scene_one();                   // the king's council in the castle
+void lumin_sand_garden_story(int id);       // scene id of the Sand Garden (0-2)

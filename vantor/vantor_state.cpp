@@ -229,7 +229,7 @@ character* create_character(int id, int dat_id)
 
 void init_variables()
 {
-    // 1. The invisible placeholder picture.
+    // The invisible placeholder picture, for slots that show nothing.
     BITMAP* one = create_bitmap(1, 1);
     if (!one) fatalerror("out of memory\n\n\n");
     clear_to_color(one, makecol(255, 0, 255));
@@ -237,11 +237,11 @@ void init_variables()
     destroy_bitmap(one);
     if (!no_pic) fatalerror("out of memory\n\n\n");
 
-    // 2. Fonts by the player's setting.
+    // Fonts by the player's setting.
     main_font = (FONT*)data[font_setting ? MAIN_FONT_VANTOR : MAIN_FONT_SYSTEM].dat;
     color_font = (FONT*)data[font_setting ? COLOR_FONT_VANTOR : COLOR_FONT_SYSTEM].dat;
 
-    // 3-5.
+    // A clear sprite layer, no story yet, an empty bag, no battle events, and the rain laid out.
     clear_to_color(sprite_layer, makecol(255, 0, 255));
     memset(story_flag, 0, sizeof story_flag);
     for (item& it : items) it.have = 0;
@@ -252,7 +252,7 @@ void init_variables()
             rain[i][j].splash = rand() % 60;
         }
 
-    // 6-7. Actors.
+    // The scratch actors of scenes, then every actor with its walking frames.
     for (character*& p : person) {
         p = alloc_record<character>("out of memory\n\n\n");
         p->visible = FALSE;
@@ -263,18 +263,18 @@ void init_variables()
     cbarghest->upa = chr_sprite(ACT_CBARGHEST_UP_A);
     cbarghest->upb = chr_sprite(ACT_CBARGHEST_UP_B);
 
-    // 8. Fighter, weapon and armor records.
+    // Fighter, weapon and armor records.
     ftchar** fts[4] = {&ftmike, &ftcharlie, &ftelizabeth, &ftrunhon};
     for (ftchar** f : fts) *f = alloc_record<ftchar>("out of memory\n\n\n");
     for (const WeaponRow& w : weapon_rows) *w.global = alloc_record<weapon>("out of memory\n\n\n");
     NO_ARMOR = alloc_record<armor>("out of memory\n\n\n");
     for (const ArmorRow& a : armor_rows) *a.global = alloc_record<armor>("out of memory\n\n\n");
 
-    // 9. The bag, from the catalogue.
+    // The bag, from the catalogue.
     for (int i = 0; i < NUM_ITEM_TEMPLATES; i++) items[i] = item_template(i);
     for (int i = NUM_ITEM_TEMPLATES; i < 101; i++) memset(&items[i], 0, sizeof items[i]);
 
-    // 10-11. Weapons and armor as tabled, and their lists.
+    // Weapons and armor as tabled, and their lists.
     memset(weapon_list, 0, sizeof weapon_list);
     memset(armor_list, 0, sizeof armor_list);
     for (int i = 0; i < 10; i++) {
@@ -321,7 +321,7 @@ void init_variables()
         armor_list[i] = a;
     }
 
-    // 12. The party.
+    // The party.
     const FighterRow fighter_rows[4] = {
         {&ftmike, "Mike", 8, 1, 20, 5, 1, 5, 1, 50,
          {FT_MIKE_A, FT_MIKE_B, FT_MIKE_C, FT_MIKE_D, FT_MIKE_E, FT_MIKE_DEAD},
@@ -343,24 +343,24 @@ void init_variables()
     for (const FighterRow& r : fighter_rows) fill_fighter(r);
     memset(fighters, 0, sizeof fighters);
 
-    // 13. Effect frames.
+    // Effect frames.
     memset(a_burn, 0, sizeof a_burn);
     for (int i = 0; i < 5; i++) a_burn[i] = chr_sprite(FX_BURN_1 + i);
     for (int i = 0; i < 7; i++) i_combust[i] = chr_sprite(FX_COMBUST_1 + i);
     for (int i = 0; i < 4; i++) i_glass_ball[i] = chr_sprite(FX_GLASSBALL_1 + i);
 
-    // 14. Chests.
+    // Chests.
     static const int chest_items[22] = {0, 7, 3, -500, 2, 4, 1, 9, -500, 9, 500, 3, 3, 2, 10, 12, 11, 11, 12, -1000, 1000, 6};
     memset(chests, 0, sizeof chests);
     for (int i = 0; i < 22; i++) chests[i].item_id = chest_items[i];
 
-    // 15. Save-spot glows.
+    // Save-spot glows.
     for (int i = 0; i < 3; i++) {
         save_sprites[i] = create_lightmap((BITMAP*)data[SAVE_GLOW_1 + i].dat);
         if (!save_sprites[i]) fatalerror("Out of memory!!!\n\n");
     }
 
-    // 16-17.
+    // No finds taken yet, and a black screen.
     memset(pots, 0, sizeof pots);
     clear_to_color(screen, makecol(0, 0, 0));
 }

@@ -111,10 +111,10 @@ void choose_steps()
         int tx, ty;
         target_of(p, tx, ty);
         int cx = tx / STEP, cy = ty / STEP;
-        tile_type = map ? get_sprite_number(map, 0, cx, cy) : 1000;
-        tile_type2 = map ? get_sprite_number(map, 1, cx, cy) : 1000;
-        if (leaves_map(p) || cell_taken(i, tx, ty)) tile_type = 1000;
-        bool solid = tile_type == 1000 || object_collision(g_map_num, tile_type, 0) ||
+        tile_type = map ? get_sprite_number(map, 0, cx, cy) : BLOCKED_CELL;
+        tile_type2 = map ? get_sprite_number(map, 1, cx, cy) : BLOCKED_CELL;
+        if (leaves_map(p) || cell_taken(i, tx, ty)) tile_type = BLOCKED_CELL;
+        bool solid = tile_type == BLOCKED_CELL || object_collision(g_map_num, tile_type, 0) ||
                      object_collision(g_map_num, tile_type2, 0);
         p->can_move = solid ? FALSE : TRUE;
     }

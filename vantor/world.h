@@ -15,6 +15,8 @@ void move_character(character* chardata, int direction, int speed);  // one scri
 void move_character_2(character* c1, character* c2, int d1, int d2, int speed);  // two actors at once
 void jump_character(character* who);        // a hop in place
 int object_collision(int map_num, int t_type, int tile_layer);  // TRUE when the tile is solid there
+// The tile number given to a cell that a person or the map edge closes: solid on every map.
+enum { BLOCKED_CELL = 1000 };
 void map_scroll_to(int scroll_to_x, int scroll_to_y, int speed);  // pans the camera
 void quake_map(int length);                 // shakes the camera for length frames
 void test_walk_poison();                    // poison after a step; never kills

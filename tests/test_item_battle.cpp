@@ -1,0 +1,324 @@
+// Items and actions used in real battles: the battle loop runs headless and
+// the player's keys come from a script, through the turn menu, the lists and
+// the target pickers, into the effect routines. Shots of the animations land
+// in the build's shots/ folder.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <sys/stat.h>
+
+#include "action.h"
+#include "battle.h"
+#include "dat_names.h"
+#include "harness.h"
+#include "item.h"
+#include "vantor.h"
+
+namespace {
+
+std::string taps(const char* keys)
+{
+    std::string s;
+    for (const char* k = keys; *k; k++) {
+        if (*k == 'W') {
+            // A window opening takes its time before it listens.
+            s += "wait 500ms\n";
+            continue;
+        }
+        if (*k == 'T') {
+            // A key that only enters the buffer, as a window's key wait wants.
+            s += "type Enter\nwait 200ms\n";
+            continue;
+        }
+        const char* name = *k == 'E' ? "Enter" : *k == 'D' ? "Down" : *k == 'U' ? "Up" : "Backspace";
+        s += std::string("tap ") + name + " 20\nwait 200ms\n";
+    }
+    return s;
+}
+
+// Enough Enters, a second apart, for the windows after a won fight.
+std::string enters(int n)
+{
+    std::string s;
+    for (int i = 0; i < n; i++) s += "type Enter\nwait 1s\n";
+    return s;
+}
+
+// Into the Item list (Down three times) or the Action list (twice).
+const char* const ITEM = "DDDE";
+const char* const ACTION = "DDE";
+
+struct FightTest : ::testing::Test {
+    ftchar saved[4];
+    item saved_items[101];
+    void SetUp() override
+    {
+        headless_game_start("");
+        ftchar* h[4] = {ftmike, ftcharlie, ftrunhon, ftelizabeth};
+        for (int i = 0; i < 4; i++) saved[i] = *h[i];
+        memcpy(saved_items, items, sizeof items);
+        for (item& it : items) it.have = 0;
+        std::string shots = std::string(VANTOR_BUILD_DIR) + "/shots";
+        mkdir(shots.c_str(), 0755);
+        setenv("VANTOR_SHOTS", shots.c_str(), 1);
+        // Mike's bar fills in a second; nobody else ever gets a turn.
+        ftmike->agp = 250;
+        ftcharlie->agp = -50;
+        ftmike->hp = ftmike->hpmax = 60;
+        ftcharlie->hp = ftcharlie->hpmax = 60;
+        item_menu_pos = action_menu_pos = 0;
+        for (ftenemy** e : {&enemy1, &enemy2, &enemy3, &enemy4}) {
+            *e = alloc_enemy();
+            make_enemy(*e, FOE_EMPTY);
+        }
+        debug = TRUE;
+    }
+    void TearDown() override
+    {
+        debug = FALSE;
+        ftchar* h[4] = {ftmike, ftcharlie, ftrunhon, ftelizabeth};
+        for (int i = 0; i < 4; i++) *h[i] = saved[i];
+        memcpy(items, saved_items, sizeof items);
+        for (ftenemy** e : {&enemy1, &enemy2, &enemy3, &enemy4}) {
+            uninit_enemy(*e);
+            *e = nullptr;
+        }
+        in_boss_battle = FALSE;
+        story_flag[4] = FALSE;
+        memset(fighters, 0, sizeof fighters);
+        continue_fight = 0;
+    }
+    // An enemy in slot e that never acts.
+    void foe(ftenemy* e, int which, int x, int y)
+    {
+        make_enemy(e, which);
+        e->x = x, e->y = y;
+        e->agp = -50;
+    }
+    // The player's keys once Mike's menu is up, then F12 to leave once his turn is over.
+    int fight(const std::string& keys, const std::string& after = "")
+    {
+        // Keys held at the end of the last fight are up again.
+        for (int k = 0; k < KEY_MAX; k++) key[k] = 0;
+        headless_game_start(("wait 4s\n" + keys + after + "hold F12\nwait 600s\nend\n").c_str());
+        return battle((BITMAP*)data[BATTLE_GRASS].dat, NO_MUSIC);
+    }
+};
+
+} // namespace
+
+TEST_F(FightTest, APotionOnAFallenAllyIsSpentButHealsNothing)
+{
+    foe(enemy1, FOE_CHUNK, 60, 90);
+    items[IT_SMALL_POTION].have = 2;
+    ftcharlie->alive = FALSE;
+    ftcharlie->hp = 0;
+    ftcharlie->current = ftcharlie->dead;
+    fight(taps(ITEM) + taps("E") + taps("D") + taps("E"), "wait 1200ms\nshot item_potion\n");
+    EXPECT_EQ(items[IT_SMALL_POTION].have, 1);
+    EXPECT_EQ(ftcharlie->hp, 0);
+    EXPECT_FALSE(ftcharlie->alive);
+    EXPECT_EQ(ftmike->x, 220) << "stepped back to his place";
+}
+
+TEST_F(FightTest, ThePotionHealsTheUserAndTheLastOneEmptiesTheRow)
+{
+    foe(enemy1, FOE_CHUNK, 60, 90);
+    items[IT_SMALL_POTION].have = 1;
+    ftmike->hp = 30;
+    fight(taps(ITEM) + taps("E") + taps("E"));
+    EXPECT_EQ(items[IT_SMALL_POTION].have, 0);
+    EXPECT_GE(ftmike->hp, 47);
+    EXPECT_LE(ftmike->hp, 53);
+}
+
+TEST_F(FightTest, BackingOutOfTheTargetKeepsTheItem)
+{
+    foe(enemy1, FOE_CHUNK, 60, 90);
+    items[IT_LARGE_POTION].have = 1;
+    item_menu_pos = IT_LARGE_POTION;
+    // Into the list, the potion, back out of the target, then Defend from the menu that reopens.
+    fight(taps(ITEM) + taps("E") + taps("B") + taps("DE"));
+    EXPECT_EQ(items[IT_LARGE_POTION].have, 1);
+    EXPECT_EQ(ftmike->defend_flag, -1) << "the turn went on to Defend";
+}
+
+TEST_F(FightTest, CombusterBouncesOffDefence75AndScratchesAt76)
+{
+    for (int dfp : {75, 76, 40}) {
+        foe(enemy1, FOE_CHUNK, 60, 90);
+        enemy1->hp = enemy1->hpmax = 500;
+        enemy1->dfp = dfp;
+        items[IT_COMBUSTER].have = 1;
+        item_menu_pos = IT_COMBUSTER;
+        fight(taps(ITEM) + taps("E") + taps("E"), dfp == 40 ? "wait 1000ms\nshot item_combuster\n" : "");
+        EXPECT_EQ(enemy1->hp, 500 - combuster_damage(dfp)) << "dfp " << dfp;
+        EXPECT_EQ(enemy1->total_damage, combuster_damage(dfp));
+        EXPECT_EQ(items[IT_COMBUSTER].have, 0);
+    }
+}
+
+TEST_F(FightTest, RedHerbHealsTheFireStrongNeverPastTheirMaximum)
+{
+    foe(enemy1, FOE_CHUNK, 60, 90);
+    enemy1->strength = ELEM_FIRE;
+    enemy1->weakness = -1;
+    enemy1->hpmax = 300;
+    enemy1->hp = 290;
+    enemy1->dfp = 0;
+    items[IT_RED_HERB].have = 1;
+    item_menu_pos = IT_RED_HERB;
+    fight(taps(ITEM) + taps("E") + taps("E"), "wait 1200ms\nshot item_red_herb\n");
+    EXPECT_EQ(enemy1->hp, 300);
+    EXPECT_EQ(enemy1->total_damage, 0) << "a heal never counts as hurt";
+    EXPECT_TRUE(enemy1->alive);
+
+    foe(enemy1, FOE_CHUNK, 60, 90);
+    enemy1->strength = -1;
+    enemy1->weakness = ELEM_FIRE;
+    enemy1->hp = enemy1->hpmax = 1000;
+    enemy1->dfp = 100;
+    items[IT_RED_HERB].have = 1;
+    fight(taps(ITEM) + taps("E") + taps("E"));
+    EXPECT_EQ(enemy1->hp, 700) << "tripled on the weak";
+    EXPECT_EQ(enemy1->total_damage, 300);
+}
+
+TEST_F(FightTest, SmokeBombEscapesButNotFromABoss)
+{
+    foe(enemy1, FOE_CHUNK, 60, 90);
+    items[IT_SMOKE_BOMB].have = 1;
+    item_menu_pos = IT_SMOKE_BOMB;
+    EXPECT_EQ(fight(taps(ITEM) + taps("E"), "wait 3s\nshot item_smoke\n"), 0);
+    EXPECT_EQ(continue_fight, FIGHT_ESCAPED);
+    EXPECT_EQ(items[IT_SMOKE_BOMB].have, 0);
+
+    foe(enemy1, FOE_CHUNK, 60, 90);
+    items[IT_SMOKE_BOMB].have = 1;
+    in_boss_battle = TRUE;
+    fight(taps(ITEM) + taps("E"), "wait 8s\ntype Enter\n");
+    EXPECT_EQ(continue_fight, FIGHT_RUNNING) << "left only by the debug key";
+    EXPECT_EQ(items[IT_SMOKE_BOMB].have, 0) << "spent all the same";
+    EXPECT_EQ(ftmike->x, 220);
+    EXPECT_EQ(ftcharlie->x, 230) << "nobody ran";
+}
+
+TEST_F(FightTest, ItemsWithNoUseInBattleKeepTheMenuOpen)
+{
+    foe(enemy1, FOE_CHUNK, 60, 90);
+    items[IT_STORAGE_ROOM_KEY].have = 1;
+    item_menu_pos = IT_STORAGE_ROOM_KEY;
+    // The key is refused; then Defend.
+    fight(taps(ITEM) + taps("EWT") + taps("DE"));
+    EXPECT_EQ(items[IT_STORAGE_ROOM_KEY].have, 1);
+    EXPECT_EQ(ftmike->defend_flag, -1);
+}
+
+TEST_F(FightTest, BurnPaysAndScorches)
+{
+    foe(enemy1, FOE_CHUNK, 60, 90);
+    enemy1->hp = enemy1->hpmax = 400;
+    enemy1->dfp = 0;
+    enemy1->weakness = enemy1->strength = -1;
+    ftmike->actions[0].have = -1;
+    ftmike->mp = ftmike->mpmax = 10;
+    fight(taps(ACTION) + taps("E") + taps("E"), "wait 800ms\nshot spell_cast\nwait 2800ms\nshot spell_burn\n");
+    EXPECT_EQ(ftmike->mp, 7);
+    EXPECT_GE(enemy1->hp, 400 - 35);
+    EXPECT_LE(enemy1->hp, 400 - 29);
+    EXPECT_EQ(enemy1->total_damage, 400 - enemy1->hp);
+}
+
+TEST_F(FightTest, NotEnoughMpSpendsNoTurn)
+{
+    foe(enemy1, FOE_CHUNK, 60, 90);
+    enemy1->hp = enemy1->hpmax = 400;
+    ftmike->actions[0].have = -1;
+    ftmike->mp = 2;
+    fight(taps(ACTION) + taps("EWT") + taps("DE"));
+    EXPECT_EQ(ftmike->mp, 2);
+    EXPECT_EQ(enemy1->hp, 400);
+    EXPECT_EQ(ftmike->defend_flag, -1) << "the menu stayed for another command";
+}
+
+TEST_F(FightTest, RedLightHitsEveryStandingEnemyWithItsOwnSpread)
+{
+    foe(enemy1, FOE_CHUNK, 40, 60);
+    foe(enemy2, FOE_CHUNK, 90, 60);
+    foe(enemy3, FOE_CHUNK, 40, 110);
+    foe(enemy4, FOE_CHUNK, 90, 110);
+    for (ftenemy* e : {enemy1, enemy2, enemy3, enemy4}) {
+        e->hp = e->hpmax = 1000;
+        e->weakness = e->strength = -1;
+    }
+    enemy2->alive = FALSE;  // fallen, still in the fight
+    enemy4->in_fight = FALSE;
+    enemy4->alive = FALSE;
+    ftmike->actions[2].have = -1;
+    ftmike->mp = ftmike->mpmax = 50;
+    action_menu_pos = 2;
+    fight(taps(ACTION) + taps("E"), "wait 4200ms\nshot spell_red_light\n");
+    EXPECT_EQ(ftmike->mp, 43);
+    EXPECT_EQ(enemy2->hp, 1000);
+    EXPECT_EQ(enemy4->hp, 1000);
+    for (ftenemy* e : {enemy1, enemy3}) {
+        EXPECT_GE(e->hp, 1000 - 35);
+        EXPECT_LE(e->hp, 1000 - 29);
+    }
+}
+
+TEST_F(FightTest, BoulderRainCanFinishOffEveryEnemy)
+{
+    foe(enemy1, FOE_CHUNK, 40, 60);
+    foe(enemy2, FOE_DARK_WEED, 90, 80);
+    foe(enemy3, FOE_CHUNK, 40, 110);
+    for (ftenemy* e : {enemy1, enemy2, enemy3}) {
+        e->hp = 20;
+        e->strength = -1;
+    }
+    ftmike->actions[3].have = -1;
+    ftmike->mp = ftmike->mpmax = 50;
+    action_menu_pos = 3;
+    EXPECT_EQ(fight(taps(ACTION) + taps("E"), "wait 4s\nshot spell_boulders\nwait 12s\n" + enters(8)), -1);
+    for (ftenemy* e : {enemy1, enemy2, enemy3}) EXPECT_FALSE(e->in_fight);
+}
+
+TEST_F(FightTest, GleamerMendsAFallenAllyButLeavesHimDown)
+{
+    foe(enemy1, FOE_CHUNK, 60, 90);
+    ftelizabeth->in_fight = TRUE;
+    ftelizabeth->alive = TRUE;
+    ftelizabeth->agp = 250;
+    ftelizabeth->mp = ftelizabeth->mpmax = 20;
+    ftelizabeth->actions[0].have = -1;
+    ftmike->agp = -50;
+    ftcharlie->alive = FALSE;
+    ftcharlie->hp = 0;
+    // Elizabeth's own menu; Down from herself wraps round to Mike, then Charlie.
+    fight(taps(ACTION) + taps("E") + taps("DDE"), "wait 4s\nshot spell_gleamer\n");
+    EXPECT_EQ(ftelizabeth->mp, 17);
+    EXPECT_GE(ftcharlie->hp, 45);
+    EXPECT_LE(ftcharlie->hp, 55);
+    EXPECT_FALSE(ftcharlie->alive);
+}
+
+TEST_F(FightTest, BoltChargeCracklesOnTheEnemy)
+{
+    foe(enemy1, FOE_CHUNK, 60, 90);
+    enemy1->hp = enemy1->hpmax = 2000;
+    enemy1->dfp = 0;
+    enemy1->weakness = ELEM_AIR;
+    enemy1->strength = -1;
+    ftcharlie->agp = 250;
+    ftmike->agp = -50;
+    ftcharlie->mp = ftcharlie->mpmax = 20;
+    ftcharlie->actions[3].have = -1;
+    action_menu_pos = 3;
+    int w = ftcharlie->charweapon ? ftcharlie->charweapon->atp : 0;
+    fight(taps(ACTION) + taps("E") + taps("E"), "wait 4300ms\nshot spell_bolt\n");
+    EXPECT_EQ(ftcharlie->mp, 8);
+    EXPECT_GE(enemy1->hp, 2000 - 3 * (100 + w + 3));
+    EXPECT_LE(enemy1->hp, 2000 - 3 * (100 + w - 3)) << "tripled on the weak";
+}
