@@ -123,7 +123,7 @@ struct TownPlay : ::testing::Test {
     // Walks between two cells of a map of the towns, around its people, doors and links.
     static std::string walk(const char* file, int num, Cell from, Cell to)
     {
-        const town_plan& p = *town_plan_of(num);
+        const south_plan& p = *south_plan_of(num);
         std::set<Cell> avoid;
         for (int i = 0; i < p.people_count; i++)
             if (p.people[i].map_num == num) avoid.insert({p.people[i].x, p.people[i].y});

@@ -39,7 +39,7 @@ RLE_SPRITE* facing_frame(const character* c, int face)
     }
 }
 
-bool shown(const town_person& p)
+bool shown(const south_person& p)
 {
     if (p.need_flag >= 0 && !story_flag[p.need_flag]) return false;
     if (p.gone_flag >= 0 && story_flag[p.gone_flag]) return false;
@@ -72,14 +72,14 @@ void wait_for_talk_key_up()
 
 } // namespace
 
-const town_plan* town_plan_of(int map_num)
+const south_plan* south_plan_of(int map_num)
 {
     if (map_num == 103 || (map_num >= 10301 && map_num <= 10310)) return &agual_plan;
     if (map_num == 104 || (map_num >= 10401 && map_num <= 10409)) return &mystalia_plan;
     return nullptr;
 }
 
-const town_room* town_room_of(const town_plan* plan, int map_num)
+const south_room* south_room_of(const south_plan* plan, int map_num)
 {
     if (!plan) return nullptr;
     for (int i = 0; i < plan->room_count; i++)
@@ -87,13 +87,13 @@ const town_room* town_room_of(const town_plan* plan, int map_num)
     return nullptr;
 }
 
-void place_town_people(const town_plan* plan, int map_num)
+void place_south_people(const south_plan* plan, int map_num)
 {
     for (int i = 1; i < 30; i++) person[i]->visible = FALSE;
     min_person = 1;
     num_people = -1;
     for (int i = 0; i < plan->people_count; i++) {
-        const town_person& p = plan->people[i];
+        const south_person& p = plan->people[i];
         if (p.map_num != map_num || !shown(p) || !*p.actor) continue;
         character* c = person[p.index];
         *c = **p.actor;
@@ -129,7 +129,7 @@ int mystalia_phase() { return story_flag[17] ? MY_QUIET : MY_UNEASY; }
 
 int town2_talk(int who)
 {
-    const town_plan* plan = town_plan_of(g_map_num);
+    const south_plan* plan = south_plan_of(g_map_num);
     if (!plan) return FALSE;
     // Runhon, upstairs with his books, is the start of his own story.
     if (g_map_num == 10310 && who == 10 && !story_flag[5]) {
@@ -154,7 +154,7 @@ int mystalia_left(int, int y) { return y < 0 ? TRUE : FALSE; }
 
 // ---- the run of one town (town2_run.h) ----
 
-void town_set_mike(int x, int y, int face)
+void south_set_mike(int x, int y, int face)
 {
     mike->x = x;
     mike->y = y;
@@ -163,7 +163,7 @@ void town_set_mike(int x, int y, int face)
     mike->current = chr_sprite(standing_frame(face));
 }
 
-void town_open_map(const char* file, int map_num)
+void south_open_map(const char* file, int map_num)
 {
     open_tilemap(file);
     g_map_num = map_num;
@@ -171,112 +171,112 @@ void town_open_map(const char* file, int map_num)
     // village's own drawing step is the only other way a map gets drawn.
     normal_drawing = TRUE;
     walking_layer = 0;
-    const town_plan* plan = town_plan_of(map_num);
+    const south_plan* plan = south_plan_of(map_num);
     if (!plan) return;
     for (int i = 0; i < plan->chest_count; i++) {
-        const town_chest& c = plan->chest_list[i];
+        const south_chest& c = plan->chest_list[i];
         if (c.map_num == map_num && chests[c.chest].opened)
             set_sprite_number(map, c.layer, c.col, c.row, TILE_CHEST_OPEN);
     }
 }
 
-void town_enter_room(const town_plan* plan, const town_room* room, int x, int y, int face)
+void south_enter_room(const south_plan* plan, const south_room* room, int x, int y, int face)
 {
     fade_out_2(10);
     num_torchlikes = -1;
-    town_open_map(room->file, room->map_num);
+    south_open_map(room->file, room->map_num);
     town_walk = FALSE;
     town_counter = 0;
     town_timer_flag = FALSE;
-    place_town_people(plan, room->map_num);
-    town_set_mike(x, y, face);
+    place_south_people(plan, room->map_num);
+    south_set_mike(x, y, face);
     mx = 0;
     my = 0;
     fade_in_here();
 }
 
-void town_back_outdoors(const town_plan* plan, const town_room* room)
+void south_back_outdoors(const south_plan* plan, const south_room* room)
 {
     fade_out_2(10);
-    town_open_map(plan->file, plan->map_num);
+    south_open_map(plan->file, plan->map_num);
     town_walk = TRUE;
     town_counter = 0;
     town_timer_flag = FALSE;
     num_torchlikes = -1;
-    place_town_people(plan, plan->map_num);
+    place_south_people(plan, plan->map_num);
     // Back on the street one cell below the door of the room he left, facing away from it,
     // whichever door he came in by: a joined room has a street door of its own.
-    town_set_mike(room->door_x, room->door_y + 16, DIR_DOWN);
+    south_set_mike(room->door_x, room->door_y + 16, DIR_DOWN);
     if (room->door_x == old_mike_x2 && room->door_y == old_mike_y2) {
         mx = old_mx2;
         my = old_my2;
     } else {
-        town_centre_camera();
+        south_centre_camera();
     }
     fade_in_here();
 }
 
-int town_doors(const town_plan* plan)
+int south_doors(const south_plan* plan)
 {
     if (g_map_num == plan->map_num) {
         for (int i = 0; i < plan->room_count; i++) {
-            const town_room& r = plan->rooms[i];
+            const south_room& r = plan->rooms[i];
             if (r.door_x < 0 || mike->x != r.door_x || mike->y != r.door_y) continue;
             old_mx2 = mx;
             old_my2 = my;
             old_mike_x2 = r.door_x;
             old_mike_y2 = r.door_y;
-            town_enter_room(plan, &r, r.entry_x, r.entry_y, DIR_UP);
+            south_enter_room(plan, &r, r.entry_x, r.entry_y, DIR_UP);
             return TRUE;
         }
         return FALSE;
     }
     for (int i = 0; i < plan->link_count; i++) {
-        const room_link& l = plan->links[i];
+        const south_link& l = plan->links[i];
         if (l.map_num != g_map_num || mike->x != l.x || mike->y != l.y) continue;
-        town_enter_room(plan, town_room_of(plan, l.to_map), l.to_x, l.to_y, l.to_face);
+        south_enter_room(plan, south_room_of(plan, l.to_map), l.to_x, l.to_y, l.to_face);
         return TRUE;
     }
-    const town_room* room = town_room_of(plan, g_map_num);
+    const south_room* room = south_room_of(plan, g_map_num);
     if (room && mike->y > room->limit_y) {
         // A room without a street door of its own is left through the room it joins.
-        const town_room* out = room;
+        const south_room* out = room;
         for (int i = 0; out->door_x < 0 && i < plan->link_count; i++)
-            if (plan->links[i].map_num == room->map_num) out = town_room_of(plan, plan->links[i].to_map);
-        town_back_outdoors(plan, out);
+            if (plan->links[i].map_num == room->map_num) out = south_room_of(plan, plan->links[i].to_map);
+        south_back_outdoors(plan, out);
         return TRUE;
     }
     return FALSE;
 }
 
-void town_centre_camera()
+void south_centre_camera()
 {
     int min_x = std::min(0, 320 - map->xsize * 16), min_y = std::min(0, 240 - map->ysize * 16);
     mx = std::max(min_x, std::min(0, 160 - mike->x));
     my = std::max(min_y, std::min(0, 120 - mike->y));
 }
 
-int town_ask(const char* question)
+int south_ask(const char* question)
 {
     story_window_2(question, 10, 8, 300, 40);
     return choice("Yes", "No");
 }
 
-void town_shop(const town_plan* plan, int shop)
+void south_shop(const south_plan* plan, int shop)
 {
     const char* const* greetings = plan == &agual_plan ? agual_shop_greetings : mystalia_shop_greetings;
     wrap_wind(greetings[shop]);
-    set_up_town_shop(plan, shop);
+    set_up_south_shop(plan, shop);
     do_vantor_shop();
     door_clear_keybuf();
     clear_joybuf();
     reset_fps_timer();
 }
 
-void town_inn(const town_plan* plan, int price)
+void south_inn(const south_plan* plan, int price)
 {
     bool agual = plan == &agual_plan;
-    if (town_ask(agual ? agual_inn_offer : mystalia_inn_offer) == 1) {
+    if (south_ask(agual ? agual_inn_offer : mystalia_inn_offer) == 1) {
         int had = g_gp;
         do_overnight(price);
         if (g_gp != had || price == 0) wrap_wind(agual ? agual_inn_morning : mystalia_inn_morning);
@@ -286,27 +286,27 @@ void town_inn(const town_plan* plan, int price)
     reset_fps_timer();
 }
 
-void town_objects(const town_plan* plan)
+void south_objects(const south_plan* plan)
 {
     for (int i = 0; i < plan->counter_count; i++) {
-        const counter_spot& c = plan->counters[i];
+        const south_counter& c = plan->counters[i];
         if (c.map_num != g_map_num || !press_at(c.x, c.y, c.face)) continue;
-        if (c.kind == COUNTER_INN)
-            town_inn(plan, c.arg);
+        if (c.kind == SOUTH_INN)
+            south_inn(plan, c.arg);
         else
-            town_shop(plan, c.arg);
+            south_shop(plan, c.arg);
         wait_for_talk_key_up();
         return;
     }
     for (int i = 0; i < plan->chest_count; i++) {
-        const town_chest& c = plan->chest_list[i];
+        const south_chest& c = plan->chest_list[i];
         if (c.map_num != g_map_num || !press_at(c.col * 16, (c.row + 1) * 16, DIR_UP)) continue;
         do_chest(c.chest, c.col, c.row, c.layer);
         wait_for_talk_key_up();
         return;
     }
     for (int i = 0; i < plan->find_count; i++) {
-        const town_find& f = plan->finds[i];
+        const south_find& f = plan->finds[i];
         if (f.map_num != g_map_num || pots[f.pot] || !press_at(f.x, f.y, f.face)) continue;
         char line[120];
         std::snprintf(line, sizeof line, "Found %s", items[f.item].name);
@@ -319,24 +319,24 @@ void town_objects(const town_plan* plan)
     }
 }
 
-void town_arrive(const town_plan* plan, int x, int y, int face, int cam_x, int cam_y)
+void south_arrive(const south_plan* plan, int x, int y, int face, int cam_x, int cam_y)
 {
     num_torchlikes = -1;
     town_walk = TRUE;
     town_counter = 0;
     town_timer_flag = FALSE;
     in_town = TRUE;
-    place_town_people(plan, plan->map_num);
+    place_south_people(plan, plan->map_num);
 
     fade_out_2(10);
     sound_fade_out(4, 5);
     door_clear_keybuf();
     clear_joybuf();
 
-    town_set_mike(x, y, face);
+    south_set_mike(x, y, face);
     mx = cam_x;
     my = cam_y;
-    town_open_map(plan->file, plan->map_num);
+    south_open_map(plan->file, plan->map_num);
     if (charlie) charlie->visible = FALSE;
     if (ian) ian->visible = FALSE;
 
@@ -358,7 +358,7 @@ void town_arrive(const town_plan* plan, int x, int y, int face, int cam_x, int c
     looping = TRUE;
 }
 
-void town_leave()
+void south_leave()
 {
     // The rain belongs to Agual's streets alone.
     raining = FALSE;
@@ -367,7 +367,7 @@ void town_leave()
     restore_world_map();
 }
 
-void set_up_town_shop(const town_plan* plan, int shop)
+void set_up_south_shop(const south_plan* plan, int shop)
 {
     const bool agual = plan == &agual_plan;
     // Stock of each shop in list order; the attire shop of Mystalia is a branch of Agual's.

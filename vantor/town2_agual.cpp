@@ -13,7 +13,7 @@
 
 namespace {
 
-const town_room rooms[] = {
+const south_room rooms[] = {
     {"town02~1.map", 10301, 64, 112, 144, 224, 239},
     {"town02~2.map", 10302, 304, 208, 160, 224, 239},
     {"town02~3.map", 10303, 272, 496, 160, 224, 239},
@@ -27,7 +27,7 @@ const town_room rooms[] = {
     {"town02~a.map", 10310, -1, -1, 256, 96, 239},
 };
 
-const room_link links[] = {
+const south_link links[] = {
     // The two cottages share a door in their party wall.
     {10305, 272, 144, 10306, 48, 144, DIR_RIGHT},
     {10306, 32, 144, 10305, 256, 144, DIR_LEFT},
@@ -36,23 +36,23 @@ const room_link links[] = {
     {10310, 256, 80, 10309, 256, 96, DIR_DOWN},
 };
 
-const counter_spot counters[] = {
-    {10302, 32, 96, DIR_UP, COUNTER_INN, 50},
-    {10303, 64, 112, DIR_UP, COUNTER_SHOP, 0},   // battle items
-    {10303, 240, 112, DIR_UP, COUNTER_SHOP, 1},  // recovery items
-    {10307, 64, 112, DIR_UP, COUNTER_SHOP, 2},   // arms
-    {10307, 240, 112, DIR_UP, COUNTER_SHOP, 3},  // attire
+const south_counter counters[] = {
+    {10302, 32, 96, DIR_UP, SOUTH_INN, 50},
+    {10303, 64, 112, DIR_UP, SOUTH_SHOP, 0},   // battle items
+    {10303, 240, 112, DIR_UP, SOUTH_SHOP, 1},  // recovery items
+    {10307, 64, 112, DIR_UP, SOUTH_SHOP, 2},   // arms
+    {10307, 240, 112, DIR_UP, SOUTH_SHOP, 3},  // attire
 };
 
 // Chests 9, 11, 12 and 13: a Smoke Bomb, two Vivers and a Light Stone.
-const town_chest chest_list[] = {
+const south_chest chest_list[] = {
     {10304, 9, 15, 5, 1},
     {10307, 11, 16, 11, 1},
     {10308, 12, 3, 5, 1},
     {10310, 13, 3, 5, 1},
 };
 
-const town_find finds[] = {
+const south_find finds[] = {
     {103, 4, 400, 224, DIR_UP, 10},     // a barrel by the inn: Aloe Drink
     {103, 5, 432, 528, DIR_RIGHT, 0},   // crates on the quay: Small Potion
     {103, 6, 320, 304, DIR_UP, 1},      // the well of the square: Glow Dust
@@ -61,7 +61,7 @@ const town_find finds[] = {
 const int F11 = 11;
 const int ALL = -1;
 
-const town_person people[] = {
+const south_person people[] = {
     // The street, before the gathering: two people brave the rain.
     {103, 1, &townsman_03, 176, 512, DIR_DOWN, FALSE, ALL, F11},
     {103, 2, &townswoman_02, 240, 384, DIR_DOWN, FALSE, ALL, F11},
@@ -142,7 +142,7 @@ void agual_weather()
     look_when_talked_to = TRUE;
 }
 
-const town_plan agual_plan = {
+const south_plan agual_plan = {
     "Agual", "town02.map", 103, MUS_AGUAL, 0, 400, DIR_RIGHT, 0, -280,
     rooms, COUNT(rooms), links, COUNT(links), counters, COUNT(counters), chest_list, COUNT(chest_list),
     finds, COUNT(finds), people, COUNT(people),
@@ -150,15 +150,15 @@ const town_plan agual_plan = {
 
 void do_lumin_agual()
 {
-    const town_plan* plan = &agual_plan;
+    const south_plan* plan = &agual_plan;
     // Back from the dead end of the woods, the road leads straight into the square.
     bool from_woods = story_flag[10] != 0;
     raining = !story_flag[11] ? TRUE : FALSE;
     reset_rain();
     if (from_woods)
-        town_arrive(plan, 352, 368, DIR_DOWN, -192, -248);
+        south_arrive(plan, 352, 368, DIR_DOWN, -192, -248);
     else
-        town_arrive(plan, plan->start_x, plan->start_y, plan->start_face, plan->start_mx, plan->start_my);
+        south_arrive(plan, plan->start_x, plan->start_y, plan->start_face, plan->start_mx, plan->start_my);
     story_flag[10] = FALSE;
     agual_weather();
 
@@ -178,11 +178,11 @@ void do_lumin_agual()
     while (continue_town) {
         update_screen();
         virtual_game_cycle();
-        if (town_doors(plan)) {
+        if (south_doors(plan)) {
             agual_weather();
             continue;
         }
-        town_objects(plan);
+        south_objects(plan);
         if (!raining) rain_sound(FALSE);
         if (g_map_num == 103 && agual_left(mike->x, mike->y)) {
             if (story_flag[13] && !story_flag[14]) lumin_agual_story(5);
@@ -190,5 +190,5 @@ void do_lumin_agual()
         }
     }
     rain_sound(FALSE);
-    town_leave();
+    south_leave();
 }

@@ -14,7 +14,7 @@
 
 namespace {
 
-const town_room rooms[] = {
+const south_room rooms[] = {
     {"town03~1.map", 10401, 224, 144, 144, 224, 239},
     {"town03~2.map", 10402, 112, 112, 160, 224, 239},
     {"town03~3.map", 10403, 560, 112, 160, 224, 239},
@@ -26,26 +26,26 @@ const town_room rooms[] = {
     {"town03~9.map", 10409, 224, 496, 160, 224, 239},
 };
 
-const room_link links[] = {
+const south_link links[] = {
     // The angry man's house: a front room and a back room, each with a street door.
     {10406, 272, 144, 10407, 48, 144, DIR_RIGHT},
     {10407, 32, 144, 10406, 256, 144, DIR_LEFT},
 };
 
-const counter_spot counters[] = {
-    {10402, 32, 96, DIR_UP, COUNTER_INN, 100},
-    {10403, 64, 112, DIR_UP, COUNTER_SHOP, 0},   // recovery items
-    {10403, 240, 112, DIR_UP, COUNTER_SHOP, 1},  // battle items
-    {10408, 144, 112, DIR_UP, COUNTER_SHOP, 2},  // arms
-    {10409, 144, 112, DIR_UP, COUNTER_SHOP, 3},  // attire
+const south_counter counters[] = {
+    {10402, 32, 96, DIR_UP, SOUTH_INN, 100},
+    {10403, 64, 112, DIR_UP, SOUTH_SHOP, 0},   // recovery items
+    {10403, 240, 112, DIR_UP, SOUTH_SHOP, 1},  // battle items
+    {10408, 144, 112, DIR_UP, SOUTH_SHOP, 2},  // arms
+    {10409, 144, 112, DIR_UP, SOUTH_SHOP, 3},  // attire
 };
 
 // Chest 18: a Large Potion.
-const town_chest chest_list[] = {
+const south_chest chest_list[] = {
     {10408, 18, 16, 11, 1},
 };
 
-const town_find finds[] = {
+const south_find finds[] = {
     {104, 7, 320, 320, DIR_UP, 0},      // the well: Small Potion
     {104, 8, 208, 256, DIR_UP, 2},      // a palm on the plaza: Light Stone
     {104, 9, 48, 320, DIR_LEFT, 1},     // under a boulder: Glow Dust
@@ -56,7 +56,7 @@ const town_find finds[] = {
 
 const int ALL = -1;
 
-const town_person people[] = {
+const south_person people[] = {
     {104, 1, &townsman_07, 272, 288, DIR_DOWN, FALSE, ALL, ALL},
     {104, 2, &old_townswoman_02, 384, 336, DIR_DOWN, FALSE, ALL, ALL},
     {104, 3, &old_townsman_01, 144, 208, DIR_DOWN, FALSE, ALL, ALL},
@@ -132,7 +132,7 @@ int mystalia_fight()
     return TRUE;
 }
 
-const town_plan mystalia_plan = {
+const south_plan mystalia_plan = {
     "Mystalia", "town03.map", 104, MUS_MYSTALIA, 320, 16, DIR_DOWN, -160, 0,
     rooms, COUNT(rooms), links, COUNT(links), counters, COUNT(counters), chest_list, COUNT(chest_list),
     finds, COUNT(finds), people, COUNT(people),
@@ -140,21 +140,21 @@ const town_plan mystalia_plan = {
 
 void do_lumin_mystalia()
 {
-    const town_plan* plan = &mystalia_plan;
+    const south_plan* plan = &mystalia_plan;
     raining = FALSE;
-    town_arrive(plan, plan->start_x, plan->start_y, plan->start_face, plan->start_mx, plan->start_my);
+    south_arrive(plan, plan->start_x, plan->start_y, plan->start_face, plan->start_mx, plan->start_my);
     look_when_talked_to = FALSE;
 
     int continue_town = TRUE;
     while (continue_town) {
         update_screen();
         virtual_game_cycle();
-        if (town_doors(plan)) {
+        if (south_doors(plan)) {
             if (g_map_num == 10404 && !story_flag[17]) stranger_of_room_4();
             continue;
         }
-        town_objects(plan);
+        south_objects(plan);
         if (g_map_num == 104 && mystalia_left(mike->x, mike->y)) continue_town = FALSE;
     }
-    town_leave();
+    south_leave();
 }
