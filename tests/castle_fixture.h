@@ -19,10 +19,16 @@ const Cell steps[] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}};  // up, down, left, rig
 
 inline Cell cell_of(int x, int y) { return {x / 16, y / 16}; }
 
-// The rooms' maps, loaded once with the real tile set.
-inline std::map<int, TILEMAP*>& rooms()
+// The rooms' maps, loaded once with the real tile set and freed at exit.
+struct Rooms : std::map<int, TILEMAP*> {
+    ~Rooms()
+    {
+        for (auto& r : *this) destroy_tilemap(r.second);
+    }
+};
+inline Rooms& rooms()
 {
-    static std::map<int, TILEMAP*> loaded;
+    static Rooms loaded;
     if (loaded.empty()) {
         headless_game_start();
         for (int r = 1; r <= CASTLE_ROOMS; r++) {
