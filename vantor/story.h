@@ -1,8 +1,39 @@
-// Scripted story scenes, gated by story flags.
+// Scripted story scenes: straight-line scripts that take over the field
+// screen, walk the cast about, talk, sometimes stage a fight, and end by
+// setting story flags. The places start them at their triggers; each scene's
+// condition includes the flag it sets, so it plays once. What the cast says
+// lives in story_lines.cpp, apart from the choreography here.
 #pragma once
 #include "records.h"
 
+// The story flags by what they mean (indexes into story_flag).
+enum {
+    SF_BRIDGE_FIGHT = 0,        // the bridge fight with Charlie's potions is about to start
+    SF_COUNCIL_HEARD = 1,       // the king gave the mission; cleared by the night in the village
+    SF_NIGHT_PASSED = 2,        // the night in the village is over: the road south is open
+    SF_NIGHT_FIGHT = 3,         // the fight of the night is about to start (Elizabeth's plea)
+    SF_ELIZ_HEALS = 4,          // Elizabeth heals by herself during the fight of the night
+    SF_RUNHON_JOINED = 5,       // Runhon is in the party
+    SF_RUNHON_HINT = 6,         // the world map showed Runhon's hint
+    SF_INFERIA_WARNED = 7,      // Runhon warned about the Inferia
+    SF_WOODS_DEAD_END = 8,      // the dead end of the woods is behind them
+    SF_WOODS_FIGHT = 9,         // the fight at the dead end is about to start
+    SF_BACK_FROM_WOODS = 10,    // the world map leads straight into Agual
+    SF_AGUAL_GATHERED = 11,     // Runhon's gathering in Agual
+    SF_AGUAL_ALLIED = 12,       // Agual stands with Lumin
+    SF_MESSENGER_DUE = 13,      // a conversation made the messenger due
+    SF_MESSENGER_CAME = 14,     // the messenger's news
+    SF_ELIZ_JOINED = 15,        // Elizabeth is in the party
+    SF_METALOR_FIGHT = 16,      // the Metalor fight is about to start
+    SF_MYSTALIA_DONE = 17,
+    SF_TALKED_18 = 18,
+    SF_SAND_ARRIVED = 19,
+    SF_SAND_PLANT = 20,
+    SF_SAND_END = 21,
+};
+
 void story_beginning();                     // the opening scene of a new game
+void skip_opening();                        // a new game without the opening: where it leaves Mike
 void lumin_village_story(int id);           // the village's scenes: 0 Charlie heads for the inn, 1 the night
 void lumin_agual_story(int id);             // scene id of Agual and the woods (0-5)
 void lumin_castle_story(int id);            // the castle's scenes: 0 the return, when Elizabeth joins

@@ -24,6 +24,10 @@ struct GameRun {
 // A `files` value that leaves that file out of the game directory altogether.
 constexpr const char* HARNESS_ABSENT = "\x01<absent>";
 
+// TRUE: a new game plays its opening scene; FALSE (the default): it starts where the
+// opening leaves Mike, on the world map below the bridge (VANTOR_SKIP_OPENING).
+extern bool harness_play_opening;
+
 // Runs the game in a fresh directory holding the built data files.
 // `files` are extra files to put there first (name -> contents), such as "winconfig.cfg".
 GameRun run_game(const std::string& script, const std::vector<std::string>& args = {},
