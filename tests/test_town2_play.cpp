@@ -166,7 +166,7 @@ TEST_F(TownPlay, TooEarlyCharlieTurnsThePairBackAtAgualsGate)
 {
     story_flag[2] = FALSE;
     at_world_entrance(2320, 656);
-    run("");
+    run("tap Enter\nwait 500ms\n");  // Charlie's line
     visit(3);
     expect_world_restored(2304, 656);
 }
