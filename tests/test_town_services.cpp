@@ -289,3 +289,35 @@ TEST_F(TownServices, ATwoDoorRoomGivesMikeBackToTheDoorHeUsedWithItsChestStillOp
 }
 
 } // namespace
+
+namespace {
+
+// A game saved at a save spot inside a town comes back on the world map outside the
+// town's entrance, not at the room's coordinates taken as a world position.
+TEST(TownResume, AGameSavedInATownResumesOutsideItsEntrance)
+{
+    std::string dump = make_temp_dir() + "/dump.txt";
+    setenv("VANTOR_DUMP", dump.c_str(), 1);
+    EXPECT_EXIT(
+        {
+            headless_game_start("wait 1500ms\npress Esc\nwait 500ms\nend\n");
+            door_set_dump_writer(write_state_dump);
+            g_map_num = 10105;
+            mike->x = 480;
+            mike->y = 528;
+            old_mike_x = 1632;
+            old_mike_y = 288;
+            old_mx = -1472;
+            old_my = -168;
+            world_map();
+        },
+        ::testing::ExitedWithCode(0), "");
+    unsetenv("VANTOR_DUMP");
+    std::string d = read_file(dump);
+    EXPECT_NE(d.find("\nmapnum -1\n"), std::string::npos);
+    EXPECT_NE(d.find("\nmikex 1632\n"), std::string::npos) << d.substr(0, 400);
+    EXPECT_NE(d.find("\nmikey 304\n"), std::string::npos);
+    EXPECT_NE(d.find("\nmy -184\n"), std::string::npos) << "the camera moved with him";
+}
+
+} // namespace
