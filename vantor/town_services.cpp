@@ -28,10 +28,7 @@ int place_talk(int who)
 {
     int m = g_map_num;
     if (m == 101 || (m >= 10101 && m <= 10110) || m == 10192) return village_talk(who);
-    if (m >= 10201 && m <= 10226) {
-        castle_talk(who);
-        return TRUE;
-    }
+    if (m >= 10201 && m <= 10226) return castle_talk(who);
     if (m == 103 || m == 104 || (m >= 10301 && m <= 10310) || (m >= 10401 && m <= 10409)) return town2_talk(who);
     return FALSE;
 }
