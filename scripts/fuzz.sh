@@ -55,7 +55,7 @@ for t in "${targets[@]}"; do
         -artifact_prefix="$build/artifacts/$t-" "$corpus" >"$build/$t.log" 2>&1; then
         status=1
         echo "fuzz.sh: $t found a fault; see $build/$t.log and $build/artifacts/" >&2
-        grep -E "ERROR|SUMMARY|runtime error|fuzz_tilemap:" "$build/$t.log" | head -20 >&2 || true
+        grep -E "ERROR|SUMMARY|runtime error|$t:" "$build/$t.log" | head -20 >&2 || true
     fi
     grep -E "stat::number_of_executed_units|stat::peak_rss_mb" "$build/$t.log" || true
 done

@@ -113,6 +113,12 @@ extern int omit_dfp;                        // TRUE: the next party-wide blow ig
 int enemy_take_turn(ftenemy* e);
 // The attack animation and choice of e against target; sets the attack globals.
 void enemy_attack(ftenemy* e, ftchar* target);
+// Lightning striking (x, y): Shorty's Bolt Strike.
+void bolt_spell_animation(int x, int y);
+// Dark drops pouring over the whole screen: Metalor's Dark Rain.
+void dark_rain_spell_animation(int x, int y);
+// Shadows whirling around (x, y) over the scene that draw (update_screen or ft_update_screen) keeps drawing.
+void shadow_spell_animation(int x, int y, void (*draw)());
 
 // ---- the outcome ----
 // Colours of draw_number besides -1 (the font's own).

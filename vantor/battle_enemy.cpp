@@ -30,7 +30,8 @@ ftchar* choose_target(ftenemy* e)
         ftchar* h = fighters[(s - 1 + k) % 4];
         if (h && h->alive) target = h;
     }
-    if (strcmp(e->s_name, "Barghest") == 0) target = ftmike;
+    // The Barghest goes for Mike, but never for a Mike already down.
+    if (strcmp(e->s_name, "Barghest") == 0 && fighting(ftmike)) target = ftmike;
     return target;
 }
 
@@ -62,7 +63,7 @@ void single_blow(ftenemy* e, ftchar* target)
     int r1 = rand();
     int r2 = rand();
     int d = enemy_blow_damage(att, def, spread_of, target->defend_flag == -1, r1, r2);
-    e->current = e->a;
+    if (e->a) e->current = e->a;
     draw_number(d, target->x - 10, target->y + 24, -1);
     door_rest(500);
     target->hp = std::max(target->hp - d, 0);
@@ -78,7 +79,7 @@ void heal_enemy(ftenemy* e)
     int r1 = rand();
     int r2 = rand();
     int h = std::max(g_atp + damage_spread(g_atp, r1, r2), 1);
-    e->current = e->a;
+    if (e->a) e->current = e->a;
     draw_number(h, g_ptr->x - 5 + g_ptr->wt, g_ptr->y - 5 + g_ptr->ht, heal_colour());
     door_rest(500);
     g_ptr->hp = std::min(g_ptr->hp + h, g_ptr->hpmax);
@@ -107,20 +108,6 @@ void party_blow(ftenemy* e)
 
 } // namespace
 
-void enemy_attack(ftenemy* e, ftchar* target)
-{
-    enemy_attack_type = 1;
-    g_atp = -1;
-    g_ptr = nullptr;
-    (void)target;
-    // The plain blow: a flash of the enemy's second pose.
-    if (e->b && !e->ptr_is_lmp) {
-        e->current = e->b;
-        show_now();
-        door_rest(150);
-    }
-}
-
 int enemy_take_turn(ftenemy* e)
 {
     if (!e) return 0;
@@ -139,7 +126,6 @@ int enemy_take_turn(ftenemy* e)
     case 2: heal_enemy(e); break;
     case 3: party_blow(e); break;
     }
-    e->current = e->a;
     reset_battle_timer();
     clear_to_color(buffer, makecol(0, 0, 0));
     show_now();

@@ -48,12 +48,12 @@ const Foe catalogue[FOE_COUNT] = {
     {"Blood Crawler", 50, 0, 20, 40, 0, 70, 100, ELEM_FIRE, ELEM_WATER, EN_BLOODCRAWL_A, EN_BLOODCRAWL_B, EN_BLOODCRAWL_C, 0, 0, 25, 25, 12, 4, 4, 220, 220, 220},
     {"Rock", 100, 0, 5, 40, 10, 100, 100, NONE, ELEM_EARTH, EN_ROCK, 0, 0, 0, 0, 25, 25, 12, 4, 4, 220, 220, 220},
     {"Mad Knight", 120, 0, 8, 50, 8, 120, 150, NONE, NONE, EN_MADKNIGHT_A, EN_MADKNIGHT_B, EN_MADKNIGHT_C, 0, 0, 50, 42, 15, 4, 4, 220, 220, 220},
-    // Opponents of scripted fights; their scenes place them and give them their pictures.
-    {"Drakian Soldier", 10, 0, 1, 7, 1, 5, 10, NONE, NONE, 0, 0, 0, 0, 0, 25, 25, 7, 5, 7, 220, 220, 220},
-    {"Barghest", 500, 20, 2, 20, 5, 150, 300, NONE, NONE, 0, 0, 0, 0, 0, 50, 60, 24, 5, 7, 220, 220, 220},
-    {"Mangler", 1500, 20, 1, 25, 5, 500, 1000, ELEM_WATER, ELEM_EARTH, 0, 0, 0, 0, 0, 50, 60, 24, 5, 7, 220, 220, 220},
+    // Opponents of scripted fights; their scenes place them.
+    {"Drakian Soldier", 10, 0, 1, 7, 1, 5, 10, NONE, NONE, EN_DRAKIAN_A, EN_DRAKIAN_B, 0, 0, 0, 25, 25, 7, 5, 7, 220, 220, 220},
+    {"Barghest", 500, 20, 2, 20, 5, 150, 300, NONE, NONE, EN_BARGHEST_A, EN_BARGHEST_B, EN_BARGHEST_C, 0, 0, 50, 60, 24, 5, 7, 220, 220, 220},
+    {"Mangler", 1500, 20, 1, 25, 5, 500, 1000, ELEM_WATER, ELEM_EARTH, EN_MANGLER_A, EN_MANGLER_B, 0, 0, 0, 50, 60, 24, 5, 7, 220, 220, 220},
     {"Mountain", 1500, 0, 3, 60, 10, 1000, 2000, NONE, ELEM_EARTH, EN_MOUNTAIN_0, 0, 0, 0, 0, 120, 120, 60, 4, 4, 220, 220, 220},
-    {"Metalor", 50000, 5000, 60, 1500, 200, 100000, 50000, ELEM_LIGHT, ELEM_DARKNESS, 0, 0, 0, 0, 0, 50, 60, 24, 5, 7, 220, 220, 220},
+    {"Metalor", 50000, 5000, 60, 1500, 200, 100000, 50000, ELEM_LIGHT, ELEM_DARKNESS, EN_METALOR_A, EN_METALOR_B, 0, 0, 0, 50, 60, 24, 5, 7, 220, 220, 220},
 };
 
 void* chr_pose(int n) { return n ? (void*)chr_sprite(n) : nullptr; }
@@ -214,6 +214,8 @@ void make_enemy(ftenemy* e, int foe)
     e->wt = f.wt, e->ht = f.ht, e->middle = f.middle;
     e->slash_x = f.slash_x, e->slash_y = f.slash_y;
     e->slash_col = makecol(f.r, f.g, f.bl);
+    // The Mountain wakes in stages: the first after 300 damage.
+    if (foe == FOE_MOUNTAIN) e->misc[0] = 0, e->misc[1] = 300;
 }
 
 void init_enemy(ftenemy* e)

@@ -16,6 +16,8 @@ struct save_info {
     int readable;                           // TRUE when the file reads to its end as a game that loads
 };
 
+extern int file_cursor;                     // the slot picker's cursor (0 to 2), kept from one opening to the next
+
 void do_vantor_menu();                      // the in-game menu
 // Picks a slot and saves the game there; TRUE when saved, FALSE when cancelled or it failed.
 int save_game();

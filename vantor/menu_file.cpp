@@ -11,6 +11,8 @@
 #include "vantor_frame.h"
 #include "world.h"
 
+int file_cursor = 0;
+
 namespace {
 
 struct BitmapDeleter {
@@ -19,9 +21,6 @@ struct BitmapDeleter {
 using Bitmap = std::unique_ptr<BITMAP, BitmapDeleter>;
 
 const char* const slot_files[3] = {"f1.vtr", "f2.vtr", "f3.vtr"};
-
-// The picker's cursor keeps its place from one opening to the next.
-int file_cursor = 0;
 
 int slot_top(int i) { return 25 + 51 * i; }
 

@@ -10,7 +10,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <string_view>
 #include <unistd.h>
+#include <unordered_map>
 
 #include "battle.h"
 #include "menu.h"
@@ -141,21 +143,38 @@ const char* read_int(const char* p, int* out)
     return end;
 }
 
+// Every key, by its name.
+const std::unordered_map<std::string_view, const save_key*>& keys_by_name()
+{
+    static const std::unordered_map<std::string_view, const save_key*> by_name = [] {
+        std::unordered_map<std::string_view, const save_key*> m;
+        for (const save_key& k : save_keys())
+            if (k.style != SK_VERSION) m[k.name] = &k;
+        return m;
+    }();
+    return by_name;
+}
+
+// A line goes to the key it begins with, read by that key's pattern: the key, a
+// blank that may match nothing, the value (indexed keys: the index, a blank, the
+// value). A key followed by more letters is another word, so that "oldmx" is
+// never an "mx" line nor "mikehpmax" a "mikehp" one; only the whole leading
+// word can be a line's key.
 void offer_line(const char* line, saved_game* g)
 {
-    for (const save_key& k : save_keys()) {
-        if (k.style == SK_VERSION) continue;
-        size_t n = k.name.size();
-        if (strncmp(line, k.name.c_str(), n) != 0) continue;
-        const char* p = line + n;
-        int index = 0, value = 0;
-        if (k.count > 0) {
-            // Indices past either end of the table are not the game's.
-            if (!(p = read_int(p, &index)) || index < 0 || index >= k.count) continue;
-        }
-        if (!read_int(p, &value)) continue;
-        *save_slot(*g, k, index) = value;
+    size_t n = 0;
+    while (isalpha((unsigned char)line[n]) || line[n] == '_') n++;
+    auto found = keys_by_name().find(std::string_view(line, n));
+    if (found == keys_by_name().end()) return;
+    const save_key& k = *found->second;
+    const char* p = line + n;
+    int index = 0, value = 0;
+    if (k.count > 0) {
+        // Indices past either end of the table are not the game's.
+        if (!(p = read_int(p, &index)) || index < 0 || index >= k.count) return;
     }
+    if (!read_int(p, &value)) return;
+    *save_slot(*g, k, index) = value;
 }
 
 int clamp_to(int v, int lo, int hi) { return std::clamp(v, lo, hi); }
