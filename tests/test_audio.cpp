@@ -15,10 +15,8 @@
 #include <sstream>
 #include <stdexcept>
 
-// The generators live in the data builder; their parsers and renderers are
-// compiled into this test as they are.
-#include "../tools/datbuild/midi_compile.cpp"
-#include "../tools/datbuild/synth_sound.cpp"
+#include "audio/midi.h"
+#include "audio/synth.h"
 
 namespace {
 

@@ -8,9 +8,7 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
-// The drawing kit is part of the data builder, not of a library; it is
-// compiled in here so its rules can be tested without building data.
-#include "../tools/datbuild/chr_battle_draw.cpp"
+#include "kit/kit.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -314,7 +312,7 @@ TEST(ChrBattleKit, RampsRunFromOutlineToHighlight)
 {
     auto lum = [](int c) { return ((c >> 16) & 255) * 3 + ((c >> 8) & 255) * 6 + (c & 255); };
     for (int mid : {0x000000, 0x181425, 0x3a6ad8, 0x8a5438, 0xd8b070, 0xffffff, 0xff00ff}) {
-        chrb::Ramp r = chrb::ramp(mid);
+        kit::Ramp r = kit::ramp(mid);
         EXPECT_EQ(r.c[2], mid);
         for (int i = 0; i < 4; i++) EXPECT_LE(lum(r.c[i]), lum(r.c[i + 1])) << std::hex << mid << " shade " << i;
         EXPECT_LT(lum(r.c[0]), lum(0x404040)) << "outlines stay dark";
@@ -323,13 +321,13 @@ TEST(ChrBattleKit, RampsRunFromOutlineToHighlight)
 
 TEST(ChrBattleKit, ShadedShapesAreLitFromTheUpperLeftAndOutlined)
 {
-    chrb::Canvas c(20, 20);
-    chrb::Ramp r = chrb::ramp(0x808080);
-    chrb::paint(c, chrb::mask_ellipse(20, 20, 10, 10, 7, 7), r);
+    kit::Canvas c(20, 20);
+    kit::Ramp r = kit::ramp(0x808080);
+    kit::paint(c, kit::mask_ellipse(20, 20, 10, 10, 7, 7), r);
     auto lum = [](int v) { return ((v >> 16) & 255) + ((v >> 8) & 255) + (v & 255); };
     EXPECT_GT(lum(c.get(7, 7)), lum(c.get(13, 13)));
     EXPECT_EQ(c.get(10, 1), -1);
-    chrb::outline(c);
+    kit::outline(c);
     EXPECT_EQ(c.get(10, 2), r.c[0]) << "the rim of the disc is outlined in its own darkest shade";
     EXPECT_EQ(c.get(0, 0), -1) << "pixels away from the shape stay see-through";
     EXPECT_NE(c.get(10, 10), r.c[0]) << "the outline never covers the inside";
@@ -337,12 +335,12 @@ TEST(ChrBattleKit, ShadedShapesAreLitFromTheUpperLeftAndOutlined)
 
 TEST(ChrBattleKit, APartPaintedOverAnotherIsSeparatedByItsOutline)
 {
-    chrb::Canvas c(20, 20);
-    chrb::paint(c, chrb::mask_ellipse(20, 20, 10, 10, 8, 8), chrb::ramp(0x3a6ad8));
-    chrb::Ramp arm = chrb::ramp(0xd8b070);
-    chrb::paint(c, chrb::mask_line(20, 20, 4, 10, 16, 10, 3), arm);
-    chrb::Canvas alone(20, 20);
-    chrb::paint(alone, chrb::mask_line(20, 20, 4, 10, 16, 10, 3), arm);
+    kit::Canvas c(20, 20);
+    kit::paint(c, kit::mask_ellipse(20, 20, 10, 10, 8, 8), kit::ramp(0x3a6ad8));
+    kit::Ramp arm = kit::ramp(0xd8b070);
+    kit::paint(c, kit::mask_line(20, 20, 4, 10, 16, 10, 3), arm);
+    kit::Canvas alone(20, 20);
+    kit::paint(alone, kit::mask_line(20, 20, 4, 10, 16, 10, 3), arm);
     int top = 0;
     while (alone.get(10, top) < 0) top++;
     EXPECT_EQ(c.get(10, top), arm.c[0]) << "edge over the body";
@@ -352,14 +350,14 @@ TEST(ChrBattleKit, APartPaintedOverAnotherIsSeparatedByItsOutline)
 
 TEST(ChrBattleKit, GlowsPeakInTheMiddleAndNeverDarkenWhatIsThere)
 {
-    chrb::Canvas c(21, 21, 0);
-    chrb::glow(c, 10.5f, 10.5f, 8, 0xffffff);
+    kit::Canvas c(21, 21, 0);
+    kit::glow(c, 10.5f, 10.5f, 8, 0xffffff);
     EXPECT_GT(c.get(10, 10) & 255, c.get(14, 10) & 255);
     EXPECT_GT(c.get(14, 10) & 255, c.get(17, 10) & 255);
     EXPECT_EQ(c.get(0, 0), 0);
     EXPECT_EQ(c.get(20, 10), 0) << "nothing beyond the radius";
     int before = c.get(14, 10);
-    chrb::glow(c, 2, 2, 3, 0x0000ff, 0.2f);
+    kit::glow(c, 2, 2, 3, 0x0000ff, 0.2f);
     EXPECT_EQ(c.get(14, 10), before) << "a far, faint glow leaves a bright one alone";
 }
 
@@ -368,10 +366,10 @@ TEST(ChrBattleKit, DrawnPixelsNeverTurnIntoTheMaskColour)
     // Colours close to magenta round onto it in 16 bits and would vanish.
     // ctest runs each test in its own process, so bring the library up here too.
     headless_library_start();
-    chrb::Canvas c(3, 1);
+    kit::Canvas c(3, 1);
     c.set(0, 0, 0xff00ff);
     c.set(1, 0, 0xfc03fa);
-    BITMAP* b = chrb::to_bitmap(c);
+    BITMAP* b = kit::to_bitmap(c);
     const int mask = makecol16(255, 0, 255);
     EXPECT_NE(getpixel(b, 0, 0), mask);
     EXPECT_NE(getpixel(b, 1, 0), mask);
@@ -380,3 +378,28 @@ TEST(ChrBattleKit, DrawnPixelsNeverTurnIntoTheMaskColour)
 }
 
 } // namespace
+
+TEST(DrawingKit, PackedColoursMixAtBothEndsAndNeverTurnSeeThrough)
+{
+    EXPECT_NE(kit::rgb(255, 0, 255), kit::MASK_RGB);
+    EXPECT_NE(kit::mix(0xFF00FF, 0xFF00FF, 0.5f), kit::MASK_RGB);
+    EXPECT_EQ(kit::mix(0x102030, 0xF0E0D0, 0.0f), 0x102030);
+    EXPECT_EQ(kit::mix(0x102030, 0xF0E0D0, 1.0f), 0xF0E0D0);
+    EXPECT_EQ(kit::scale(0x808080, 2.0f), 0xFFFFFF) << "clamped";
+    EXPECT_EQ(kit::scale(0x808080, 0.5f), 0x404040);
+    EXPECT_EQ(kit::rgb(-20, 300, 127.5f), 0x00FF80);
+}
+
+TEST(DrawingKit, AnOutlineRingsOnlyThePixelsBesideTheShape)
+{
+    // One pixel in the middle of 3 x 3: its four side neighbours, never the corners.
+    std::vector<std::pair<int, int>> ringed;
+    kit::outline_ring(
+        3, 3, [](int x, int y) { return x == 1 && y == 1; },
+        [&](int x, int y, int nx, int ny) {
+            EXPECT_EQ(std::make_pair(nx, ny), std::make_pair(1, 1));
+            ringed.push_back({x, y});
+        });
+    std::vector<std::pair<int, int>> sides = {{1, 0}, {0, 1}, {2, 1}, {1, 2}};
+    EXPECT_EQ(ringed, sides);
+}

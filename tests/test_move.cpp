@@ -168,13 +168,13 @@ TEST_F(Field, MapEdgesOpenWhereTheMapsAreLeft)
 TEST_F(Field, LayerOneBridgePiecesOpenSolidGround)
 {
     set_sprite_number(map, 0, 10, 11, WALL);
-    for (int piece : {231, 232, 233, 234}) {
+    for (int piece = TILE_BRIDGE_DECK_V; piece <= TILE_STONE_BRIDGE_H; piece++) {
         set_sprite_number(map, 1, 10, 11, piece);
         put_mike(160, 160);
         move_mike(DIR_DOWN, 4);
         EXPECT_EQ(mike->y, 176) << "piece " << piece;
     }
-    set_sprite_number(map, 1, 10, 11, 230);
+    set_sprite_number(map, 1, 10, 11, TILE_BRIDGE_DECK_V - 1);
     put_mike(160, 160);
     move_mike(DIR_DOWN, 4);
     EXPECT_EQ(mike->y, 160);

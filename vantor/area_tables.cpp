@@ -80,13 +80,13 @@ const area_link sand_links[] = {
 };
 const int num_sand_links = sizeof sand_links / sizeof sand_links[0];
 
-// A Smoke Bomb near the gate, a Large Potion, a Vest Shine, and 1000 gold in the
-// farthest dead end for those who search.
+// Chests 14 to 17: an Aloe Drink by the gate, a Large Potion, and two Glow Rocks
+// for those who search the far clearings.
 const area_chest woods_chests[] = {
-    {2, 9, 27, 9},
-    {5, 18, 31, 18},
-    {8, 21, 29, 8},
-    {13, 19, 11, 11},
+    {2, 14, 27, 9},
+    {5, 15, 31, 18},
+    {8, 16, 29, 8},
+    {13, 17, 11, 11},
 };
 const int num_woods_chests = sizeof woods_chests / sizeof woods_chests[0];
 
