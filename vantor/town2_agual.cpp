@@ -44,12 +44,12 @@ const south_counter counters[] = {
     {10307, 240, 112, DIR_UP, SOUTH_SHOP, 3},  // attire
 };
 
-// Chests 11 to 14: two Vivers, a Light Stone and an Aloe Drink.
+// Chests 9, 11, 12 and 13: a Smoke Bomb, two Vivers and a Light Stone.
 const south_chest chest_list[] = {
-    {10304, 11, 15, 5, 1},
-    {10307, 12, 16, 11, 1},
-    {10308, 13, 3, 5, 1},
-    {10310, 14, 3, 5, 1},
+    {10304, 9, 15, 5, 1},
+    {10307, 11, 16, 11, 1},
+    {10308, 12, 3, 5, 1},
+    {10310, 13, 3, 5, 1},
 };
 
 const south_find finds[] = {

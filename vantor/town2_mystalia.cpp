@@ -40,9 +40,9 @@ const south_counter counters[] = {
     {10409, 144, 112, DIR_UP, SOUTH_SHOP, 3},  // attire
 };
 
-// Chest 15: a Large Potion.
+// Chest 18: a Large Potion.
 const south_chest chest_list[] = {
-    {10408, 15, 16, 11, 1},
+    {10408, 18, 16, 11, 1},
 };
 
 const south_find finds[] = {
