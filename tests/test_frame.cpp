@@ -189,6 +189,8 @@ TEST_F(FrameTest, HeldKeyTogglesOnceAndTheSaveSpotFiresOncePerVisit)
     virtual_game_cycle();
     do_vsync = FALSE;
 
+    // The spot's own sequence asks twice: past "Hp/Mp Restored!!" and "Not really".
+    door_begin_script("wait 6s\ntap Enter\nwait 1s\ntap Down\nwait 200ms\ntap Enter\nwait 1s\nend\n", 1);
     mike->x = save_x = 80;
     mike->y = save_y = 96;
     save_on = TRUE;

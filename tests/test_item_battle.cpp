@@ -153,7 +153,7 @@ TEST_F(FightTest, CombusterBouncesOffDefence75AndScratchesAt76)
         enemy1->dfp = dfp;
         items[IT_COMBUSTER].have = 1;
         item_menu_pos = IT_COMBUSTER;
-        fight(taps(ITEM) + taps("E") + taps("E"), dfp == 40 ? "wait 1000ms\nshot item_combuster\n" : "");
+        fight(taps(ITEM) + taps("E") + taps("E"), dfp == 40 ? "wait 800ms\nshot item_combuster\nwait 80ms\nshot item_combuster2\n" : "");
         EXPECT_EQ(enemy1->hp, 500 - combuster_damage(dfp)) << "dfp " << dfp;
         EXPECT_EQ(enemy1->total_damage, combuster_damage(dfp));
         EXPECT_EQ(items[IT_COMBUSTER].have, 0);
@@ -224,7 +224,7 @@ TEST_F(FightTest, BurnPaysAndScorches)
     enemy1->weakness = enemy1->strength = -1;
     ftmike->actions[0].have = -1;
     ftmike->mp = ftmike->mpmax = 10;
-    fight(taps(ACTION) + taps("E") + taps("E"), "wait 800ms\nshot spell_cast\nwait 2800ms\nshot spell_burn\n");
+    fight(taps(ACTION) + taps("E") + taps("E"), "wait 1400ms\nshot spell_cast\nwait 1500ms\nshot spell_burn\n");
     EXPECT_EQ(ftmike->mp, 7);
     EXPECT_GE(enemy1->hp, 400 - 35);
     EXPECT_LE(enemy1->hp, 400 - 29);
@@ -259,7 +259,7 @@ TEST_F(FightTest, RedLightHitsEveryStandingEnemyWithItsOwnSpread)
     ftmike->actions[2].have = -1;
     ftmike->mp = ftmike->mpmax = 50;
     action_menu_pos = 2;
-    fight(taps(ACTION) + taps("E"), "wait 4200ms\nshot spell_red_light\n");
+    fight(taps(ACTION) + taps("E"), "wait 3500ms\nshot spell_red_light\n");
     EXPECT_EQ(ftmike->mp, 43);
     EXPECT_EQ(enemy2->hp, 1000);
     EXPECT_EQ(enemy4->hp, 1000);
@@ -297,7 +297,7 @@ TEST_F(FightTest, GleamerMendsAFallenAllyButLeavesHimDown)
     ftcharlie->alive = FALSE;
     ftcharlie->hp = 0;
     // Elizabeth's own menu; Down from herself wraps round to Mike, then Charlie.
-    fight(taps(ACTION) + taps("E") + taps("DDE"), "wait 4s\nshot spell_gleamer\n");
+    fight(taps(ACTION) + taps("E") + taps("DDE"), "wait 3400ms\nshot spell_gleamer\n");
     EXPECT_EQ(ftelizabeth->mp, 17);
     EXPECT_GE(ftcharlie->hp, 45);
     EXPECT_LE(ftcharlie->hp, 55);
@@ -317,8 +317,162 @@ TEST_F(FightTest, BoltChargeCracklesOnTheEnemy)
     ftcharlie->actions[3].have = -1;
     action_menu_pos = 3;
     int w = ftcharlie->charweapon ? ftcharlie->charweapon->atp : 0;
-    fight(taps(ACTION) + taps("E") + taps("E"), "wait 4300ms\nshot spell_bolt\n");
+    fight(taps(ACTION) + taps("E") + taps("E"), "wait 3400ms\nshot spell_bolt\n");
     EXPECT_EQ(ftcharlie->mp, 8);
     EXPECT_GE(enemy1->hp, 2000 - 3 * (100 + w + 3));
     EXPECT_LE(enemy1->hp, 2000 - 3 * (100 + w - 3)) << "tripled on the weak";
+}
+
+TEST_F(FightTest, LightStoneDriftsFromAllyToAlly)
+{
+    foe(enemy1, FOE_CHUNK, 60, 90);
+    items[IT_LIGHT_STONE].have = 1;
+    item_menu_pos = IT_LIGHT_STONE;
+    ftmike->hp = 10;
+    ftcharlie->hp = 10;
+    fight(taps(ITEM) + taps("E"), "wait 1500ms\nshot item_light_stone\n");
+    int first = ftmike->hp - 10, second = ftcharlie->hp - 10;
+    EXPECT_GE(first, 17);
+    EXPECT_LE(first, 23);
+    EXPECT_GE(second, 14) << "the drift adds up";
+    EXPECT_LE(second, 26);
+    EXPECT_LE(std::abs(second - first), 3) << "each ally's amount differs from the last by at most 3";
+    EXPECT_EQ(items[IT_LIGHT_STONE].have, 0);
+}
+
+TEST_F(FightTest, ViverStandsTheFallenUp)
+{
+    foe(enemy1, FOE_CHUNK, 60, 90);
+    items[IT_VIVER].have = 1;
+    item_menu_pos = IT_VIVER;
+    ftcharlie->alive = FALSE;
+    ftcharlie->hp = 0;
+    ftcharlie->status[ST_POISON] = 2;
+    fight(taps(ITEM) + taps("E") + taps("DE"));
+    EXPECT_TRUE(ftcharlie->alive);
+    EXPECT_EQ(ftcharlie->hp, 15);
+    EXPECT_EQ(ftcharlie->status[ST_POISON], 0);
+}
+
+TEST_F(FightTest, BladeShineOnAnAlly)
+{
+    foe(enemy1, FOE_CHUNK, 60, 90);
+    items[IT_BLADE_SHINE].have = 1;
+    item_menu_pos = IT_BLADE_SHINE;
+    // The shine's message waits for a key.
+    fight(taps(ITEM) + taps("E") + taps("DE"), "hold F12\nwait 2500ms\nshot item_shine\nwait 2500ms\ntype Enter\n");
+    EXPECT_EQ(ftcharlie->status[ST_BLADE_SHINE], 10) << "counted down only on Charlie's own turns";
+    EXPECT_EQ(items[IT_BLADE_SHINE].have, 0);
+}
+
+TEST_F(FightTest, AuriaDrawsThePoisonOut)
+{
+    foe(enemy1, FOE_CHUNK, 60, 90);
+    ftelizabeth->in_fight = TRUE;
+    ftelizabeth->alive = TRUE;
+    ftelizabeth->agp = 250;
+    ftelizabeth->mp = ftelizabeth->mpmax = 20;
+    ftelizabeth->actions[1].have = -1;
+    action_menu_pos = 1;
+    ftmike->agp = -50;
+    ftmike->status[ST_POISON] = 5;
+    fight(taps(ACTION) + taps("E") + taps("DE"), "wait 5s\nshot spell_auria\n");
+    EXPECT_EQ(ftmike->status[ST_POISON], 0);
+    EXPECT_EQ(ftelizabeth->mp, 18);
+}
+
+TEST_F(FightTest, EveryOtherSkillAndSpellLandsAndIsPaidFor)
+{
+    struct cast {
+        ftchar* hero;
+        int slot;
+        int lo, hi;     // damage range before elements (the Chunk has none for these)
+    };
+    int charlie_w = ftcharlie->charweapon ? ftcharlie->charweapon->atp : 0;
+    int eliz_w = ftelizabeth->charweapon ? ftelizabeth->charweapon->atp : 0;
+    const cast casts[] = {
+        {ftcharlie, 0, 12 + charlie_w, 18 + charlie_w},   // Phantom Blade
+        {ftcharlie, 2, 47 + charlie_w, 53 + charlie_w},   // Backlash
+        {ftmike, 1, 39, 45},                              // Sand Blast
+        {ftrunhon, 0, 22, 28},                            // Rain
+        {ftrunhon, 1, 42, 48},                            // Freeze
+        {ftelizabeth, 2, 37 + eliz_w, 43 + eliz_w},       // Light Beam
+    };
+    for (const cast& c : casts) {
+        foe(enemy1, FOE_CHUNK, 60, 90);
+        enemy1->hp = enemy1->hpmax = 900;
+        enemy1->weakness = enemy1->strength = -1;
+        ftchar* others[4] = {ftmike, ftcharlie, ftrunhon, ftelizabeth};
+        for (ftchar* h : others) h->agp = -50;
+        ftrunhon->in_fight = c.hero == ftrunhon;
+        ftelizabeth->in_fight = c.hero == ftelizabeth;
+        c.hero->in_fight = TRUE;
+        c.hero->alive = TRUE;
+        c.hero->agp = 250;
+        c.hero->mp = c.hero->mpmax = 40;
+        c.hero->actions[c.slot].have = -1;
+        action_menu_pos = c.slot;
+        std::string what = c.hero->actions[c.slot].name;
+        fight(taps(ACTION) + taps("E") + taps("E"), "wait 4s\nshot cast_" + std::to_string(c.hero->actions[c.slot].id) + "\n");
+        EXPECT_EQ(c.hero->mp, 40 - c.hero->actions[c.slot].mpcost) << what;
+        EXPECT_GE(900 - enemy1->hp, c.lo) << what;
+        EXPECT_LE(900 - enemy1->hp, c.hi) << what;
+        EXPECT_EQ(enemy1->total_damage, 900 - enemy1->hp) << what;
+    }
+}
+
+TEST_F(FightTest, SoulSlashHalvesTheDefenceOfASmallFoe)
+{
+    foe(enemy1, FOE_CHUNK, 60, 90);
+    enemy1->dfp = 41;
+    enemy1->hp = enemy1->hpmax = 100;
+    ftcharlie->agp = 250;
+    ftmike->agp = -50;
+    ftcharlie->mp = ftcharlie->mpmax = 20;
+    ftcharlie->actions[1].have = -1;
+    action_menu_pos = 1;
+    fight(taps(ACTION) + taps("E") + taps("E"), "hold F12\nwait 6s\ntype Enter\n");
+    EXPECT_EQ(enemy1->dfp, 20);
+    EXPECT_EQ(enemy1->hp, 100) << "no damage";
+    EXPECT_EQ(ftcharlie->mp, 14);
+}
+
+TEST_F(FightTest, TheRestOfTheBagWorksOnItsTarget)
+{
+    struct use {
+        int id;
+        const char* keys;   // after the list: pick the target
+    };
+    const use uses[] = {{IT_GLOW_DUST, "DE"}, {IT_GLOW_ROCK, "DE"}, {IT_LARGE_POTION, "DE"}, {IT_ALOE_DRINK, "DE"},
+                        {IT_GREEN_HERB, "DE"}, {IT_BLUE_HERB, "DE"}, {IT_GLASS_BALL, "DE"}, {IT_SPIRIT_BOMB, "E"}};
+    for (const use& u : uses) {
+        foe(enemy1, FOE_CHUNK, 60, 90);
+        enemy1->mp = enemy1->mpmax = 30;
+        ftcharlie->hp = 10;
+        ftcharlie->mp = 0;
+        ftcharlie->mpmax = 80;
+        ftcharlie->status[ST_POISON] = 3;
+        ftcharlie->status[ST_FEAR] = 3;
+        ftcharlie->status[ST_GLASS_BALL] = 0;
+        items[u.id].have = 3;
+        item_menu_pos = u.id;
+        fight(taps(ITEM) + taps("E") + taps(u.keys), "wait 2s\nshot use_" + std::to_string(u.id) + "\n");
+        EXPECT_EQ(items[u.id].have, 2) << items[u.id].name + 1;
+        switch (u.id) {
+        case IT_GLOW_DUST: EXPECT_EQ(ftcharlie->mp, 10); break;
+        case IT_GLOW_ROCK: EXPECT_TRUE(ftcharlie->mp >= 45 && ftcharlie->mp <= 55) << ftcharlie->mp; break;
+        case IT_LARGE_POTION: EXPECT_EQ(ftcharlie->hp, 60) << "capped"; break;
+        case IT_ALOE_DRINK:
+            EXPECT_EQ(ftcharlie->status[ST_POISON], 0);
+            EXPECT_EQ(ftcharlie->status[ST_FEAR], 3);
+            break;
+        case IT_GREEN_HERB:
+            EXPECT_EQ(ftcharlie->status[ST_POISON], 0);
+            EXPECT_EQ(ftcharlie->status[ST_FEAR], 0);
+            break;
+        case IT_BLUE_HERB: EXPECT_EQ(ftcharlie->mp, 80); break;
+        case IT_GLASS_BALL: EXPECT_EQ(ftcharlie->status[ST_GLASS_BALL], 6); break;
+        case IT_SPIRIT_BOMB: EXPECT_TRUE(enemy1->mp >= 9 && enemy1->mp <= 11) << enemy1->mp; break;
+        }
+    }
 }

@@ -424,7 +424,7 @@ TEST_F(Tilemap, OpenTilemapOfAMissingOrBrokenFileEndsTheGame) {
             door_begin_script("", 1);
             open_tilemap(broken.c_str());
         },
-        ::testing::ExitedWithCode(1), "cannot find .*broken\\.map!!!");
+        ::testing::ExitedWithCode(1), "broken\\.map is damaged and cannot be read!!!");
 }
 
 }  // namespace

@@ -107,7 +107,11 @@ void spell_effect_ex(const char* text, int x, int y, int element, int wt, int ht
         if (!drew_last) continue;
         drawing_mode(DRAW_MODE_TRANS, nullptr, 0, 0);
         for (const pixel& q : p)
-            if (q.visible) trans_pixel(buffer, (int)q.x, (int)q.y, c, (int)q.z);
+            if (q.visible) {
+                trans_pixel(buffer, (int)q.x, (int)q.y, c, (int)q.z);
+                // A faint tail below each spark, so the rising column shimmers.
+                trans_pixel(buffer, (int)q.x, (int)q.y + 1, c, (int)q.z / 3);
+            }
         solid_mode();
         still_window(buffer, x - 35, y - 25, tw + 8, 15);
         if (main_font) textout_ex(buffer, main_font, text, x - 30, y - 20, -1, -1);

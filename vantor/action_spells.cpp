@@ -173,7 +173,11 @@ void do_rain(int index, ftchar* who)
     static pixel drops[N];
     int left = e->x - 12, width = e->wt + 24, top = e->y - 50, ground = e->y + e->ht;
     for (pixel& p : drops) p = {left + rand() % width, top - rand() % 160, 0, 20 + rand() % 20};
-    int c = makecol(170, 200, 255), cloud = makecol(60, 70, 90);
+    int c = makecol(170, 200, 255);
+    // The cloud is drawn whole once, so its puffs don't darken where they overlap.
+    FxBitmap cloud = fx_bitmap(width + 24, 30, "Out of memory!!!\n\n");
+    for (int k = 0; k < 5; k++) circlefill(cloud.get(), 12 + k * width / 4, 14 + (k % 2) * 4, 12, makecol(60, 70, 90));
+    for (int k = 0; k < 4; k++) circlefill(cloud.get(), 12 + k * width / 4 + width / 8, 10, 9, makecol(78, 88, 108));
     door_play_sample(SND_RAIN, 255, 128, 1000, TRUE);
     virtual_screen = TRUE;
     reset_battle_timer();
@@ -191,9 +195,9 @@ void do_rain(int index, ftchar* who)
         if (!drew_last) continue;
         // A low cloud gathers first and thins out as the rain ends.
         int ca = frame < 20 ? frame * 8 : frame > 90 ? (110 - frame) * 8 : 160;
-        drawing_mode(DRAW_MODE_TRANS, nullptr, 0, 0);
         set_trans_blender(0, 0, 0, std::max(ca, 0));
-        for (int k = 0; k < 5; k++) circlefill(buffer, left + k * width / 4, top - 6 + (k % 2) * 4, 12, cloud);
+        draw_trans_sprite(buffer, cloud.get(), left - 12, top - 20);
+        drawing_mode(DRAW_MODE_TRANS, nullptr, 0, 0);
         for (const pixel& p : drops) {
             if (p.a <= 0 || p.y < top) continue;
             set_trans_blender(0, 0, 0, std::min(p.a, 255));

@@ -53,6 +53,7 @@ int sound_installed = FALSE;
 int joystick_installed = FALSE;
 std::vector<std::string> sound_log;
 std::vector<std::string> message_log;
+std::vector<std::string> window_log;         // texts shown in the game's windows
 void (*dump_writer)(FILE*) = nullptr;
 std::string captured_state;                // the state taken by door_capture_state
 bool state_captured = false;
@@ -91,6 +92,7 @@ void write_dump(int status)
         std::replace(one.begin(), one.end(), '\n', '|');
         fprintf(f, "message %s\n", one.c_str());
     }
+    for (const std::string& w : window_log) fprintf(f, "window %s\n", w.c_str());
     fclose(f);
 }
 
@@ -213,6 +215,7 @@ void door_begin_script(const char* text, unsigned seed)
     keybuf.clear();
     sound_log.clear();
     message_log.clear();
+    window_log.clear();
     captured_state.clear();
     state_captured = false;
     memset(joy_buttons, 0, sizeof joy_buttons);
@@ -305,6 +308,14 @@ void door_message(const char* text)
         return;
     }
     allegro_message("%s", text);
+}
+
+void door_log_window(const char* text)
+{
+    if (!door_scripted || !text) return;
+    std::string one = text;
+    std::replace(one.begin(), one.end(), '\n', '|');
+    window_log.push_back(one);
 }
 
 void door_set_window_title(const char* title)

@@ -32,6 +32,8 @@ int door_install_sound(int digi, int midi);
 void door_remove_sound();
 // A message box (stderr in a scripted run, and recorded in the dump).
 void door_message(const char* text);
+// A text the game shows in one of its own windows (recorded as a "window" line of the dump).
+void door_log_window(const char* text);
 // The window caption, where the platform has one.
 void door_set_window_title(const char* title);
 // Seeds rand() from the clock, or from VANTOR_SEED in a scripted run.

@@ -40,14 +40,21 @@ void shine(int index, ftchar* who, int slot, const char* text)
     status_update(0, who);
 }
 
-// A smoke picture: grey puffs of many sizes on the mask colour.
+// A smoke picture: soft billows of grey over the whole field, seamless from
+// its right edge round to its left so it can drift.
 FxBitmap smoke_picture()
 {
     FxBitmap b = fx_bitmap(320, 240, "Out of memory!!\n\n");
-    for (int i = 0; i < 140; i++) {
-        int g = 150 + rand() % 90;
-        circlefill(b.get(), rand() % 320, 60 + rand() % 140, 10 + rand() % 30, makecol(g, g, g + rand() % 10));
-    }
+    const float TAU = 6.2831853f;
+    float p1 = (rand() % 628) / 100.0f, p2 = (rand() % 628) / 100.0f, p3 = (rand() % 628) / 100.0f;
+    for (int y = 0; y < 240; y++)
+        for (int x = 0; x < 320; x++) {
+            float u = x * TAU / 320;
+            float v = std::sin(u * 2 + p1 + y * 0.031f) + std::sin(u * 5 - p2 + y * 0.067f) * 0.6f +
+                      std::sin(u * 9 + p3 - y * 0.11f) * 0.3f + std::sin(y * 0.045f + p2) * 0.5f;
+            int g = 170 + (int)(v * 26) + (x * 7 + y * 13) % 5;
+            putpixel(b.get(), x, y, makecol(g, g, g + 6));
+        }
     return b;
 }
 

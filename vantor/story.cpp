@@ -4,3 +4,6 @@
 void story_beginning() {}
 void lumin_agual_story(int) {}
 void lumin_sand_garden_story(int) {}
+
+// The village's scenes come with the story; until then nothing happens.
+void lumin_village_story(int) {}

@@ -10,8 +10,12 @@ void open_tilemap(const char* filename) {
     destroy_tilemap(map);
     map = load_tilemap(filename);
     if (!map) {
+        // A file that is there but does not load must not send the player looking for it.
         char mess[300];
-        std::snprintf(mess, sizeof mess, "cannot find %s!!!", filename ? filename : "");
+        if (filename && exists(filename))
+            std::snprintf(mess, sizeof mess, "%s is damaged and cannot be read!!!", filename);
+        else
+            std::snprintf(mess, sizeof mess, "cannot find %s!!!", filename ? filename : "");
         fatalerror(mess);
     }
     // A map without names was made against this very tile set: nothing to renumber.

@@ -149,6 +149,7 @@ int split_window_text(const char* text, char lines[WINDOW_LINES][WINDOW_LINE_MAX
 void story_window_2(const char* text, int x, int y, int wt, int ht)
 {
     check_height(ht, "story_window:  invalid height (must be between 1 and 257)\n\n");
+    door_log_window(text);
     wt = std::max(wt, 1);
     char lines[WINDOW_LINES][WINDOW_LINE_MAX + 1];
     int n = split_window_text(text, lines);

@@ -131,6 +131,8 @@ void restore_world_map()
     door_clear_keybuf();
     clear_joybuf();
 
+    // Coming back from a place the world map must be there: it was there on the way in.
+    if (!exists("wmap.map")) fatalerror("cannot find wmap.map!!");
     open_tilemap("wmap.map");
     g_map_num = -1;
     normal_drawing = TRUE;

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "action.h"
 #include "battle.h"
 #include "dat_names.h"
 #include "door.h"
@@ -192,9 +193,9 @@ void BM_DialogueWindowOpening(benchmark::State& state)
     timed(state, [] { story_window_2("Mike, wake up! The king wants to see you_at the castle before the sun goes down.", 10, 8, 300, 40); });
 }
 
-// A battle frame: four enemies (two of them light-mapped Poltergeists), the
-// party of three with one hero poisoned, the status panel with time bars.
-void BM_BattleFrameFourEnemies(benchmark::State& state)
+// A battle: four enemies (two of them light-mapped Poltergeists), the party
+// of three with one hero poisoned, the status panel with time bars.
+void set_up_battle()
 {
     looping = FALSE;
     virtual_screen = FALSE;
@@ -215,7 +216,10 @@ void BM_BattleFrameFourEnemies(benchmark::State& state)
         e->x = at[n][0], e->y = at[n][1];
         *(n == 0 ? &enemy1 : n == 1 ? &enemy2 : n == 2 ? &enemy3 : &enemy4) = e;
     }
-    timed(state, [] { ft_update_screen(); });
+}
+
+void tear_down_battle()
+{
     for (ftenemy** e : {&enemy1, &enemy2, &enemy3, &enemy4}) {
         uninit_enemy(*e);
         *e = nullptr;
@@ -223,6 +227,27 @@ void BM_BattleFrameFourEnemies(benchmark::State& state)
     destroy_bitmap(fight_background);
     fight_background = nullptr;
     ftcharlie->status[ST_POISON] = 0;
+}
+
+void BM_BattleFrameFourEnemies(benchmark::State& state)
+{
+    set_up_battle();
+    timed(state, [] { ft_update_screen(); });
+    tear_down_battle();
+}
+
+// The heaviest casting frame: Boulder Rain's rocks spinning and scaling down
+// over that battle, averaged over the whole fall.
+void BM_BattleCastingBoulderRain(benchmark::State& state)
+{
+    set_up_battle();
+    int frame = 0;
+    timed(state, [&frame] {
+        ft_update_screen();
+        boulder_rain_frame(buffer, frame);
+        frame = (frame + 1) % 360;
+    });
+    tear_down_battle();
 }
 
 void measure_yardstick()
@@ -244,6 +269,7 @@ BENCHMARK(BM_ScrollingFourthLayer);
 BENCHMARK(BM_FieldWithPlaceAndWindowLayer);
 BENCHMARK(BM_DialogueWindowOpening);
 BENCHMARK(BM_BattleFrameFourEnemies);
+BENCHMARK(BM_BattleCastingBoulderRain);
 BENCHMARK(BM_DarkeningPassAlone);
 BENCHMARK(BM_TranslucentLayerPassAlone);
 BENCHMARK(BM_LibraryTranslucentRectfill);

@@ -107,6 +107,13 @@ bool GameRun::heard(const std::string& prefix) const
     return false;
 }
 
+bool GameRun::said(const std::string& text) const
+{
+    for (const std::string& w : windows)
+        if (w == text) return true;
+    return false;
+}
+
 GameRun run_game(const std::string& script, const std::vector<std::string>& args,
                  const std::map<std::string, std::string>& files, unsigned seed)
 {
@@ -154,6 +161,8 @@ GameRun run_game(const std::string& script, const std::vector<std::string>& args
         std::string k = line.substr(0, sp), v = sp == std::string::npos ? "" : line.substr(sp + 1);
         if (k == "sound")
             run.sounds.push_back(v);
+        else if (k == "window")
+            run.windows.push_back(v);
         else
             run.dump[k] = v;
     }
