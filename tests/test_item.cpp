@@ -233,3 +233,35 @@ TEST_F(ChestGame, AnOpenedChestIsDrawnOpenOnEveryVisit)
     show_chest(600, 2, 1, 1);
     do_chest(-3, 2, 1, 1);
 }
+
+TEST_F(ItemGame, HealingAnimationsPlayOverAPictureWithoutABattle)
+{
+    BITMAP* picture = create_bitmap(320, 240);
+    clear_to_color(picture, makecol(10, 20, 90));
+    effect_backdrop = picture;
+    looping = TRUE;
+    reset_fps_timer();
+    for (int id = 0; id < NUM_ITEM_TEMPLATES; id++) {
+        if (!is_heal_item(id)) continue;
+        heal_item_animation(id, 150, 100, 24, 24, id % 2);
+        bool drew = false;
+        for (int y = 80; y < 140 && !drew; y++)
+            for (int x = 100; x < 190; x++)
+                if (getpixel(buffer, x, y) != getpixel(picture, x, y)) drew = true;
+        // The slow fades end on the bare picture; the potion's sweep stays on its last frame.
+        if (id == IT_SMALL_POTION) {
+            EXPECT_TRUE(drew) << "the sweep over the picture";
+        }
+    }
+    effect_backdrop = nullptr;
+    destroy_bitmap(picture);
+
+    ftchar h{};
+    h.alive = TRUE, h.hp = 1, h.hpmax = 500, h.mpmax = 500;
+    EXPECT_GE(apply_heal_item(IT_LARGE_POTION, &h), 90);
+    EXPECT_GE(h.hp, 91);
+    EXPECT_LE(h.hp, 111);
+    EXPECT_EQ(apply_heal_item(IT_GLOW_DUST, &h), 10);
+    EXPECT_EQ(h.mp, 10);
+    EXPECT_EQ(apply_heal_item(IT_VIVER, &h), -1) << "no number";
+}

@@ -173,8 +173,8 @@ void do_backlash(int index, ftchar* who)
     const int TRAIL = 128;
     int px[TRAIL], py[TRAIL], pa[TRAIL], sa[TRAIL];
     for (int i = 0; i < TRAIL; i++) px[i] = py[i] = pa[i] = sa[i] = 0;
-    FxBitmap pose = fx_bitmap(24, 24, "");
-    FxBitmap streak = fx_bitmap(320, 240, "");
+    FxBitmap pose = fx_bitmap(24, 24, nullptr);
+    FxBitmap streak = fx_bitmap(320, 240, nullptr);
     int x0 = who->x, y0 = who->y;
     int tx = e->x + e->wt - 4, ty = e->y + e->ht / 2 - 12;
     int cx = e->x + e->middle, cy = e->y + e->ht / 2;

@@ -361,7 +361,7 @@ void draw_boulders(BITMAP* dest, BITMAP* rock, const boulder* bs, int n)
         int sw = std::max(2, (int)(10 * b.s) - (int)b.z / 30);
         ellipsefill(dest, (int)b.x + 12, (int)b.y + 20, sw, std::max(1, sw / 3), shadow);
         solid_mode();
-        rotate_scaled_sprite(dest, rock, (int)b.x, (int)(b.y - b.z), ftofix(b.r), ftofix(b.s));
+        fx_rotate_scaled(dest, rock, (int)b.x, (int)(b.y - b.z), ftofix(b.r), ftofix(b.s));
     }
 }
 

@@ -20,6 +20,8 @@ const float PI = 3.14159265f;
 void potion_sweep(int x, int y, int w, int h)
 {
     BITMAP* sparkle = (BITMAP*)data[SPARKLE_HEAL].dat;
+    // Outside battle the sweep starts from the menu's picture.
+    if (effect_backdrop) effect_frame();
     drawing_mode(DRAW_MODE_TRANS, nullptr, 0, 0);
     set_trans_blender(0, 0, 0, 200);
     int level = 255;
