@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds and runs every test twice (a normal build, then one with
-# AddressSanitizer and UndefinedBehaviorSanitizer), then fuzzes the map and save-file loaders
+# AddressSanitizer and UndefinedBehaviorSanitizer), then fuzzes the map and save-file loaders and the datafile check
 # for a bounded time. Ends with ctest's summary of the sanitized run.
 set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
@@ -12,7 +12,7 @@ echo "== tests (normal build; set-up and build took ${SECONDS} s)"
 ctest --test-dir build --output-on-failure -j"$JOBS"
 
 if [ -f scripts/fuzz.sh ]; then
-    echo "== fuzzing the map loader and the save-file loader"
+    echo "== fuzzing the map loader, the save-file loader and the datafile check"
     bash scripts/fuzz.sh "${VANTOR_FUZZ_SECONDS:-60}"
 fi
 

@@ -476,3 +476,23 @@ TEST_F(FightTest, TheRestOfTheBagWorksOnItsTarget)
         }
     }
 }
+
+TEST_F(FightTest, InTheRescueSceneElizabethHealsMikeWithoutAsking)
+{
+    foe(enemy1, FOE_CHUNK, 60, 90);
+    story_flag[4] = TRUE;
+    int saved_flager = flagers[0];
+    flagers[0] = 0;
+    ftelizabeth->in_fight = TRUE;
+    ftelizabeth->alive = TRUE;
+    ftelizabeth->agp = 250;
+    ftelizabeth->mp = ftelizabeth->mpmax = 20;
+    ftelizabeth->actions[0].have = -1;
+    ftmike->agp = -50;
+    ftmike->hp = 10;
+    fight("", "wait 1s\n");
+    flagers[0] = saved_flager;
+    EXPECT_EQ(ftelizabeth->mp, 17);
+    EXPECT_GE(ftmike->hp, 55) << "healed by the full Gleamer";
+    EXPECT_LE(ftmike->hp, 60);
+}
