@@ -6,6 +6,7 @@
 // The healing effects also run outside battle (the menu), over a still
 // picture instead of the battle.
 #pragma once
+#include "dat_names.h"
 #include "records.h"
 
 // Icon glyphs of the game font that begin item names.
@@ -19,7 +20,7 @@ enum {
 };
 
 constexpr int NUM_ITEM_TEMPLATES = 19;      // catalogue rows 0 to 18
-constexpr int OPEN_CHEST_TILE = 216;        // the tile of an opened chest
+constexpr int OPEN_CHEST_TILE = TILE_CHEST_OPEN;  // the tile of an opened chest
 
 extern item small_potion, glow_dust, light_stone, viver, combuster, blade_shine, vest_shine, glass_ball,
     aurora_amulet, smoke_bomb, aloe_drink, glow_rock, large_potion, storage_room_key, spirit_bomb, green_herb,
