@@ -13,9 +13,11 @@
 #include <string_view>
 #include <unistd.h>
 #include <unordered_map>
+#include <vector>
+
+#include <allegro/lzss.h>
 
 #include "battle.h"
-#include "menu.h"
 #include "vantor.h"
 #include "world.h"
 
@@ -202,13 +204,68 @@ void sync_dir()
     close(fd);
 }
 
-int sync_file(const char* path)
+// A packfile that only gathers what is written into a string (userdata).
+int gather_close(void*) { return 0; }
+int gather_getc(void*) { return EOF; }
+int gather_ungetc(int, void*) { return EOF; }
+long gather_fread(void*, long, void*) { return 0; }
+int gather_putc(int c, void* out)
 {
-    int fd = open(path, O_RDONLY);
+    static_cast<std::string*>(out)->push_back((char)c);
+    return c;
+}
+long gather_fwrite(const void* p, long n, void* out)
+{
+    static_cast<std::string*>(out)->append(static_cast<const char*>(p), (size_t)n);
+    return n;
+}
+int gather_fseek(void*, int) { return -1; }
+int gather_feof(void*) { return 0; }
+int gather_ferror(void*) { return 0; }
+const PACKFILE_VTABLE gather_vtable = {gather_close, gather_getc,  gather_ungetc, gather_fread, gather_putc,
+                                       gather_fwrite, gather_fseek, gather_feof,   gather_ferror};
+
+// The bytes of a compressed packfile holding text, as the library's own compressed
+// writer lays them out (its magic number, then the compressed stream). They are
+// made in memory because that writer has no way back from a failed write to disk:
+// it crashes when the disk fills up under it.
+int pack_in_memory(const std::string& text, std::string* out)
+{
+    out->clear();
+    PACKFILE* pf = pack_fopen_vtable(&gather_vtable, out);
+    LZSS_PACK_DATA* lz = create_lzss_pack_data();
+    int ok = pf && lz ? TRUE : FALSE;
+    if (ok) pack_mputl(F_PACK_MAGIC, pf);
+    // The library feeds its compressor a buffer at a time and flags the last one.
+    std::vector<unsigned char> bytes(text.begin(), text.end());
+    for (size_t at = 0; ok;) {
+        size_t n = std::min(bytes.size() - at, (size_t)F_BUF_SIZE);
+        bool last = at + n >= bytes.size();
+        if (lzss_write(pf, lz, (int)n, bytes.data() + at, last) != 0) ok = FALSE;
+        at += n;
+        if (last) break;
+    }
+    if (lz) free_lzss_pack_data(lz);
+    if (pf) pack_fclose(pf);
+    return ok;
+}
+
+// Writes bytes into a new file and makes sure they are on the disk.
+int write_synced(const char* path, const std::string& bytes)
+{
+    int fd = open(path, O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (fd < 0) return FALSE;
-    int ok = fsync(fd) == 0;
-    close(fd);
-    return ok ? TRUE : FALSE;
+    int ok = TRUE;
+    for (size_t at = 0; ok && at < bytes.size();) {
+        ssize_t n = write(fd, bytes.data() + at, bytes.size() - at);
+        if (n > 0)
+            at += (size_t)n;
+        else if (!(n < 0 && errno == EINTR))
+            ok = FALSE;
+    }
+    if (ok && fsync(fd) != 0) ok = FALSE;
+    if (close(fd) != 0) ok = FALSE;
+    return ok;
 }
 
 // The decompressed bytes of a packfile, or FALSE when it does not open, fails, or is
@@ -449,25 +506,11 @@ int parse_save_text(const char* text, size_t len, saved_game* g)
 
 int write_save_file(const char* file, const saved_game& g)
 {
-    std::string text = save_text(g);
+    std::string text = save_text(g), packed, back;
     std::string side = std::string(file) + ".new";
-    PACKFILE* f = pack_fopen(side.c_str(), "wp");
-    if (!f) return FALSE;
-    // Line by line, each line through the same 512-byte buffer the format allows.
-    int ok = TRUE;
-    size_t start = 0;
-    while (ok && start < text.size()) {
-        size_t end = text.find('\n', start);
-        std::string one = text.substr(start, end - start + 1);
-        pack_fputs(one.c_str(), f);
-        if (pack_ferror(f)) ok = FALSE;
-        start = end + 1;
-    }
-    if (pack_fclose(f) != 0) ok = FALSE;
+    int ok = pack_in_memory(text, &packed) && write_synced(side.c_str(), packed);
     // Only a side file that reads back as exactly what was meant may replace the slot.
-    std::string back;
     if (ok && !(read_packed(side.c_str(), &back) && back == text)) ok = FALSE;
-    if (ok && !sync_file(side.c_str())) ok = FALSE;
     if (ok && rename(side.c_str(), file) != 0) ok = FALSE;
     if (!ok) {
         remove(side.c_str());
