@@ -34,10 +34,10 @@ const Cell delta[] = {{0, 0}, {0, -16}, {0, 16}, {-16, 0}, {16, 0}};
 struct AreaMap {
     int num;
     TILEMAP* m = nullptr;
-    explicit AreaMap(int n) : num(n)
+    explicit AreaMap(int n, const char* file = nullptr) : num(n)
     {
-        char file[16];
-        m = load_tilemap(area_map_file(n, file));
+        char name[16];
+        m = load_tilemap(file ? file : area_map_file(n, name));
         if (m && m->names) correct_tilemap(m, tiles);
     }
     ~AreaMap() { destroy_tilemap(m); }
@@ -250,6 +250,48 @@ TEST_F(AreaPlay, TheWoodsWalkedToTheDeadEndAndBackOutEastInUnderTwoSecondsEachWa
     EXPECT_EQ(story_flag[10], FALSE) << "without Runhon the dead end is only a dead end";
 }
 
+TEST_F(AreaPlay, TheRealGameWalksFromTheBridgeIntoTheWoodsAcrossAWayAndBackOut)
+{
+    // Down the world map to the woods gate, around every other place's door.
+    AreaMap world(-1, "wmap.map");
+    ASSERT_NE(world.m, nullptr);
+    Cell start{1424, 192}, gate{2112, 704};
+    std::vector<Cell> p = world.path(start, [&](Cell c) {
+        return c == gate;
+    });
+    ASSERT_FALSE(p.empty());
+    for (Cell c : p) {
+        if (c != gate) {
+            ASSERT_EQ(world_place_at(c.first, c.second), WP_NONE) << "the way passes a place at " << c.first << ","
+                                                                  << c.second;
+        }
+    }
+    std::string s = "wait 2s\n" + walk_script(start, p) + "wait 1500ms\n";
+    // West onto map 3 and straight back east onto map 2, then out by the gate path.
+    s += hold(DIR_LEFT, 1);
+    int map = 2;
+    Cell at = trip(woods_links, num_woods_links, &map, {608, 224}, {DIR_LEFT, DIR_RIGHT, DIR_RIGHT}, &s);
+    (void)at;
+    s += "wait 1500ms\npress Esc\nwait 1s\nend\n";
+    GameRun run = run_game(s, {"-nofight:47390"});
+    ASSERT_EQ(run.status, 0) << run.output;
+    EXPECT_EQ(run.dump_int("mapnum"), -1);
+    EXPECT_EQ(run.dump_int("mx"), 160 - 2128);
+    EXPECT_EQ(run.dump_int("my"), 120 - 720);
+    EXPECT_EQ(run.dump_int("oldmikex"), 2112) << "the woods were entered by their gate";
+    EXPECT_EQ(run.dump_int("infield"), 0);
+    EXPECT_EQ(run.dump["place"], "Lumin World");
+    EXPECT_TRUE(run.heard("midi 31")) << "the woods' own music";
+    std::string last_midi;
+    for (const std::string& l : run.sounds) {
+        if (l.compare(0, 5, "midi ") != 0) continue;
+        last_midi = l;
+        // With battles switched off, no battle music ever starts, in the woods or out of them.
+        EXPECT_TRUE(l.compare(0, 8, "midi 48 ") == 0 || l.compare(0, 8, "midi 31 ") == 0) << l;
+    }
+    EXPECT_EQ(last_midi.compare(0, 8, "midi 48 "), 0) << last_midi;
+}
+
 TEST_F(AreaPlay, TheSandGardenWalkedToTheGardenAtItsHeartAndBack)
 {
     at_world_entrance(1568, 1392);
@@ -320,6 +362,48 @@ TEST_F(AreaPlay, AFightInTheWoodsIsWonAndMikeStandsWhereHeWasWithTheWoodsMusic)
     visit(do_aphondus_woods);
     EXPECT_GT(ftmike->exp, exp) << "a fight was fought and won";
     expect_world_restored(2128, 720);
+}
+
+TEST_F(AreaPlay, TheSandGardenHasItsFightsToo)
+{
+    fights = TRUE;
+    ftmike->hp = ftmike->hpmax = 9999;
+    ftmike->atp = 9999;
+    ftmike->dfp = 9999;
+    ftmike->agp = 255;
+    int exp = ftmike->exp;
+    at_world_entrance(1568, 1392);
+    std::string s;
+    for (int i = 0; i < 40; i++) {
+        s += hold(i % 2 ? DIR_UP : DIR_DOWN, 1);
+        for (int k = 0; k < 6; k++) s += "tap Enter\nwait 700ms\n";
+    }
+    s += hold(DIR_UP, 1);
+    srand(11);
+    run(s);
+    visit(do_sand_garden);
+    EXPECT_GT(ftmike->exp, exp) << "a fight was fought and won";
+    expect_world_restored(1552, 1392);
+}
+
+TEST_F(AreaPlay, AGameSavedOnMapTwentyNineResumesThereAndLeavesWhereItEntered)
+{
+    old_map_num = 29;
+    old_mike_x = 1584;
+    old_mike_y = 1408;
+    old_mx = 160 - 1584;
+    old_my = 120 - 1408;
+    ftmike->hp = 1;
+    std::string s;
+    int map = 29;
+    trip(sand_links, num_sand_links, &map, {SAND_RESUME_X, SAND_RESUME_Y},
+         {DIR_UP, DIR_LEFT, DIR_UP, DIR_UP, DIR_LEFT, DIR_LEFT, DIR_UP, DIR_UP}, &s);
+    run(s);
+    visit(do_sand_garden);
+    EXPECT_EQ(ftmike->hp, 1) << "the spot did not open on arrival";
+    EXPECT_EQ(old_map_num, 0);
+    // Entered by the right-hand cells of the cave: out one cell east of them.
+    expect_world_restored(1600, 1408);
 }
 
 TEST_F(AreaPlay, DISABLED_TheSaveSpotOfMapFifteenHealsAndAsksToSave)

@@ -559,12 +559,18 @@ TEST_F(Battle, ThePartysScriptedFightStoryHooks)
 
 // ---- whole battles inside this process, played by script ----
 
+// Menu input by joystick: a push or a press counts once however long it lasts, where a
+// key is seen on every frame it is down.
 std::string taps(const char* keys, int times, int gap_ms)
 {
     std::string s;
     for (int i = 0; i < times; i++) {
         for (const char* k = keys; *k; k++) {
-            s += std::string("tap ") + (*k == 'E' ? "Enter" : *k == 'D' ? "Down" : "Backspace") + " 20\n";
+            if (*k == 'D')
+                s += "joy down\nwait 60ms\njoy centre\n";
+            else
+                s += std::string("joy button ") + (*k == 'E' ? "3" : "2") + " down\nwait 60ms\njoy button " +
+                     (*k == 'E' ? "3" : "2") + " up\n";
             s += "wait " + std::to_string(gap_ms) + "ms\n";
         }
     }
@@ -658,3 +664,45 @@ TEST_F(Battle, ALostScriptedFightReturnsToItsScene)
     EXPECT_EQ(continue_fight, FIGHT_LOST);
     EXPECT_TRUE(all_are_dead());
 }
+
+namespace {
+
+TEST_F(Battle, TheListsScrollToTheirLastSlotsAndNoFurther)
+{
+    // Mike's bar fills first; Down three times to Item, open it, Down forty times; back out and defend.
+    std::string script = "wait 3s\n" + taps("D", 3, 100) + taps("E", 1, 300) + taps("D", 40, 60) +
+                         taps("B", 1, 300) + taps("D", 1, 100) + taps("E", 1, 1500) +
+                         "hold F12\nwait 1s\nrelease F12\nwait 600s\nend\n";
+    headless_game_start(script.c_str());
+    four_enemies(FOE_EMPTY);
+    make_enemy(enemy1, FOE_ROCK);
+    // Only Mike's bar moves.
+    enemy1->agp = ftcharlie->agp = -50;
+    ftmike->agp = 300;
+    item_menu_pos = 0;
+    debug = TRUE;
+    battle(nullptr, NO_MUSIC);
+    debug = FALSE;
+    EXPECT_EQ(item_menu_pos, 33) << "rows 33, 34 and 35 on show at the end";
+    EXPECT_EQ(ftmike->defend_flag, -1) << "backing out kept the turn";
+    item_menu_pos = 0;
+}
+
+TEST_F(Battle, AJoystickPushMovesTheMenuOneStep)
+{
+    // The stick held down for half a second moves the pointer once: to Defend, not to the bottom.
+    std::string script = "wait 3s\njoy down\nwait 500ms\njoy centre\nwait 100ms\n" + taps("E", 1, 1500) +
+                         "hold F12\nwait 1s\nrelease F12\nwait 600s\nend\n";
+    headless_game_start(script.c_str());
+    four_enemies(FOE_EMPTY);
+    make_enemy(enemy1, FOE_ROCK);
+    // Only Mike's bar moves.
+    enemy1->agp = ftcharlie->agp = -50;
+    ftmike->agp = 300;
+    debug = TRUE;
+    battle(nullptr, NO_MUSIC);
+    debug = FALSE;
+    EXPECT_EQ(ftmike->defend_flag, -1);
+}
+
+} // namespace

@@ -337,3 +337,26 @@ TEST_F(BossFight, MetalorIsFoughtToTheEnd)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(EnemyTurn, TheShadowWhirlsOverTheFieldAndOverABattle)
+{
+    alone(FOE_DARK_WEED);
+    unsigned long before = checksum(fight_background);
+    shadow_spell_animation(160, 100, ft_update_screen);
+    EXPECT_EQ(checksum(fight_background), before);
+
+    // On the field it marks its spot on the map's second layer.
+    open_tilemap("wmap.map");
+    ASSERT_NE(map, nullptr);
+    ASSERT_GT(map->layers, 1);
+    g_map_num = -1;
+    looping = FALSE;
+    shadow_spell_animation(160, 100, update_screen);
+    EXPECT_EQ(get_sprite_number(map, 1, 20, 17), 163);
+    destroy_tilemap(map);
+    map = nullptr;
+}
+
+} // namespace

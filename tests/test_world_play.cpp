@@ -55,8 +55,10 @@ TEST(WorldPlay, TheWestIsClosedForNow)
 TEST(WorldPlay, EachVillageCellEntersAndLeavesMikeOneCellBelow)
 {
     for (int k = 0; k < 3; k++) {
-        // Down the road to the crossing, east along the village's south road, then up.
-        std::string script = "wait 2s\n" + walk("Down", 7) + walk("Right", 12 + k) + walk("Up", 1) + quit;
+        // Down the road to the crossing, east along the village's south road, up into the
+        // village, and straight back out of its south gate.
+        std::string script = "wait 2s\n" + walk("Down", 7) + walk("Right", 12 + k) + walk("Up", 1) + "wait 2s\n" +
+                             walk("Down", 1) + "wait 2s\n" + quit;
         GameRun run = run_game(script, no_battles);
         ASSERT_EQ(run.status, 0) << run.output;
         EXPECT_EQ(run.dump_int("mapnum"), -1) << "cell " << k;

@@ -78,10 +78,19 @@ int hy(const ftchar* h) { return h->y + 12; }
 int ex(const ftenemy* e) { return e->x + e->middle; }
 int ey(const ftenemy* e) { return e->y + e->ht / 2; }
 
+// The battle drawn and shown at once, clearing whatever a window left on the screen.
+void show_now()
+{
+    virtual_screen = FALSE;
+    fpscounter = fps;
+    ft_update_screen();
+    virtual_screen = TRUE;
+}
+
 // The attack's name beside the enemy, then a pause.
 void attack_name(ftenemy* e, const char* text, int pause_ms)
 {
-    hold(1);
+    show_now();
     int left = named(e, "Shorty") || named(e, "Metalor");
     int w = (main_font ? text_length(main_font, text) : 8 * (int)strlen(text)) + 8;
     story_window_2(text, e->x + (left ? -35 : 35), e->y - 25, w, 15);
@@ -581,6 +590,7 @@ void mountain(ftenemy* e)
         } else if (e->misc[0] == 4) {
             battle_message("Charlie:  ...I think we made it angry..");
         }
+        show_now();
     }
     if (e->misc[0] > 3 && e->total_damage >= 50) {
         ftenemy* dead = nullptr;

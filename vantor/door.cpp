@@ -318,6 +318,10 @@ void door_log_window(const char* text)
     window_log.push_back(one);
 }
 
+int door_window_count() { return (int)window_log.size(); }
+
+const char* door_window_text(int i) { return i >= 0 && i < (int)window_log.size() ? window_log[i].c_str() : nullptr; }
+
 void door_set_window_title(const char* title)
 {
     if (!door_scripted) set_window_title(title);

@@ -34,6 +34,9 @@ void door_remove_sound();
 void door_message(const char* text);
 // A text the game shows in one of its own windows (recorded as a "window" line of the dump).
 void door_log_window(const char* text);
+// How many window texts a scripted run has recorded, and text i of them (null past the end).
+int door_window_count();
+const char* door_window_text(int i);
 // The window caption, where the platform has one.
 void door_set_window_title(const char* title);
 // Seeds rand() from the clock, or from VANTOR_SEED in a scripted run.

@@ -345,10 +345,7 @@ int use_chests(const town_plan* plan)
     for (int i = 0; i < plan->chest_count; i++) {
         const town_chest& c = plan->chest_list[i];
         if (c.map_num != g_map_num || !press_at(c.col * 16, c.row * 16 + 16, DIR_UP)) continue;
-        if (chests[c.chest].locked && !chests[c.chest].opened)
-            message("Locked!!");
-        else
-            do_chest(c.chest, c.col, c.row, c.layer);
+        do_chest(c.chest, c.col, c.row, c.layer);
         wait_talk_key_released();
         return TRUE;
     }
@@ -506,4 +503,3 @@ void do_tile_changing()
     torchlike_flag = FALSE;
 }
 
-void do_lumin_castle() { restore_world_map(); }

@@ -34,7 +34,7 @@ const counter_spot counters[] = {
     {10103, 320, 192, DIR_UP, COUNTER_SHOP, 1},
     {10104, 320, 192, DIR_UP, COUNTER_SHOP, 2},
     {10192, 320, 192, DIR_UP, COUNTER_SHOP, 3},
-    {10105, 544, 400, DIR_UP, COUNTER_INN, 25},
+    {10105, 544, 384, DIR_UP, COUNTER_INN, 25},
 };
 
 const town_shop shops[] = {
@@ -46,7 +46,7 @@ const town_shop shops[] = {
 
 // Chests 0 to 3 are the village's: a Small Potion, a Glass Ball, a Viver under lock and key, 500 Gold.
 const town_chest chest_list[] = {
-    {10101, 0, 17, 10, 1},
+    {10101, 0, 19, 10, 1},
     {10108, 1, 20, 11, 1},
     {10110, 2, 16, 11, 1},
     {10110, 3, 24, 11, 1},
@@ -56,9 +56,9 @@ enum { STORAGE_CHEST = 2 };
 
 // Pots 0 to 2: the village's one-time finds.
 const town_find finds[] = {
-    {101, 0, 48, 400, DIR_UP, 0},       // behind the woodpile: a Small Potion
-    {10107, 1, 384, 160, DIR_UP, 1},    // in Charlie's clay pot: Glow Dust
-    {10105, 2, 624, 464, DIR_RIGHT, 10}, // in the inn's barrel: an Aloe Drink
+    {101, 0, 192, 384, DIR_UP, 0},      // behind Charlie's woodpile: a Small Potion
+    {10107, 1, 384, 176, DIR_UP, 1},    // in Charlie's clay pot: Glow Dust
+    {10105, 2, 624, 496, DIR_RIGHT, 10}, // in the inn's barrel: an Aloe Drink
 };
 
 const town_person people[] = {
@@ -79,7 +79,7 @@ const town_person people[] = {
     {10192, 10, &townclerk_01, 320, 144, DIR_DOWN, TRUE, -1, -1},
     {10105, 10, &chef, 544, 352, DIR_DOWN, TRUE, -1, -1},
     {10106, 10, &old_townswoman_01, 304, 208, DIR_DOWN, TRUE, -1, -1},
-    {10106, 11, &townsgirl_02, 400, 304, DIR_LEFT, TRUE, -1, -1},
+    {10106, 11, &townsgirl_02, 336, 304, DIR_LEFT, TRUE, -1, -1},
     {10108, 10, &townsman_04, 208, 192, DIR_RIGHT, TRUE, -1, -1},
     {10109, 10, &townswoman_04, 352, 192, DIR_DOWN, TRUE, -1, -1},
 };
@@ -113,11 +113,6 @@ const town_plan village_plan = {
 
 void do_lumin_village()
 {
-    // The village's maps are still being drawn: until they are there, the world map stays.
-    if (!exists(village_plan.file)) {
-        restore_world_map();
-        return;
-    }
     // The storage room's chest opens only for the one who holds its key.
     chests[STORAGE_CHEST].locked = items[13].have > 0 ? FALSE : TRUE;
     enter_town(&village_plan);
