@@ -293,7 +293,7 @@ TEST_F(AreaMaps, TheWoodsChestsHaveNumbersNoTownUses)
 {
     // Two chests sharing a number would open each other.
     std::set<int> taken;
-    for (int i = 0; i < num_castle_chests; i++) taken.insert(castle_chests[i].id);
+    for (int i = 0; i < num_castle_chests; i++) taken.insert(castle_chests[i].chest);
     for (const south_plan* p : {&agual_plan, &mystalia_plan})
         for (int i = 0; i < p->chest_count; i++) taken.insert(p->chest_list[i].chest);
     for (int i = 0; i < num_woods_chests; i++) {

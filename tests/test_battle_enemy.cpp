@@ -51,6 +51,7 @@ struct EnemyTurn : ::testing::Test {
     ftenemy* alone(int foe)
     {
         for (ftenemy** e : {&enemy1, &enemy2, &enemy3, &enemy4}) {
+            uninit_enemy(*e);
             *e = alloc_enemy();
             make_enemy(*e, FOE_EMPTY);
         }

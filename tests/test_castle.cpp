@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "castle_fixture.h"
 #include "dat_names.h"
 #include "harness.h"
 #include "records.h"
@@ -22,105 +23,59 @@
 
 namespace {
 
-using Cell = std::pair<int, int>;  // column, row
+using namespace castle_fixture;
 
-struct Room {
-    TILEMAP* m = nullptr;
-};
+// The room a chest or a person of the castle's tables is in (none of them is in
+// the gallery or the audience hall, which share a map number).
+int room_of(int map_num) { return map_num - 10200; }
 
-const Cell steps[] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}};
+bool solid(int room, Cell c) { return on_map(room, c) && !walkable(room, c); }
 
-Cell cell_of(int x, int y) { return {x / 16, y / 16}; }
+// Every cell where Mike can appear in a room: where each door leading in puts him.
+std::vector<Cell> entries(int room)
+{
+    std::vector<Cell> out;
+    if (room == 1) out.push_back(cell_of(CASTLE_START_X, CASTLE_START_Y));
+    for (int i = 0; i < num_castle_doors; i++) {
+        const castle_door& d = castle_doors[i];
+        if (d.to != room) continue;
+        for (int k = 0; k < d.w; k++) {
+            int x, y;
+            castle_door_target(&d, d.x + 16 * k, &x, &y);
+            out.push_back(cell_of(x, y));
+        }
+    }
+    return out;
+}
+
+// Every cell reached from `from`: people block the way, and a door cell is
+// reached but never walked through (standing on it changes the room).
+std::set<Cell> reach_from(int room, const std::vector<Cell>& from)
+{
+    std::set<Cell> seen(from.begin(), from.end());
+    std::vector<Cell> todo = from;
+    while (!todo.empty()) {
+        Cell c = todo.back();
+        todo.pop_back();
+        if (door_at(room, c)) continue;
+        for (Cell s : steps) {
+            Cell n{c.first + s.first, c.second + s.second};
+            if (seen.count(n) || !walkable(room, n) || person_at(room, n)) continue;
+            seen.insert(n);
+            todo.push_back(n);
+        }
+    }
+    return seen;
+}
+std::set<Cell> reach(int room) { return reach_from(room, entries(room)); }
 
 struct CastleMaps : ::testing::Test {
-    static std::map<int, TILEMAP*> rooms;
-
-    static void SetUpTestSuite()
-    {
-        headless_game_start();
-        for (int r = 1; r <= CASTLE_ROOMS; r++) {
-            TILEMAP* m = load_tilemap(castle_map_file(r));
-            ASSERT_NE(m, nullptr) << castle_map_file(r);
-            if (m->names) correct_tilemap(m, tiles);
-            rooms[r] = m;
-        }
-        moving_restricted = FALSE;
-    }
-
-    static int tile(int room, int layer, Cell c)
-    {
-        TILEMAP* m = rooms.at(room);
-        return layer < m->layers ? get_sprite_number(m, layer, c.first, c.second) : -1;
-    }
-    static bool on_map(int room, Cell c)
-    {
-        TILEMAP* m = rooms.at(room);
-        return c.first >= 0 && c.second >= 0 && c.first < m->xsize && c.second < m->ysize;
-    }
-    // Whether Mike may step onto the cell, by the game's own rule for the room's map number.
-    static bool walkable(int room, Cell c)
-    {
-        if (!on_map(room, c)) return false;
-        int n = castle_map_num(room);
-        return !object_collision(n, tile(room, 0, c), 0) && !object_collision(n, tile(room, 1, c), 1);
-    }
-    static bool solid(int room, Cell c) { return on_map(room, c) && !walkable(room, c); }
-    static const castle_door* door_at(int room, Cell c) { return castle_door_at(room, c.first * 16, c.second * 16); }
-    static bool person_at(int room, Cell c)
-    {
-        for (int i = 0; i < num_castle_people; i++) {
-            const castle_person& p = castle_people[i];
-            if (p.room == room && cell_of(p.x, p.y) == c) return true;
-        }
-        return false;
-    }
-
-    // Every cell where Mike can appear in a room: where each door leading in puts him.
-    static std::vector<Cell> entries(int room)
-    {
-        std::vector<Cell> out;
-        if (room == 1) out.push_back(cell_of(CASTLE_START_X, CASTLE_START_Y));
-        for (int i = 0; i < num_castle_doors; i++) {
-            const castle_door& d = castle_doors[i];
-            if (d.to != room) continue;
-            for (int k = 0; k < d.w; k++) {
-                int x, y;
-                castle_door_target(&d, d.x + 16 * k, &x, &y);
-                out.push_back(cell_of(x, y));
-            }
-        }
-        return out;
-    }
-
-    // Flood from the entries: people block the way, and a door cell is reached
-    // but never walked through (standing on it changes the room).
-    static std::set<Cell> reach(int room)
-    {
-        std::set<Cell> seen;
-        std::vector<Cell> todo;
-        for (Cell e : entries(room)) {
-            seen.insert(e);
-            todo.push_back(e);
-        }
-        while (!todo.empty()) {
-            Cell c = todo.back();
-            todo.pop_back();
-            if (door_at(room, c)) continue;
-            for (Cell s : steps) {
-                Cell n{c.first + s.first, c.second + s.second};
-                if (seen.count(n) || !walkable(room, n) || person_at(room, n)) continue;
-                seen.insert(n);
-                todo.push_back(n);
-            }
-        }
-        return seen;
-    }
+    static void SetUpTestSuite() { ASSERT_EQ((int)rooms().size(), CASTLE_ROOMS) << "a room's map is missing"; }
 };
-std::map<int, TILEMAP*> CastleMaps::rooms;
 
 TEST_F(CastleMaps, EveryRoomFillsTheScreenAndIsShownAsACastleRoom)
 {
-    for (auto& [r, m] : rooms) {
+    for (auto& [r, m] : rooms()) {
         EXPECT_GE(m->xsize * 16, 320) << r;
         EXPECT_GE(m->ysize * 16, 240) << r;
         EXPECT_GE(m->layers, 2) << r;
@@ -203,19 +158,7 @@ TEST_F(CastleMaps, EveryDoorCanBeReachedFromEveryWayIn)
         ASSERT_FALSE(entries(r).empty()) << "nothing leads into room " << r;
         for (Cell e : entries(r)) {
             // Each entry on its own: Mike must be able to leave by any door from wherever he came in.
-            std::set<Cell> seen{e};
-            std::vector<Cell> todo{e};
-            while (!todo.empty()) {
-                Cell c = todo.back();
-                todo.pop_back();
-                if (door_at(r, c)) continue;
-                for (Cell s : steps) {
-                    Cell n{c.first + s.first, c.second + s.second};
-                    if (seen.count(n) || !walkable(r, n) || person_at(r, n)) continue;
-                    seen.insert(n);
-                    todo.push_back(n);
-                }
-            }
+            std::set<Cell> seen = reach_from(r, {e});
             for (int i = 0; i < num_castle_doors; i++) {
                 const castle_door& d = castle_doors[i];
                 if (d.room != r) continue;
@@ -229,15 +172,16 @@ TEST_F(CastleMaps, EveryDoorCanBeReachedFromEveryWayIn)
 TEST_F(CastleMaps, ChestsShelvesAndTheHealerCanBeReachedFacingUp)
 {
     for (int i = 0; i < num_castle_chests; i++) {
-        const castle_chest& c = castle_chests[i];
-        Cell at{c.col, c.row};
-        EXPECT_EQ(tile(c.room, 1, at), TILE_CHEST_CLOSED) << "chest " << c.id;
-        EXPECT_TRUE(reach(c.room).count({c.col, c.row + 1})) << "chest " << c.id << " cannot be opened";
-        EXPECT_TRUE(c.id >= 0 && c.id <= 500);
+        const town_chest& c = castle_chests[i];
+        int room = room_of(c.map_num);
+        ASSERT_EQ(castle_map_num(room), c.map_num);
+        EXPECT_EQ(tile(room, c.layer, {c.col, c.row}), TILE_CHEST_CLOSED) << "chest " << c.chest;
+        EXPECT_TRUE(reach(room).count({c.col, c.row + 1})) << "chest " << c.chest << " cannot be opened";
+        EXPECT_TRUE(c.chest >= 0 && c.chest <= 500);
     }
     // Chests are numbered once each.
     std::set<int> ids;
-    for (int i = 0; i < num_castle_chests; i++) EXPECT_TRUE(ids.insert(castle_chests[i].id).second);
+    for (int i = 0; i < num_castle_chests; i++) EXPECT_TRUE(ids.insert(castle_chests[i].chest).second);
 
     std::set<Cell> library = reach(CASTLE_LIBRARY_ROOM);
     std::set<int> shelf_tiles = {TILE_LIBRARY_SHELF_L, TILE_LIBRARY_SHELF_M, TILE_LIBRARY_SHELF_R,
@@ -254,8 +198,8 @@ TEST_F(CastleMaps, ChestsShelvesAndTheHealerCanBeReachedFacingUp)
     EXPECT_TRUE(solid(CASTLE_HEAL_ROOM, {heal.first, heal.second - 1})) << "the healer's counter";
     bool healer = false;
     for (int i = 0; i < num_castle_people; i++)
-        healer |= castle_people[i].room == CASTLE_HEAL_ROOM && cell_of(castle_people[i].x, castle_people[i].y) ==
-                                                                   Cell{heal.first, heal.second - 2};
+        healer |= castle_people[i].map_num == castle_map_num(CASTLE_HEAL_ROOM) &&
+                  cell_of(castle_people[i].x, castle_people[i].y) == Cell{heal.first, heal.second - 2};
     EXPECT_TRUE(healer) << "nobody behind the healer's counter";
 }
 
@@ -263,19 +207,21 @@ TEST_F(CastleMaps, PeopleStandOnFloorAndTorchesHangOnWalls)
 {
     std::set<std::pair<int, int>> slots;
     for (int i = 0; i < num_castle_people; i++) {
-        const castle_person& p = castle_people[i];
+        const town_person& p = castle_people[i];
+        int room = room_of(p.map_num);
+        ASSERT_EQ(castle_map_num(room), p.map_num);
         Cell at = cell_of(p.x, p.y);
         // The king sits on his throne; everybody else stands on the floor.
-        if (p.record != &lumin_king) {
-            EXPECT_TRUE(walkable(p.room, at)) << "person " << i;
+        if (p.actor != &lumin_king) {
+            EXPECT_TRUE(walkable(room, at)) << "person " << i;
         }
-        EXPECT_EQ(door_at(p.room, at), nullptr) << "person " << i << " blocks a door";
+        EXPECT_EQ(door_at(room, at), nullptr) << "person " << i << " blocks a door";
         EXPECT_TRUE(p.index >= 1 && p.index <= 29) << i;
-        EXPECT_TRUE(slots.insert({p.room, p.index}).second) << "two people share a slot in room " << p.room;
-        ASSERT_NE(*p.record, nullptr) << i;
+        EXPECT_TRUE(slots.insert({room, p.index}).second) << "two people share a slot in room " << room;
+        ASSERT_NE(*p.actor, nullptr) << i;
     }
     for (int r = 1; r <= CASTLE_ROOMS; r++) {
-        TILEMAP* m = rooms[r];
+        TILEMAP* m = rooms()[r];
         int torches = 0;
         for (int y = 0; y < m->ysize; y++)
             for (int x = 0; x < m->xsize; x++)

@@ -316,7 +316,7 @@ TEST_F(TownMaps, EveryChestAndFindHasANumberOfItsOwn)
 {
     // Two chests sharing a number would open each other; so would two finds.
     std::set<int> chest_ids, pot_ids;
-    for (int i = 0; i < num_castle_chests; i++) chest_ids.insert(castle_chests[i].id);
+    for (int i = 0; i < num_castle_chests; i++) chest_ids.insert(castle_chests[i].chest);
     for (int i = 0; i < num_woods_chests; i++) chest_ids.insert(woods_chests[i].id);
     for (const south_plan* p : {&agual_plan, &mystalia_plan}) {
         for (int i = 0; i < p->chest_count; i++) {

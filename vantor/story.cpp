@@ -7,3 +7,5 @@ void lumin_sand_garden_story(int) {}
 
 // The village's scenes come with the story; until then nothing happens.
 void lumin_village_story(int) {}
+void lumin_castle_story(int) {}
+void council_scene_one() {}

@@ -503,4 +503,3 @@ void do_tile_changing()
     torchlike_flag = FALSE;
 }
 
-void do_lumin_castle() { restore_world_map(); }

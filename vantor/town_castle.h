@@ -3,6 +3,7 @@
 // "lcast~N.map"; the rooms are drawn by tools/castle/draw_castle.py.
 #pragma once
 #include "records.h"
+#include "town.h"
 
 enum {
     CASTLE_ROOMS = 26,
@@ -25,15 +26,13 @@ struct castle_door {
 extern const castle_door castle_doors[];
 extern const int num_castle_doors;
 
-// A treasure chest: its number in `chests`, its room and its closed tile's
-// cell on layer 1 (Mike opens it from the cell below, facing up).
-struct castle_chest {
-    int id;
-    int room;
-    int col, row;
-};
-extern const castle_chest castle_chests[];
+// The castle as a place: its chests (the tops of the two southern towers and
+// three in the library) and the people standing in its rooms.
+extern const town_chest castle_chests[];
 extern const int num_castle_chests;
+extern const town_person castle_people[];
+extern const int num_castle_people;
+extern const town_plan castle_plan;
 
 // One book of the library. Mike reads it standing at (x, y) facing up; the
 // pages are shown one window each, up to the first null.
@@ -45,17 +44,6 @@ struct library_book {
 };
 extern const library_book library_books[];
 extern const int num_library_books;
-
-// A person standing in a castle room: index in `person`, the record copied,
-// cell and facing.
-struct castle_person {
-    int room;
-    int index;
-    character** record;
-    int x, y, face;
-};
-extern const castle_person castle_people[];
-extern const int num_castle_people;
 
 // The map number room `room` is shown as (the audience hall shares the gallery's).
 int castle_map_num(int room);
@@ -72,4 +60,7 @@ void castle_camera(int x, int y, int w, int h, int* cam_x, int* cam_y);
 // screen), with the places named where they lie.
 void draw_atlas(BITMAP* bmp);
 void do_library_books(int id);              // one test of the library's shelves (id 0: the castle's)
-void castle_talk(int who);                  // a conversation in the castle with person `who` (0: a counter)
+// The conversation with person `who` on a castle map; FALSE when nobody there speaks.
+int castle_talk(int who);
+// The healer of the infirmary: her word, the living healed, "HP Restored!".
+void castle_heal();

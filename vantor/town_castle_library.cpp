@@ -173,12 +173,13 @@ void do_library_books(int id)
         case BOOK_CORE_OF_EVIL: read_core_of_evil(b.pages); break;
         default: read_pages(b.pages); break;
         }
+        wait_talk_key_released();
         reset_fps_timer();
         return;
     }
 }
 
-void castle_talk(int who)
+int castle_talk(int who)
 {
     struct Talk {
         int map_num, who;
@@ -196,6 +197,22 @@ void castle_talk(int who)
         if (t.map_num != g_map_num || t.who != who) continue;
         const char* const* lines = (*t.text)[castle_stage()];
         for (int i = 0; i < TALK_LINES && lines[i]; i++) wrap_wind(lines[i]);
-        return;
+        return TRUE;
     }
+    return FALSE;
+}
+
+void castle_heal()
+{
+    wrap_wind(healer_greeting[castle_stage()][0]);
+    cure_all(-1);
+    message(hp_restored);
+    // Knocked-out friends are beyond her: say so, and where help is.
+    for (ftchar* f : {ftmike, ftcharlie, ftrunhon, ftelizabeth})
+        if (f && f->in_fight && !f->alive) {
+            wrap_wind(healer_fallen);
+            break;
+        }
+    wait_talk_key_released();
+    reset_fps_timer();
 }

@@ -68,7 +68,7 @@ castle_talk_text soup_soldier = {
 castle_talk_text armor_soldier = {
     {"Soldier:  Armor stops a blade, but a_spell goes straight through it._Deal with the casters first."},
     {"Soldier:  Wear what you can afford._Cheap armor is still armor,_and it's cheaper than a hole."},
-    {"Soldier:  That Rock Vest they sell_down south? Lovely against stone_beasts. Useless against wind."},
+    {"Soldier:  A Rock Vest, now: lovely_against stone beasts, useless_against the beasts of the air."},
     {"Soldier:  Armor stops a blade, but a_spell goes straight through it._Deal with the casters first."},
 };
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "dat_names.h"
 #include "town_castle_lines.h"
 #include "vantor.h"
 
@@ -85,8 +86,8 @@ const int num_castle_doors = (int)(sizeof castle_doors / sizeof castle_doors[0])
 
 // The castle's chests are numbers 4 to 8 of `chests`: the tops of the two
 // southern towers and the library's three.
-const castle_chest castle_chests[] = {
-    {4, 5, 23, 12}, {5, 9, 15, 12}, {6, 15, 39, 10}, {7, 15, 41, 10}, {8, 15, 43, 10},
+const town_chest castle_chests[] = {
+    {10205, 4, 23, 12, 1}, {10209, 5, 15, 12, 1}, {10215, 6, 39, 10, 1}, {10215, 7, 41, 10, 1}, {10215, 8, 43, 10, 1},
 };
 const int num_castle_chests = (int)(sizeof castle_chests / sizeof castle_chests[0]);
 
@@ -117,26 +118,43 @@ const int num_library_books = (int)(sizeof library_books / sizeof library_books[
 
 // Guards at the gate, the healer and her patients, soldiers off duty, the
 // librarian and a reader, the court. Rooms without conversations stay empty.
-const castle_person castle_people[] = {
-    {1, 1, &lumin_soldier, 288, 336, DIR_DOWN},
-    {1, 2, &lumin_soldier, 352, 336, DIR_DOWN},
-    {1, 3, &townswoman_02, 384, 272, DIR_LEFT},
-    {11, 1, &nurse, 496, 176, DIR_DOWN},
-    {11, 2, &lumin_soldier, 448, 240, DIR_LEFT},
-    {11, 3, &old_townsman_01, 544, 288, DIR_DOWN},
-    {12, 1, &lumin_soldier, 416, 272, DIR_UP},
-    {12, 2, &lumin_soldier, 496, 224, DIR_LEFT},
-    {12, 3, &lumin_soldier, 464, 304, DIR_DOWN},
-    {15, 1, &scientist_01, 480, 176, DIR_DOWN},
-    {15, 2, &townsgirl_01, 608, 304, DIR_UP},
-    {24, 1, &lumin_king, 320, 160, DIR_DOWN},
-    {24, 2, &merlon, 288, 160, DIR_DOWN},
-    {24, 3, &lumin_soldier, 272, 192, DIR_DOWN},
-    {24, 4, &lumin_soldier, 368, 192, DIR_DOWN},
-    {25, 1, &scientist_02, 304, 192, DIR_RIGHT},
-    {25, 2, &old_townsman_02, 416, 176, DIR_LEFT},
+const town_person castle_people[] = {
+    {10201, 1, &lumin_soldier, 288, 336, DIR_DOWN, TRUE, -1, -1},
+    {10201, 2, &lumin_soldier, 352, 336, DIR_DOWN, TRUE, -1, -1},
+    {10201, 3, &townswoman_02, 384, 272, DIR_LEFT, TRUE, -1, -1},
+    {10211, 1, &nurse, 496, 176, DIR_DOWN, TRUE, -1, -1},
+    {10211, 2, &lumin_soldier, 448, 240, DIR_LEFT, TRUE, -1, -1},
+    {10211, 3, &old_townsman_01, 544, 288, DIR_DOWN, TRUE, -1, -1},
+    {10212, 1, &lumin_soldier, 416, 272, DIR_UP, TRUE, -1, -1},
+    {10212, 2, &lumin_soldier, 496, 224, DIR_LEFT, TRUE, -1, -1},
+    {10212, 3, &lumin_soldier, 464, 304, DIR_DOWN, TRUE, -1, -1},
+    {10215, 1, &scientist_01, 480, 176, DIR_DOWN, TRUE, -1, -1},
+    {10215, 2, &townsgirl_01, 608, 304, DIR_UP, TRUE, -1, -1},
+    {10224, 1, &lumin_king, 320, 160, DIR_DOWN, TRUE, -1, -1},
+    {10224, 2, &merlon, 288, 160, DIR_DOWN, TRUE, -1, -1},
+    {10224, 3, &lumin_soldier, 272, 192, DIR_DOWN, TRUE, -1, -1},
+    {10224, 4, &lumin_soldier, 368, 192, DIR_DOWN, TRUE, -1, -1},
+    {10225, 1, &scientist_02, 304, 192, DIR_RIGHT, TRUE, -1, -1},
+    {10225, 2, &old_townsman_02, 416, 176, DIR_LEFT, TRUE, -1, -1},
 };
 const int num_castle_people = (int)(sizeof castle_people / sizeof castle_people[0]);
+
+// Rooms are opened by the castle's own loop, one at a time; torches are found
+// on each room's map as it opens.
+const town_plan castle_plan = {
+    "Lumin Castle", "lcast~1.map", 10201, MUS_CASTLE,
+    CASTLE_START_X, CASTLE_START_Y, DIR_UP, -160, -216,
+    nullptr, 0,
+    nullptr, 0,
+    nullptr, 0,
+    castle_chests, (int)(sizeof castle_chests / sizeof castle_chests[0]),
+    nullptr, 0,
+    castle_people, (int)(sizeof castle_people / sizeof castle_people[0]),
+    nullptr, 0,
+    nullptr, 0,
+    nullptr, 0,
+    0, FALSE, nullptr,
+};
 
 int castle_map_num(int room)
 {

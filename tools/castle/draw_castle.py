@@ -82,6 +82,11 @@ def room(num, size, origin, ground, objects=None, note=''):
     objects = objects or []
     for r in objects:
         assert len(r) == w, (num, r)
+    # A map ends a row below its room, so that the camera, held inside the map,
+    # shows the room rather than darkness under it. The gate hall keeps the
+    # height the castle's arrival camera needs, and shows the causeway there.
+    if num != 1:
+        size = (size[0], max(15, origin[1] + len(ground) + 1))
     ROOMS[num] = dict(size=size, origin=origin, ground=ground, objects=objects, note=note)
 
 
@@ -112,6 +117,11 @@ room(1, (40, 30), (14, 5), [
     "W.....|.....W",
     "W.....|.....W",
     "WWWWW:::WWWWW",
+    "    W:::W    ",
+    "   :::::::   ",
+    "     :::     ",
+    "     :::     ",
+    "     :::     ",
 ], [
     ".............",
     ".............",
@@ -131,6 +141,11 @@ room(1, (40, 30), (14, 5), [
     ".............",
     ".............",
     ".F..j...j..F.",
+    ".............",
+    ".............",
+    "...K.....K...",
+    ".............",
+    ".............",
     ".............",
 ], "gate hall")
 
@@ -552,7 +567,7 @@ L, R = 16, 21
 west_tower(2, L, None, True, '.', "ffffffffff", [
     "X.......oA", "..........", "....35....", "..........", "j.......oo"])
 west_tower(3, R, L, False, ':', "fwffffffwf", [
-    "zz...s....", "z.........", "......o.ss", "..........", "...s...zzo"])
+    "zz...s....", "z.........", "....o...ss", "..........", "...s...zzo"])
 west_tower(4, L, R, False, '=', "ffwffffwff", [
     "a.........", "EE.....EE.", "..........", "EE........", "r..j......"])
 west_tower(5, None, L, False, '%', "fwfwffwfwf", [
