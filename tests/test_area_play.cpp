@@ -406,7 +406,7 @@ TEST_F(AreaPlay, AGameSavedOnMapTwentyNineResumesThereAndLeavesWhereItEntered)
     expect_world_restored(1600, 1408);
 }
 
-TEST_F(AreaPlay, DISABLED_TheSaveSpotOfMapFifteenHealsAndAsksToSave)
+TEST_F(AreaPlay, TheSaveSpotOfMapFifteenHealsAndAsksToSave)
 {
     ftmike->hp = 1;
     ftmike->mp = 0;
