@@ -57,6 +57,11 @@ struct AreaMaps : ::testing::Test {
         }
         moving_restricted = FALSE;
     }
+    static void TearDownTestSuite()
+    {
+        for (auto& [num, m] : maps) destroy_tilemap(m);
+        maps.clear();
+    }
 
     static int tile(int map, int layer, Cell c)
     {
