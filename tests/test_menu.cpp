@@ -267,6 +267,34 @@ TEST_F(MenuTest, QuitAnsweredAbsolutelyEndsTheProgramCleanly)
                 ::testing::ExitedWithCode(0), "");
 }
 
+TEST_F(MenuTest, AnUnrolledScreenFillsTheWholeDoubledDisplay)
+{
+    DoubledDisplay doubled;
+    headless_game_start("");
+    clear_to_color(buffer, makecol(255, 0, 0));
+    menu_unroll();
+    EXPECT_TRUE(is_rgb(getpixel(screen, 0, 0), 255, 0, 0));
+    EXPECT_TRUE(is_rgb(getpixel(screen, 639, 479), 255, 0, 0));
+    EXPECT_TRUE(is_rgb(getpixel(screen, 320, 300), 255, 0, 0));
+    // And the screens at double size, for the eye.
+    items[IT_SMALL_POTION].have = 3;
+    items[IT_GLOW_ROCK].have = 1;
+    menu_with(std::string(OPEN) + "shot menu_main_2x\n" + taps({"Enter"}) + "wait 1s\nshot menu_unrolling_2x\n" +
+              UNROLL + "shot menu_items_2x\n" + CLOSE);
+}
+
+TEST(MenuPlay, AltOnTheWorldMapOpensTheMenuAndQuitEndsTheGame)
+{
+    // Items and straight back, then Quit, answered "Absolutely!".
+    GameRun run = run_game("wait 2s\ntap Alt\nwait 3s\n" + taps({"Enter"}) + "wait 3s\n" + taps({"Esc"}) +
+                               "wait 3s\n" + taps({"Up", "Enter"}) + "wait 2s\n" + taps({"Enter"}) + "wait 3s\nend\n",
+                           {"-nofight:47390"});
+    EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_TRUE(run.said("Quit to OS?"));
+    EXPECT_TRUE(run.heard("sample 71 vol 255 pan 127 freq 1000"));
+    EXPECT_EQ(run.dump_int("mapnum"), -1);
+}
+
 TEST_F(MenuTest, StatusAndTheMainScreenShowThePartysNumbers)
 {
     ftmike->hp = 20;  // below a quarter: drawn in the warning colour

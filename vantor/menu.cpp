@@ -208,7 +208,7 @@ void menu_unroll()
     for (int h = 0; h <= 240; h++) {
         fpscounter++;
         wait_for_clock();
-        if (h > 0) stretch_blit(buffer, screen, 0, 0, 320, h, 0, 0, 320 * scale, h * scale);
+        if (h > 0) stretch_blit(buffer, screen, 0, 0, 320, 240, 0, 0, 320 * scale, h * scale);
         if (!looping || !skip_frames) door_rest(8);
     }
     blit_buffer();
