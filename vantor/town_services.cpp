@@ -7,6 +7,7 @@
 #include "dat_names.h"
 #include "door.h"
 #include "menu.h"
+#include "town2.h"
 #include "town_castle.h"
 #include "vantor.h"
 
@@ -28,7 +29,7 @@ int place_talk(int who)
     int m = g_map_num;
     if (m == 101 || (m >= 10101 && m <= 10110) || m == 10192) return village_talk(who);
     if (m >= 10201 && m <= 10226) return castle_talk(who);
-    // The castle, Agual and Mystalia answer here too, each from its own file.
+    if (m == 103 || m == 104 || (m >= 10301 && m <= 10310) || (m >= 10401 && m <= 10409)) return town2_talk(who);
     return FALSE;
 }
 
