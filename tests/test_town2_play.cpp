@@ -246,4 +246,40 @@ TEST_F(TownPlay, MystaliaTheStrangerIsFoughtOnceAndTheRoomIsQuietAfter)
     expect_world_restored(1664, 1104);
 }
 
+// The inn at the counter of room 2, answered yes, with the gold given.
+std::string agual_inn_stay()
+{
+    Cell gate{0, 400}, inn_door{304, 208}, counter{32, 96};
+    std::string s = TownPlay::walk("town02.map", 103, gate, inn_door);
+    s += TownPlay::walk("town02~2.map", 10302, {160, 224}, counter) + turn("Up") + enter + enter + "wait 3s\n" + enter;
+    s += TownPlay::walk("town02~2.map", 10302, counter, {160, 224}) + "hold Down\nwait 500ms\nrelease Down\nwait 1500ms\n";
+    s += TownPlay::walk("town02.map", 103, {304, 224}, gate) + "hold Left\nwait 500ms\nrelease Left\n";
+    return s;
+}
+
+TEST_F(TownPlay, AgualsInnTakesFiftyGoldForANightAndNotOneLess)
+{
+    // Exactly the price: the night is had, the purse is empty, the party whole again.
+    g_gp = 50;
+    ftmike->hp = 1;
+    ftmike->mp = 0;
+    at_world_entrance(2320, 656);
+    run(agual_inn_stay());
+    visit(3);
+    EXPECT_EQ(g_gp, 0);
+    EXPECT_EQ(ftmike->hp, ftmike->hpmax);
+    EXPECT_EQ(ftmike->mp, ftmike->mpmax);
+    expect_world_restored(2304, 656);
+
+    // One short: "Not enough gold!" and nothing changes.
+    g_gp = 49;
+    ftmike->hp = 1;
+    at_world_entrance(2320, 656);
+    run(agual_inn_stay());
+    visit(3);
+    EXPECT_EQ(g_gp, 49);
+    EXPECT_EQ(ftmike->hp, 1);
+    expect_world_restored(2304, 656);
+}
+
 } // namespace

@@ -129,6 +129,26 @@ TEST_F(TownTalk, EveryWindowFitsItsBox)
     }
 }
 
+TEST_F(TownTalk, TalkingToTheHarbourMasterFacingHimGivesHisWord)
+{
+    // Through the talk key's own path: the person Mike faces, then his words.
+    set_flags({2, 5, 8, 11});
+    open_tilemap("town02~8.map");
+    g_map_num = 10308;
+    in_town = TRUE;
+    place_south_people(&agual_plan, 10308);
+    mike->x = 160;
+    mike->y = 176;
+    mike->face = DIR_UP;
+    std::string keys;
+    for (int i = 0; i < 4; i++) keys += "wait 1s\ntap Enter\n";
+    headless_game_start((keys + "wait 1s\nend\n").c_str());
+    do_town_talk();
+    EXPECT_EQ(story_flag[13], TRUE);
+    in_town = FALSE;
+    for (int i = 1; i < 30; i++) person[i]->visible = FALSE;
+}
+
 TEST_F(TownTalk, TheHarbourMasterSendsThePartyHomeOnce)
 {
     set_flags({2, 5, 8, 11});

@@ -179,26 +179,26 @@ void offer_line(const char* line, saved_game* g)
     *save_slot(*g, k, index) = value;
 }
 
-int clamp_to(int v, int lo, int hi) { return std::clamp(v, lo, hi); }
-
 void keep_hero_sane(saved_hero* h)
 {
-    h->level = clamp_to(h->level, 1, 99);
-    h->hpmax = clamp_to(h->hpmax, 1, 9999);
-    h->hp = clamp_to(h->hp, 0, h->hpmax);
-    h->mpmax = clamp_to(h->mpmax, 0, 9999);
-    h->mp = clamp_to(h->mp, 0, h->mpmax);
-    h->dfp = clamp_to(h->dfp, 0, 9999);
-    h->agp = clamp_to(h->agp, 0, 9999);
-    h->atp = clamp_to(h->atp, 0, 9999);
+    h->level = std::clamp(h->level, 1, 99);
+    h->hpmax = std::clamp(h->hpmax, 1, 9999);
+    h->hp = std::clamp(h->hp, 0, h->hpmax);
+    h->mpmax = std::clamp(h->mpmax, 0, 9999);
+    h->mp = std::clamp(h->mp, 0, h->mpmax);
+    h->dfp = std::clamp(h->dfp, 0, 9999);
+    h->agp = std::clamp(h->agp, 0, 9999);
+    h->atp = std::clamp(h->atp, 0, 9999);
     h->exp = std::max(h->exp, 0);
     h->nextexp_c = std::max(h->nextexp_c, 1);
     h->nextexp = std::max(h->nextexp, 0);
 }
 
-void sync_dir()
+// The rename of a slot file lasts only once its folder is on the disk too.
+void sync_folder_of(const std::string& file)
 {
-    int fd = open(".", O_RDONLY);
+    size_t slash = file.rfind('/');
+    int fd = open(slash == std::string::npos ? "." : file.substr(0, slash + 1).c_str(), O_RDONLY);
     if (fd < 0) return;
     fsync(fd);
     close(fd);
@@ -437,15 +437,15 @@ void apply_saved_game(const saved_game& g)
 int sanitise_saved_game(saved_game* g)
 {
     if (!known_map_number(g->map_num)) return FALSE;
-    g->gp = clamp_to(g->gp, 0, 9999999);
-    for (int& n : g->items) n = clamp_to(n, 0, 99);
-    for (int& n : g->gear) n = clamp_to(n, -1, 99);
+    g->gp = std::clamp(g->gp, 0, 9999999);
+    for (int& n : g->items) n = std::clamp(n, 0, 99);
+    for (int& n : g->gear) n = std::clamp(n, -1, 99);
     for (saved_hero& h : g->heroes) keep_hero_sane(&h);
     // Mike's cell is looked up in the map; a place far off every map is no place.
-    g->mike_x = clamp_to(g->mike_x, 0, 32767);
-    g->mike_y = clamp_to(g->mike_y, 0, 32767);
-    g->walking_layer = clamp_to(g->walking_layer, 0, 7);
-    g->swind_speed = clamp_to(g->swind_speed, 0, 5);
+    g->mike_x = std::clamp(g->mike_x, 0, 32767);
+    g->mike_y = std::clamp(g->mike_y, 0, 32767);
+    g->walking_layer = std::clamp(g->walking_layer, 0, 7);
+    g->swind_speed = std::clamp(g->swind_speed, 0, 5);
     if (g->show_timebar) g->show_timebar = TRUE;
     return TRUE;
 }
@@ -516,7 +516,7 @@ int write_save_file(const char* file, const saved_game& g)
         remove(side.c_str());
         return FALSE;
     }
-    sync_dir();
+    sync_folder_of(file);
     return TRUE;
 }
 

@@ -85,7 +85,7 @@ const south_person people[] = {
     {103, 17, &townsgirl_02, 416, 400, DIR_DOWN, FALSE, F11, ALL},
     {103, 18, &townsboy_02, 192, 320, DIR_RIGHT, FALSE, F11, ALL},
     {103, 19, &townsman_07, 608, 320, DIR_LEFT, FALSE, F11, ALL},
-    {103, 20, &lumin_soldier, 32, 400, DIR_LEFT, FALSE, F11, ALL},
+    {103, 20, &lumin_soldier, 64, 384, DIR_LEFT, FALSE, F11, ALL},
     {103, 21, &old_townsman_01, 656, 512, DIR_DOWN, FALSE, F11, ALL},
     {103, 22, &townsman_08, 576, 144, DIR_DOWN, FALSE, F11, ALL},
     {103, 23, &townswoman_02, 208, 160, DIR_DOWN, FALSE, F11, ALL},

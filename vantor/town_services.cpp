@@ -1,12 +1,14 @@
 // What Mike finds on foot in a place: talking to townspeople and clerks,
 // staying at an inn, being healed, and the save spots.
 #include "town.h"
+#include "town2.h"
 
 #include <cmath>
 
 #include "dat_names.h"
 #include "door.h"
 #include "menu.h"
+#include "town2.h"
 #include "town_castle.h"
 #include "vantor.h"
 
@@ -28,7 +30,7 @@ int place_talk(int who)
     int m = g_map_num;
     if (m == 101 || (m >= 10101 && m <= 10110) || m == 10192) return village_talk(who);
     if (m >= 10201 && m <= 10226) return castle_talk(who);
-    // The castle, Agual and Mystalia answer here too, each from its own file.
+    if (m == 103 || m == 104 || (m >= 10301 && m <= 10310) || (m >= 10401 && m <= 10409)) return town2_talk(who);
     return FALSE;
 }
 

@@ -279,6 +279,9 @@ int world_map()
     if (characters) mike->current = chr_sprite(ACT_MIKE_DN_A);
     walking_layer = 0;
     if (charlie) charlie->visible = FALSE;
+    // A game saved inside a town (at a save spot there) resumes on the world map: Mike's own
+    // position was the town's, so he stands outside the entrance kept with it instead.
+    if (mike && (old_map_num == 1 || old_map_num >= 101)) place_mike_outside(old_mike_x, old_mike_y);
 
     virtual_screen = TRUE;
     looping = FALSE;
