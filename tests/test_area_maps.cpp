@@ -17,6 +17,7 @@
 #include "area_lines.h"
 #include "harness.h"
 #include "records.h"
+#include "tilecat.h"
 #include "tilemap.h"
 #include "town2.h"
 #include "town_castle.h"
@@ -55,6 +56,11 @@ struct AreaMaps : ::testing::Test {
             maps[n] = m;
         }
         moving_restricted = FALSE;
+    }
+    static void TearDownTestSuite()
+    {
+        for (auto& [num, m] : maps) destroy_tilemap(m);
+        maps.clear();
     }
 
     static int tile(int map, int layer, Cell c)
@@ -346,6 +352,30 @@ TEST_F(AreaMaps, EveryAreaTextFitsItsWindow)
     for (int i = 0; i < num_sand_objects; i++)
         for (const char* const* set : {sand_objects[i].lines, sand_objects[i].later})
             for (int k = 0; set && set[k]; k++) EXPECT_TRUE(fits(set[k])) << set[k];
+}
+
+TEST_F(AreaMaps, EveryTileIsMeantForItsMapGroup)
+{
+    // A tile of another group may have the wrong solidity here.
+    std::vector<TileEntry> cat = load_tile_catalogue(VANTOR_SOURCE_DIR "/assets/tiles/catalogue.txt");
+    auto meant = [&](int t, const char* group) {
+        for (const TileEntry& e : cat)
+            if (e.index == t)
+                for (const std::string& g : e.groups)
+                    if (g == group) return true;
+        return false;
+    };
+    for (const auto& [num, m] : maps) {
+        const char* group = num == BRIDGE_MAP ? "BR" : num <= WOODS_LAST_MAP ? "WD" : "SG";
+        for (int l = 0; l < m->layers; l++)
+            for (int y = 0; y < m->ysize; y++)
+                for (int x = 0; x < m->xsize; x++) {
+                    int t = get_sprite_number(m, l, x, y);
+                    if (t >= 0) {
+                        EXPECT_TRUE(meant(t, group)) << "map " << num << " tile " << t << " at " << x << "," << y;
+                    }
+                }
+    }
 }
 
 TEST(AreaLinks, OnlyAStepBeyondAnEdgeFindsAWay)

@@ -339,6 +339,25 @@ TEST_F(AreaPlay, AnHerbIsTakenOnceAndIsGoneWhenMikeComesBack)
     expect_world_restored(1600, 1408);
 }
 
+TEST_F(AreaPlay, TheChestByTheWoodsGateOpensOnce)
+{
+    at_world_entrance(2112, 704);
+    const area_chest& c = woods_chests[0];
+    ASSERT_EQ(c.map, 2);
+    AreaMap m(2);
+    Cell start{WOODS_START_X, WOODS_START_Y}, below{c.col * 16, c.row * 16 + 16};
+    std::string s = walk_script(start, m.path(start, [&](Cell x) { return x == below; }));
+    s += "tap Up 30\nwait 300ms\n";
+    for (int i = 0; i < 4; i++) s += "tap Enter\nwait 800ms\n";
+    s += walk_script(below, m.path(below, [&](Cell x) { return x == start; })) + hold(DIR_RIGHT, 1);
+    int item = chests[c.id].item_id, have = items[item].have;
+    run(s);
+    visit(do_aphondus_woods);
+    EXPECT_EQ(chests[c.id].opened, -1);
+    EXPECT_EQ(items[item].have, have + 1) << "one find, however often Enter is pressed";
+    expect_world_restored(2128, 720);
+}
+
 TEST_F(AreaPlay, AFightInTheWoodsIsWonAndMikeStandsWhereHeWasWithTheWoodsMusic)
 {
     fights = TRUE;
@@ -406,7 +425,7 @@ TEST_F(AreaPlay, AGameSavedOnMapTwentyNineResumesThereAndLeavesWhereItEntered)
     expect_world_restored(1600, 1408);
 }
 
-TEST_F(AreaPlay, DISABLED_TheSaveSpotOfMapFifteenHealsAndAsksToSave)
+TEST_F(AreaPlay, TheSaveSpotOfMapFifteenHealsAndAsksToSave)
 {
     ftmike->hp = 1;
     ftmike->mp = 0;

@@ -16,6 +16,7 @@
 #include "records.h"
 #include "town.h"
 #include "town_castle.h"
+#include "town_castle_lines.h"
 #include "vantor.h"
 #include "world.h"
 
@@ -71,6 +72,8 @@ double brightness(const std::string& path)
 TEST(CastlePlay, AVisitUpATowerToTheHealerAndTheDarkBookAndOut)
 {
     std::string s = to_the_castle();
+    // A word with the guard beside Mike, then back to the middle.
+    s += walk("Left", 1) + "tap Enter 80\n" + read(2) + walk("Right", 1);
     // The gate hall, west door, the south-west tower: up three floors to its top.
     s += walk("Up", 2) + through("Left", 6);
     s += walk("Up", 1) + walk("Left", 7) + through("Up", 1);
@@ -105,6 +108,7 @@ TEST(CastlePlay, AVisitUpATowerToTheHealerAndTheDarkBookAndOut)
     EXPECT_EQ(run.dump_int("playing"), MUS_WORLD);
     EXPECT_TRUE(run.heard("midi 90"));
     EXPECT_EQ(run.dump_int("chest4"), -1) << "the chest at the top of the tower";
+    EXPECT_TRUE(run.said(gate_guard_west[0][0])) << "the guard, before the council";
     EXPECT_TRUE(run.said("HP Restored!")) << "the healer";
     EXPECT_TRUE(run.said("(...?)")) << "the dark book, read in the dark";
     EXPECT_TRUE(run.said("(...the rest of the pages are torn out...)"));
@@ -310,5 +314,36 @@ TEST(CastleServices, OpenedTowerChestsAreDrawnOpenOnEveryVisit)
         chests[c.chest].opened = FALSE;
     }
 }
+
+// The king's council waits in the audience hall: the first time Mike walks in
+// with his first spell learned, it is held and the castle is left after it.
+// Without the spell he may walk the castle as he likes.
+void visit_audience_hall(bool spell_learned)
+{
+    std::string s = "wait 3s\n" + walk("Up", 14) + "wait 1500ms\n" + walk("Up", 14) + "wait 5s\nhold Down\nwait 12s\n" +
+                    "release Down\nwait 20s\nend\n";
+    headless_game_start(s.c_str());
+    open_tilemap("wmap.map");
+    g_map_num = -1;
+    mike->x = old_mike_x = 1632;
+    mike->y = old_mike_y = 272;
+    mx = old_mx = -1472;
+    my = old_my = -152;
+    story_flag[1] = story_flag[2] = FALSE;
+    ftmike->actions[0].have = spell_learned ? TRUE : FALSE;
+    long t0 = door_time_ms();
+    do_lumin_castle();
+    EXPECT_EQ(g_map_num, -1);
+    EXPECT_EQ(mike->x, 1648) << "back outside the gate";
+    // Mike is in the audience hall by 13 s; at 18 s he turns and walks out by the gate.
+    if (spell_learned)
+        EXPECT_LT(door_time_ms() - t0, 17000) << "the castle is left straight after the council";
+    else
+        EXPECT_GT(door_time_ms() - t0, 17000) << "no council without the spell: out by the gate, later";
+    ftmike->actions[0].have = FALSE;
+}
+
+TEST(CastleScenes, TheCouncilIsHeldOnceMikeKnowsHisFirstSpell) { visit_audience_hall(true); }
+TEST(CastleScenes, WithoutTheSpellThereIsNoCouncil) { visit_audience_hall(false); }
 
 } // namespace

@@ -3,12 +3,9 @@
 // walks off an edge (the next map comes up at once) or leaves the area.
 #include "area.h"
 
-#include <cstdio>
 #include <string>
 
 #include "area_lines.h"
-#include "battle.h"
-#include "dat_names.h"
 #include "door.h"
 #include "item.h"
 #include "story.h"
@@ -35,35 +32,14 @@ const area_plan sand_plan = {"Sand Garden", sand_links, num_sand_links, sand_mus
 int continue_area = FALSE;  // FALSE ends the area
 int leave = FALSE;          // TRUE ends the loop of the current map
 
-// Mike stands at (x, y) facing `face`, in his standing frame.
-void set_mike(int x, int y, int face)
+// Mike stands at (x, y) facing `face`; the map he is put on gives him his standing frame.
+void place_mike(int x, int y, int face, int cam_x, int cam_y)
 {
     mike->x = x;
     mike->y = y;
     mike->face = face;
-    int frame = face == DIR_UP ? 227 : face == DIR_LEFT ? 223 : face == DIR_RIGHT ? 225 : 221;
-    if (characters) mike->current = chr_sprite(frame);
-    mike->halved = FALSE;
-}
-
-// Nobody walks in the areas; the scenes bring their own cast.
-void no_townspeople()
-{
-    num_torchlikes = -1;
-    town_walk = FALSE;
-    town_counter = 0;
-    town_timer_flag = FALSE;
-    min_person = 1;
-    num_people = -1;
-    for (int i = 1; i < 30; i++)
-        if (person[i]) person[i]->visible = FALSE;
-}
-
-void start_timers(int torch_ms)
-{
-    if (door_install_int(town_timer, 4000) != 0 || door_install_int(set_torchlike, torch_ms) != 0)
-        fatalerror("Error installing callback!!\n\n");
-    torchlike_speed = torch_ms;
+    mx = cam_x;
+    my = cam_y;
 }
 
 // Loads area map `num` and lays out what the game draws on it: chests already
@@ -71,10 +47,7 @@ void start_timers(int torch_ms)
 void open_area_map(int num)
 {
     char file[16];
-    open_tilemap(area_map_file(num, file));
-    g_map_num = num;
-    normal_drawing = TRUE;
-    walking_layer = 0;
+    open_place_map(area_map_file(num, file), num);
     for (int i = 0; i < num_woods_chests; i++) {
         const area_chest& c = woods_chests[i];
         if (c.map == num && chests[c.id].opened) set_sprite_number(map, 1, c.col, c.row, 216);
@@ -94,33 +67,15 @@ void open_area_map(int num)
         }
 }
 
-// One frame drawn off-screen, so a fade can come up to it.
-void draw_off_screen()
-{
-    virtual_screen = TRUE;
-    looping = FALSE;
-    update_screen();
-    looping = TRUE;
-    virtual_screen = FALSE;
-}
-
 // The first map of an area comes up out of black with the area's music.
 void arrive(const area_plan* plan, int num, int x, int y, int face, int cam_x, int cam_y)
 {
-    no_townspeople();
-    in_town = FALSE;
-    fade_out_2(10);
-    sound_fade_out(4, 5);
-    door_clear_keybuf();
-    clear_joybuf();
-
-    set_mike(x, y, face);
-    mx = cam_x;
-    my = cam_y;
+    // Nobody walks in the areas; the scenes bring their own cast.
+    begin_place(FALSE, FALSE);
+    num_people = -1;
+    place_mike(x, y, face, cam_x, cam_y);
     exitflag = FALSE;
     open_area_map(num);
-    if (charlie) charlie->visible = FALSE;
-    if (ian) ian->visible = FALSE;
 
     // Battles and walking off the edges belong to the wild areas.
     in_field = TRUE;
@@ -129,21 +84,10 @@ void arrive(const area_plan* plan, int num, int x, int y, int face, int cam_x, i
     bound_check = FALSE;
     moving_restricted = FALSE;
 
-    virtual_screen = TRUE;
-    looping = FALSE;
-    update_screen();
-    if (playing != plan->music) {
-        door_play_midi(plan->music, TRUE);
-        playing = plan->music;
-    }
-    fade_to(buffer, 10);
-    virtual_screen = FALSE;
+    // A fight in the area brought the area's music back already.
+    show_place_map(playing != plan->music ? plan->music : -2);
     animate_water = FALSE;
-    start_timers(500);
-    g_place = plan->name;
-    show_place_window = 255;
-    reset_fps_timer();
-    looping = TRUE;
+    start_place_timers(plan->name, 500);
 }
 
 // Everything an area changed is put back, however it was left: the world map
@@ -158,10 +102,9 @@ void depart()
     virtual_screen = FALSE;
     save_on = FALSE;
     mike_in_save = FALSE;
-    num_torchlikes = -1;
     leave = TRUE;
     continue_area = FALSE;
-    restore_world_map();
+    leave_place();
 }
 
 // Walking off an edge: the next map's number, Mike and camera, or the world.
@@ -200,7 +143,11 @@ void change_map(int num)
     open_area_map(num);
     moving_restricted = FALSE;
     leave = FALSE;
-    draw_off_screen();
+    virtual_screen = TRUE;
+    looping = FALSE;
+    update_screen();
+    looping = TRUE;
+    virtual_screen = FALSE;
     reset_fps_timer();
 }
 
@@ -252,6 +199,7 @@ void sand_finds_here()
         items[f.item].have += 1;
         pots[f.pot] = TRUE;
         set_sprite_number(map, 1, f.col, f.row, -1);
+        wait_talk_key_released();
         reset_fps_timer();
     }
 }
@@ -263,8 +211,7 @@ void sand_objects_here()
         if (o.map != g_map_num || !press_at(o.x, o.y, o.face)) continue;
         const char* const* lines = o.flag >= 0 && o.later && story_flag[o.flag] ? o.later : o.lines;
         for (int k = 0; lines[k]; k++) wrap_wind(lines[k]);
-        door_clear_keybuf();
-        clear_joybuf();
+        wait_talk_key_released();
         reset_fps_timer();
     }
 }
@@ -297,8 +244,7 @@ void run_area(const area_plan* plan, int start_map, int sx, int sy, int face, in
     leave = FALSE;
     while (continue_area) {
         while (!leave) {
-            update_screen();
-            virtual_game_cycle();
+            place_pass();
             test_edges(plan);
             roll_for_battle();
             if (leave) break;
@@ -320,27 +266,15 @@ void run_area(const area_plan* plan, int start_map, int sx, int sy, int face, in
 
 void do_lumin_bridge()
 {
-    no_townspeople();
-    in_town = TRUE;
-    fade_out_2(10);
+    begin_place(TRUE, FALSE);
+    num_people = -1;
     // The bridge has only the river to listen to.
-    sound_fade_out(4, 5);
     door_stop_midi();
     playing = -1;
-    door_clear_keybuf();
-    clear_joybuf();
-
-    set_mike(BRIDGE_START_X, BRIDGE_START_Y, DIR_UP);
-    mx = BRIDGE_CAM_X;
-    my = BRIDGE_CAM_Y;
+    place_mike(BRIDGE_START_X, BRIDGE_START_Y, DIR_UP, BRIDGE_CAM_X, BRIDGE_CAM_Y);
     exitflag = FALSE;
     char file[16];
-    open_tilemap(area_map_file(BRIDGE_MAP, file));
-    g_map_num = BRIDGE_MAP;
-    normal_drawing = FALSE;
-    walking_layer = 0;
-    if (charlie) charlie->visible = FALSE;
-    if (ian) ian->visible = FALSE;
+    open_place_map(area_map_file(BRIDGE_MAP, file), BRIDGE_MAP);
     num_torchlikes = num_bridge_torches;
     for (int i = 0; i < num_bridge_torches; i++) {
         torchlikes[i].id = 0;
@@ -348,24 +282,14 @@ void do_lumin_bridge()
         torchlikes[i].x = bridge_torches[i][0];
         torchlikes[i].y = bridge_torches[i][1];
     }
-
     animate_water = TRUE;
-    draw_off_screen();
-    fade_to(buffer, 10);
-    start_timers(250);
-    g_place = "Lumin Bridge";
-    show_place_window = 255;
-    reset_fps_timer();
-    looping = TRUE;
+    show_place_map(-1);
+    start_place_timers("Lumin Bridge", 250);
 
     // Southwards off the last row is the way home.
-    while (mike->y <= BRIDGE_START_Y) {
-        update_screen();
-        virtual_game_cycle();
-    }
+    while (mike->y <= BRIDGE_START_Y) place_pass();
     in_town = FALSE;
-    num_torchlikes = -1;
-    restore_world_map();
+    leave_place();
 }
 
 void do_aphondus_woods()
