@@ -37,19 +37,20 @@ std::string press_on(int rounds, const char* fight_key, int shot_at = -1, const 
     return s;
 }
 
-struct OpeningRun {
-    OpeningRun() { harness_play_opening = true; }
-    ~OpeningRun() { harness_play_opening = false; }
-};
+// A new game from the very start: past the logo and the prologue to the title's
+// menu, where Enter chooses New Game.
+GameRun new_game(const std::string& script)
+{
+    return run_game("wait 25s\ntap Enter 80\n" + script, debug_args, {}, 1, true);
+}
 
 } // namespace
 
 TEST(StoryOpening, ANewGameDreamsDefendsTheBridgeAndStartsBelowIt)
 {
-    OpeningRun opening;
     std::string script = "wait 3s\nshot dream\ntap Enter 80\nwait 1s\nshot thought\n" +
                          press_on(160, "F11", 14, "bridge") + "wait 3s\nshot world\nend\n";
-    GameRun run = run_game(script, debug_args);
+    GameRun run = new_game(script);
     EXPECT_LT(run.wall_seconds, 30);
     ASSERT_EQ(run.status, 3) << "the script ran out on the world map, still waiting for a key\n" << run.output;
     EXPECT_TRUE(run.said("(Who said that?)"));
@@ -76,8 +77,7 @@ TEST(StoryOpening, ANewGameDreamsDefendsTheBridgeAndStartsBelowIt)
 
 TEST(StoryOpening, TheFirstFightLostGoesOnButALaterOneEndsTheGameQuietly)
 {
-    OpeningRun opening;
-    GameRun run = run_game("wait 3s\n" + press_on(80, "F12") + "end\n", debug_args);
+    GameRun run = new_game("wait 3s\n" + press_on(80, "F12") + "end\n");
     EXPECT_EQ(run.status, 0) << run.output;
     EXPECT_TRUE(run.said(bridge_first_lost[0])) << "the lost first fight has its own ending";
     EXPECT_TRUE(run.said(bridge_more_come[0])) << "and the scene goes on to the second fight";

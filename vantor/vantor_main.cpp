@@ -21,15 +21,17 @@ int main(int argc, char** argv)
     door_set_dump_writer(write_state_dump);
     vantor_init();
     door_rest(1000);
-    qv_logo();
-    prologue();
-    int result = title_screen();
+    int result = 1;
+    if (!door_quick_start()) {
+        qv_logo();
+        prologue();
+        result = title_screen();
+    }
     if (result != 3) {
         if (result == 1) {
-            // VANTOR_SKIP_OPENING (scripted runs of other places) starts the new game where the
-            // opening leaves it: on the world map just below the bridge.
-            const char* skip = getenv("VANTOR_SKIP_OPENING");
-            if (skip && *skip && *skip != '0')
+            // A quick start (scripted runs of other places) begins where the opening leaves
+            // Mike: on the world map just below the bridge.
+            if (door_quick_start())
                 skip_opening();
             else
                 story_beginning();
