@@ -602,8 +602,21 @@ void lumin_agual_story(int id)
         if (person[10]) person[10]->visible = FALSE;
         story_flag[SF_RUNHON_JOINED] = TRUE;
         reset_fps_timer();
+        return;
+    }
+    switch (id) {
+    case 2: agual_story_dead_end(); break;
+    case 3: agual_story_gathering(); break;
+    case 5: agual_story_messenger(); break;
     }
 }
 
-void lumin_sand_garden_story(int) {}
-void lumin_castle_story(int) {}
+void lumin_sand_garden_story(int id)
+{
+    if (id >= 0 && id <= 2) sand_garden_story(id);
+}
+
+void lumin_castle_story(int id)
+{
+    if (id == 0) castle_story_elizabeth();
+}
