@@ -1,7 +1,6 @@
 // What Mike finds on foot in a place: talking to townspeople and clerks,
 // staying at an inn, being healed, and the save spots.
 #include "town.h"
-#include "town2.h"
 
 #include <cmath>
 
