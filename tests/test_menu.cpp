@@ -246,11 +246,35 @@ TEST_F(MenuTest, OptionsStayInTheirBoundsAndEscapeKeepsThem)
     EXPECT_EQ(current_sound_driver, -1);
 }
 
+TEST_F(MenuTest, ApplyChangesSwitchesTheFontAndWarnsOfANewDisplayDriver)
+{
+    font_setting = 0;
+    current_gfx_driver = 0;
+    // Options, the display driver one step on, the font toggled, Apply Changes.
+    std::string script = std::string(OPEN) + taps({"Up", "Up", "Up", "Enter"}) + UNROLL + taps({"Right"}) +
+                         taps({"Up", "Up", "Right", "Down"}) + "wait 300ms\n" + taps({"Enter"}) + "wait 2s\n" +
+                         taps({"Enter"}) + "wait 3s\ntap Esc\nwait 3s\n";
+    menu_with(script);
+    EXPECT_EQ(current_gfx_driver, GFX_XWINDOWS);
+    EXPECT_TRUE(window_said("Please restart game_to correct_discolorations."));
+    EXPECT_EQ(font_setting, 1);
+    EXPECT_EQ(main_font, (FONT*)data[MAIN_FONT_VANTOR].dat);
+    EXPECT_EQ(color_font, (FONT*)data[COLOR_FONT_VANTOR].dat);
+    font_setting = 0;
+    main_font = (FONT*)data[MAIN_FONT_SYSTEM].dat;
+    color_font = (FONT*)data[COLOR_FONT_SYSTEM].dat;
+}
+
 TEST_F(MenuTest, SaveIsOnlyForTheWorldMap)
 {
     in_town = TRUE;
     menu_with(std::string(OPEN) + taps({"Up", "Up", "Enter"}) + "wait 2s\n" + taps({"Enter"}) + "tap Esc\nwait 3s\n");
     EXPECT_TRUE(window_said("Only in World Map!"));
+    // On the world map the slot picker comes up; Escape puts it away unsaved.
+    in_town = FALSE;
+    menu_with(std::string(OPEN) + taps({"Up", "Up", "Enter"}) + "wait 3s\nshot menu_save\n" + taps({"Esc"}) +
+              "wait 3s\ntap Esc\nwait 3s\n");
+    EXPECT_FALSE(window_said("Only in World Map!"));
 }
 
 TEST_F(MenuTest, QuitAnsweredNoReturnsToTheMenu)

@@ -271,6 +271,12 @@ void door_init_from_env()
 
 // ---- start-up ----
 
+int door_quick_start()
+{
+    const char* s = getenv("VANTOR_START");
+    return s && strcmp(s, "world") == 0 ? TRUE : FALSE;
+}
+
 int door_have_display()
 {
     if (door_scripted) return TRUE;

@@ -49,6 +49,9 @@ void door_set_dump_writer(void (*writer)(FILE* f));
 void door_capture_state();
 // True when a display is there to open a window on.
 int door_have_display();
+// True when started with VANTOR_START=world: no logo, prologue, title or opening, a new
+// game on the world map below the bridge (for tests and work on the field).
+int door_quick_start();
 
 // ---- clock ----
 // Timer callbacks, as install_int_ex / install_int / remove_int; 0 on success.

@@ -176,6 +176,7 @@ int menu_wrap(int v, int first, int last)
 
 void menu_keys_start(menu_keys* k)
 {
+    for (bool& w : k->was) w = false;
     menu_keys_read(k);
     for (bool& h : k->hit) h = false;
 }

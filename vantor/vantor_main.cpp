@@ -20,12 +20,15 @@ int main(int argc, char** argv)
     door_set_dump_writer(write_state_dump);
     vantor_init();
     door_rest(1000);
-    qv_logo();
-    prologue();
-    int result = title_screen();
+    int result = 1;
+    if (!door_quick_start()) {
+        qv_logo();
+        prologue();
+        result = title_screen();
+    }
     if (result != 3) {
         if (result == 1) {
-            story_beginning();
+            if (!door_quick_start()) story_beginning();
             // Until the opening scene is played out, a new game begins where it leaves Mike:
             // on the world map just below the bridge.
             mike->x = WORLD_START_X;

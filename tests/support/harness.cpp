@@ -115,7 +115,8 @@ bool GameRun::said(const std::string& text) const
 }
 
 GameRun run_game(const std::string& script, const std::vector<std::string>& args,
-                 const std::map<std::string, std::string>& files, unsigned seed)
+                 const std::map<std::string, std::string>& files, unsigned seed,
+                 bool full_start)
 {
     GameRun run;
     run.dir = make_temp_dir();
@@ -141,6 +142,10 @@ GameRun run_game(const std::string& script, const std::vector<std::string>& args
         setenv("VANTOR_SEED", std::to_string(seed).c_str(), 1);
         setenv("VANTOR_DUMP", dump_path.c_str(), 1);
         setenv("VANTOR_SHOTS", (run.dir + "/shots").c_str(), 1);
+        if (full_start)
+            unsetenv("VANTOR_START");
+        else
+            setenv("VANTOR_START", "world", 1);
         unsetenv("DISPLAY");
         std::vector<char*> argv;
         argv.push_back((char*)VANTOR_BINARY);

@@ -26,8 +26,11 @@ constexpr const char* HARNESS_ABSENT = "\x01<absent>";
 
 // Runs the game in a fresh directory holding the built data files.
 // `files` are extra files to put there first (name -> contents), such as "winconfig.cfg".
+// Unless `full_start` is set the run skips the logo, prologue, title and opening and begins a
+// new game on the world map below the bridge (VANTOR_START=world).
 GameRun run_game(const std::string& script, const std::vector<std::string>& args = {},
-                 const std::map<std::string, std::string>& files = {}, unsigned seed = 1);
+                 const std::map<std::string, std::string>& files = {}, unsigned seed = 1,
+                 bool full_start = false);
 
 // A fresh game directory holding (links to) the built data files (removed at the end, too).
 std::string make_game_dir();
