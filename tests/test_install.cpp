@@ -55,7 +55,7 @@ TEST(Install, TheInstalledLauncherStartsTheGameInThePlayersOwnDirectory)
     std::ofstream(game_dir + "/f1.vtr") << "mine";
     std::ofstream(tmp + "/script.txt") << "wait 2s\npress Esc\nwait 1s\nend\n";
     std::string env = "cd / && HOME='" + tmp + "/home' XDG_DATA_HOME='" + tmp + "/home/data' VANTOR_SCRIPT='" + tmp +
-                      "/script.txt' VANTOR_DUMP='" + tmp + "/dump.txt' DISPLAY= ";
+                      "/script.txt' VANTOR_DUMP='" + tmp + "/dump.txt' VANTOR_START=world DISPLAY= ";
     EXPECT_EQ(run(env + "'" + prefix + "/bin/vantor' -nofight:47390 >'" + tmp + "/run.log' 2>&1"), 0)
         << read_file(tmp + "/run.log");
     EXPECT_NE(read_file(tmp + "/dump.txt").find("\nexit 0\n"), std::string::npos) << read_file(tmp + "/dump.txt");
