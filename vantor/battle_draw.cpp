@@ -7,6 +7,7 @@
 
 #include "dat_names.h"
 #include "door.h"
+#include "shot.h"
 #include "vantor.h"
 
 namespace {
@@ -134,12 +135,8 @@ void ft_update_screen()
         skipped_frames++;
     }
     for (int waits = 0; fpscounter > fps && looping && waits < 1000; waits++) door_wait();
-    if (key[KEY_F10]) {
-        capture_screen(buffer);
-        PALETTE pal;
-        get_palette(pal);
-        save_bitmap("screenshot.bmp", buffer, pal);
-    }
+    if (key[KEY_F10]) capture_screen(buffer);
+    screenshot_key(buffer);
 }
 
 void draw_ft_sprites()

@@ -4,6 +4,7 @@
 // replays exactly and as fast as the machine can draw.
 #include "door.h"
 
+#include "door_record.h"
 #include "door_script.h"
 #include "tilemap.h"
 
@@ -118,8 +119,28 @@ void take_shot(const std::string& name)
     save_bitmap(path.c_str(), screen, pal);
 }
 
+// A scripted event as the command that replays it, for a recording of a scripted run.
+void record_event(const ScriptEvent& e)
+{
+    if (!record_active()) return;
+    const char* name = record_key_name(e.arg);
+    const char* dirs[] = {"centre", "up", "down", "left", "right"};
+    std::string cmd;
+    switch (e.kind) {
+    case EV_KEY_DOWN: if (name) cmd = std::string("hold ") + name; break;
+    case EV_KEY_UP: if (name) cmd = std::string("release ") + name; break;
+    case EV_TYPE: if (name) cmd = std::string("type ") + name; break;
+    case EV_JOY_BUTTON: cmd = "joy button " + std::to_string(e.arg) + (e.arg2 ? " down" : " up"); break;
+    case EV_JOY_STICK: cmd = std::string("joy ") + dirs[e.arg >= 0 && e.arg <= 4 ? e.arg : 0]; break;
+    case EV_SHOT: cmd = "shot " + e.text; break;
+    case EV_END: cmd = "end"; break;
+    }
+    if (!cmd.empty()) record_command((long)((vtime * 1000 + DOOR_TICKS_PER_SECOND / 2) / DOOR_TICKS_PER_SECOND), cmd.c_str());
+}
+
 void apply_event(const ScriptEvent& e)
 {
+    record_event(e);
     switch (e.kind) {
     case EV_KEY_DOWN:
         key[e.arg] = -1;
@@ -229,6 +250,9 @@ void door_begin_script(const char* text, unsigned seed)
 
 void door_init_from_env()
 {
+    const char* rec_path = getenv("VANTOR_RECORD");
+    if (rec_path && *rec_path && !record_start(rec_path))
+        fprintf(stderr, "vantor: cannot write the input recording %s\n", rec_path);
     const char* path = getenv("VANTOR_SCRIPT");
     if (!path || !*path) return;
     FILE* f = fopen(path, "rb");
@@ -335,7 +359,9 @@ void door_set_window_title(const char* title)
 
 void door_seed_random()
 {
-    srand(door_scripted ? script_seed : (unsigned)time(nullptr));
+    unsigned seed = door_scripted ? script_seed : (unsigned)time(nullptr);
+    record_seed(seed);
+    srand(seed);
 }
 
 void door_set_dump_writer(void (*writer)(FILE* f)) { dump_writer = writer; }
@@ -396,6 +422,7 @@ void door_remove_int(void (*proc)())
 void door_rest_at(unsigned ms, const char* where)
 {
     if (!door_scripted) {
+        record_sample(door_time_ms());
         rest(ms);
         return;
     }
@@ -405,6 +432,7 @@ void door_rest_at(unsigned ms, const char* where)
 void door_vsync_at(const char* where)
 {
     if (!door_scripted) {
+        record_sample(door_time_ms());
         vsync();
         return;
     }
@@ -415,6 +443,7 @@ void door_vsync_at(const char* where)
 void door_wait_at(const char* where)
 {
     if (!door_scripted) {
+        record_sample(door_time_ms());
         rest(1);
         return;
     }
@@ -441,18 +470,27 @@ void door_poll_keyboard()
         return;
     }
     if (keyboard_needs_poll()) poll_keyboard();
+    record_sample(door_time_ms());
 }
 
 int door_keypressed_at(const char* where)
 {
-    if (!door_scripted) return keypressed();
+    if (!door_scripted) {
+        record_sample(door_time_ms());
+        return keypressed();
+    }
     count_poll(where);
     return keybuf.empty() ? FALSE : TRUE;
 }
 
 int door_readkey_at(const char* where)
 {
-    if (!door_scripted) return readkey();
+    if (!door_scripted) {
+        record_sample(door_time_ms());
+        int k = readkey();
+        record_sample(door_time_ms());
+        return k;
+    }
     while (keybuf.empty()) door_wait_at(where);
     int k = keybuf.front();
     keybuf.erase(keybuf.begin());
@@ -474,6 +512,7 @@ void door_poll_joystick()
         return;
     }
     if (joystick_installed) poll_joystick();
+    record_sample(door_time_ms());
 }
 
 int door_joy_button(int n)

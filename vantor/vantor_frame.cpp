@@ -7,6 +7,7 @@
 #include "dat_names.h"
 #include "door.h"
 #include "menu.h"
+#include "shot.h"
 #include "town.h"
 #include "vantor_frame.h"
 #include "world.h"
@@ -187,13 +188,6 @@ void draw_overlays()
     if (screen_light < 255) darken_bitmap(buffer, 255 - screen_light);
 }
 
-void save_screenshot()
-{
-    PALETTE pal;
-    get_palette(pal);
-    save_bitmap("screenshot.bmp", buffer, pal);
-}
-
 // The drawing pass of a logic cycle. There is never more than one: while the
 // logic is ahead, the frame on show simply stays there until the clock catches
 // up, so the once-per-cycle steps (water, fountain, wandering, tile animation)
@@ -213,7 +207,7 @@ void drawing_pass()
         if (do_vsync) door_vsync();
         blit_buffer();
     }
-    if (key[KEY_F10]) save_screenshot();
+    screenshot_key(buffer);
     if (window_layer_flag == TRUE) clear_to_color(window_layer, bitmap_mask_color(window_layer));
     if (torchlike_flag) do_tile_changing();
 }
