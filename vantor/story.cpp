@@ -414,6 +414,7 @@ void council_scene_one()
 {
     enum { MERLON = 1, KING = 2 };
     character* merlon_here = cast(MERLON, merlon, 320, 112, DIR_DOWN);
+    mike->visible = TRUE;
     reset_fps_timer();
     charlie->x = mike->x;
     charlie->y = mike->y + 16;
