@@ -90,6 +90,9 @@ TEST(LiveGame, StartsInAWindowWalksOnHeldKeysAndQuitsOnEsc)
                     dir + "/xvfb.log");
     for (int i = 0; i < 100 && access(socket.c_str(), F_OK) != 0; i++) std::this_thread::sleep_for(50ms);
     ASSERT_EQ(access(socket.c_str(), F_OK), 0) << "Xvfb did not start";
+    // The socket appears before the server answers; under load a game started then finds no display.
+    for (int i = 0; i < 200 && xdotool(display, "getdisplaygeometry").empty(); i++)
+        std::this_thread::sleep_for(50ms);
 
     setenv("VANTOR_DUMP", (dir + "/dump.txt").c_str(), 1);
     auto start = std::chrono::steady_clock::now();
