@@ -300,16 +300,16 @@ WOOD_FLOOR = ["woods_floor", "woods_floor", "woods_floor", "woods_grass", "woods
 
 
 def woods_map(num):
-    spec = WOODS[num]
+    plan = WOODS[num]
     a = Area(WOODS_W, WOODS_H, 1000 + num)
     rng = a.rng
-    for edge, f, l in spec["open"]:
+    for edge, f, l in plan["open"]:
         a.opening(edge, f, l)
-    hubs = [(c[0], c[1]) for c in spec["clear"]]
-    for c in spec["clear"]:
+    hubs = [(c[0], c[1]) for c in plan["clear"]]
+    for c in plan["clear"]:
         a.clearing(*c)
     # every opening runs to the nearest clearing; the clearings are joined in a chain
-    for edge, f, l in spec["open"]:
+    for edge, f, l in plan["open"]:
         m = a.mouth(edge, f, l)
         hub = min(hubs, key=lambda h: abs(h[0] - m[0]) + abs(h[1] - m[1]))
         a.carve(m, hub)
@@ -318,18 +318,18 @@ def woods_map(num):
     for h in hubs:
         a.keep.add(h)
 
-    if spec.get("passage"):
+    if plan.get("passage"):
         # the cleft of map 14 comes out here: a rock face behind the arrival cell
-        px, py = spec["passage"]
+        px, py = plan["passage"]
         a.clearing(px + 2, py, 3, 2, 0)
         a.carve((px, py), hubs[0])
         a.keep.add((px, py))
-    if spec.get("save"):
-        sx, sy = spec["save"]
+    if plan.get("save"):
+        sx, sy = plan["save"]
         a.dig(sx, sy)
         a.keep.add((sx, sy))
-    if spec.get("chest"):
-        cx, cy = spec["chest"]
+    if plan.get("chest"):
+        cx, cy = plan["chest"]
         a.dig(cx, cy)
         a.dig(cx, cy + 1)
         a.carve((cx, cy + 1), min(hubs, key=lambda h: abs(h[0] - cx) + abs(h[1] - cy)), width=1)
@@ -346,20 +346,20 @@ def woods_map(num):
                 continue
             n = noise(x, y, 4, num * 3)
             in_sun = any(((x - c[0]) / max(c[2] - 2, 1)) ** 2 + ((y - c[1]) / max(c[3] - 2, 1)) ** 2 < 1
-                         for c in spec["clear"])
+                         for c in plan["clear"])
             if in_sun and n > 0.45:
                 a.ground[y][x] = "woods_clearing"
             else:
                 a.ground[y][x] = WOOD_FLOOR[int(hash01(x, y, num) * len(WOOD_FLOOR))] if n > 0.3 else "woods_floor"
 
     # landmarks
-    lm = spec["landmark"]
-    if spec.get("pool"):
-        px, py = spec["pool"]
+    lm = plan["landmark"]
+    if plan.get("pool"):
+        px, py = plan["pool"]
         for dx, dy in ((0, 0), (1, 0), (0, 1), (1, 1), (-1, 0), (2, 1)):
             a.try_ground(px + dx, py + dy, "woods_pool")
-    if spec.get("stream"):
-        kind, at = spec["stream"]
+    if plan.get("stream"):
+        kind, at = plan["stream"]
         cells = [(x, at) for x in range(a.w)] if kind == "h" else [(at, y) for y in range(a.h)]
         tile = "woods_stream_h" if kind == "h" else "woods_stream_v"
         for x, y in cells:
@@ -370,31 +370,31 @@ def woods_map(num):
                 a.obj[y][x] = "stepping_stones"
         if not a.all_keep_joined():
             raise SystemExit("map %02d: the brook cuts a path" % num)
-    if spec.get("chest"):
-        cx, cy = spec["chest"]
+    if plan.get("chest"):
+        cx, cy = plan["chest"]
         a.obj[cy][cx] = "chest_closed"
-    if spec.get("save"):
-        sx, sy = spec["save"]
+    if plan.get("save"):
+        sx, sy = plan["save"]
         a.ground[sy][sx] = "save_rune"
         for dx, dy in ((-1, 0), (1, 0), (0, -1), (0, 1)):
             if a.open[sy + dy][sx + dx]:
                 a.ground[sy + dy][sx + dx] = "woods_clearing"
-    if spec.get("passage"):
-        px, py = spec["passage"]
+    if plan.get("passage"):
+        px, py = plan["passage"]
         for dx in (-1, 0, 1):
             a.open[py - 1][px + dx] = True
             a.obj[py - 1][px + dx] = "woods_rock_wall"
         a.open[py][px - 1] = True
         a.obj[py][px - 1] = "woods_rock_wall"
         a.ground[py][px] = "woods_path"
-    if spec.get("cleft"):
+    if plan.get("cleft"):
         # rock on both sides of the narrow way north
         for y in range(0, 6):
             for x in (9, 10, 12, 13):
                 a.open[y][x] = True
                 a.obj[y][x] = "woods_rock_wall"
                 a.ground[y][x] = "woods_stones"
-    if spec.get("dead_end"):
+    if plan.get("dead_end"):
         # the way ends at a rock face: it closes the clearing to the north
         for x in range(10, 33):
             tops = [y for y in range(1, 12) if a.open[y][x]]
@@ -403,7 +403,7 @@ def woods_map(num):
                 a.open[y][x] = True
                 a.ground[y][x] = "woods_stones"
                 a.obj[y][x] = "woods_rock_wall"
-    if spec.get("rocks"):
+    if plan.get("rocks"):
         for x in range(17, 31):
             y = 7 + int(noise(x, 0, 3, num) * 2)
             if a.open[y][x] and not a.path[y][x]:
@@ -415,7 +415,7 @@ def woods_map(num):
              "ferns": "woods_thicket", "flowers": "woods_tree", "leaves": "woods_tree", "save": "woods_tree",
              "deadend": "woods_dead_tree"}[lm]
     if lm == "mushrooms":
-        cx, cy = spec["clear"][0][:2]
+        cx, cy = plan["clear"][0][:2]
         for t in range(16):
             ang = t * math.pi / 8
             x, y = int(round(cx + 3 * math.cos(ang))), int(round(cy + 2.2 * math.sin(ang)))
@@ -480,8 +480,8 @@ def woods_map(num):
             a.ground[y][x] = t
 
     layers = [a.ground, a.obj]
-    write_map("map%02d" % num, "Aphondus Woods, map %d: %s." % (num, spec["note"]),
-              ["Openings: " + ", ".join("%s %d-%d" % o for o in spec["open"]) + "."], a.w, a.h, layers)
+    write_map("map%02d" % num, "Aphondus Woods, map %d: %s." % (num, plan["note"]),
+              ["Openings: " + ", ".join("%s %d-%d" % o for o in plan["open"]) + "."], a.w, a.h, layers)
 
 # ---------------------------------------------------------------- the sand garden
 
@@ -513,7 +513,7 @@ SAND = {
 
 
 def sand_map(num):
-    spec = SAND[num]
+    plan = SAND[num]
     a = Area(SG_W, SG_H, 2000 + num)
     rng = a.rng
     # an open basin inside a rim of rock
@@ -521,15 +521,15 @@ def sand_map(num):
         for x in range(2, a.w - 2):
             if noise(x, y, 4, num) > 0.22 or (3 <= x < a.w - 3 and 3 <= y < a.h - 3):
                 a.open[y][x] = True
-    for edge, f, l in spec["open"]:
+    for edge, f, l in plan["open"]:
         a.opening(edge, f, l)
         m = a.mouth(edge, f, l)
-        a.carve(m, spec["clear"][0], width=2, wander=0.2)
-    for c in spec["clear"]:
+        a.carve(m, plan["clear"][0], width=2, wander=0.2)
+    for c in plan["clear"]:
         a.keep.add(c)
     for key in ("herb", "save", "marker", "statue", "tree", "plant", "bones", "spring", "tablet"):
-        if spec.get(key):
-            x, y = spec[key][:2]
+        if plan.get(key):
+            x, y = plan[key][:2]
             a.dig(x, y)
             if key in ("marker", "statue", "tree", "plant", "spring", "tablet", "bones"):
                 a.dig(x, y + 1)
@@ -577,8 +577,8 @@ def sand_map(num):
                     t = "sand_cracked"
             a.ground[y][x] = t
 
-    if spec.get("ruins") or spec.get("statue"):
-        cx, cy = (20, 14) if num == 25 else (spec["statue"][0], spec["statue"][1] + 2)
+    if plan.get("ruins") or plan.get("statue"):
+        cx, cy = (20, 14) if num == 25 else (plan["statue"][0], plan["statue"][1] + 2)
         for y in range(cy - 3, cy + 4):
             for x in range(cx - 5, cx + 6):
                 if a.inside(x, y) and a.open[y][x] and hash01(x, y, 9) < 0.8:
@@ -587,37 +587,37 @@ def sand_map(num):
             for x, y in ((15, 11), (25, 11), (15, 17), (25, 17)):
                 a.try_obj(x, y, "sand_pillar" if (x + y) % 2 else "sand_pillar_broken")
             a.ground[17][20] = "sand_flagstones"
-    if spec.get("bones"):
-        x, y = spec["bones"]
+    if plan.get("bones"):
+        x, y = plan["bones"]
         a.ground[y][x] = "sand_bones"
-    if spec.get("spring"):
-        x, y = spec["spring"]
+    if plan.get("spring"):
+        x, y = plan["spring"]
         a.ground[y][x] = "sand_spring"
         for dx, dy in ((-1, 0), (1, 0), (0, 1), (-1, 1), (1, 1)):
             if a.open[y + dy][x + dx] and a.ground[y + dy][x + dx] != "sand_spring":
                 a.ground[y + dy][x + dx] = "sand_dark"
-    if spec.get("herb"):
-        x, y, t = spec["herb"]
+    if plan.get("herb"):
+        x, y, t = plan["herb"]
         a.obj[y][x] = t
         a.ground[y][x] = "sand_grass"
-    if spec.get("save"):
-        x, y = spec["save"]
+    if plan.get("save"):
+        x, y = plan["save"]
         a.ground[y][x] = "save_rune"
-    if spec.get("marker"):
-        x, y = spec["marker"]
+    if plan.get("marker"):
+        x, y = plan["marker"]
         a.obj[y][x] = "sand_pillar"
-    if spec.get("statue"):
-        x, y = spec["statue"]
+    if plan.get("statue"):
+        x, y = plan["statue"]
         a.obj[y][x] = "sand_pillar_broken"
-    if spec.get("tablet"):
-        x, y = spec["tablet"]
+    if plan.get("tablet"):
+        x, y = plan["tablet"]
         a.obj[y][x] = "sand_pillar"
-    if spec.get("tree"):
-        x, y = spec["tree"]
+    if plan.get("tree"):
+        x, y = plan["tree"]
         a.obj[y][x] = "dead_tree_sand"
-    if spec.get("plant"):
+    if plan.get("plant"):
         # the garden: flowers round a spring, and the strange plant in their midst
-        x, y = spec["plant"]
+        x, y = plan["plant"]
         for yy in range(y - 3, y + 3):
             for xx in range(x - 5, x + 6):
                 if a.open[yy][xx] and ((xx - x) / 5.0) ** 2 + ((yy - y) / 3.0) ** 2 < 1.1:
@@ -669,8 +669,8 @@ def sand_map(num):
             a.ground[y][x] = t
 
     layers = [a.ground, a.obj]
-    write_map("map%02d" % num, "Sand Garden, map %d: %s." % (num, spec["note"]),
-              ["Openings: " + ", ".join("%s %d-%d" % o for o in spec["open"]) + "."], a.w, a.h, layers)
+    write_map("map%02d" % num, "Sand Garden, map %d: %s." % (num, plan["note"]),
+              ["Openings: " + ", ".join("%s %d-%d" % o for o in plan["open"]) + "."], a.w, a.h, layers)
 
 # ---------------------------------------------------------------- the bridge
 
