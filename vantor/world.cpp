@@ -198,8 +198,11 @@ void update_regions()
 const char* get_gplace(int mapnum)
 {
     if (mapnum == -1) return world_place;
-    if (mapnum == 15) return "Aphondus Woods";
-    if (mapnum == 29) return "Sand Garden";
+    if (mapnum == 1) return "Lumin Bridge";
+    // The scene maps belong to the area their scene is played in: 17 to the woods, 31 to the garden.
+    if (mapnum >= 2 && mapnum <= 17) return "Aphondus Woods";
+    if (mapnum >= 19 && mapnum <= 31) return "Sand Garden";
+    if (const town_plan* plan = plan_of_map(mapnum)) return plan->name;
     return "NOT FOUND!";
 }
 
