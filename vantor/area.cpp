@@ -199,7 +199,7 @@ void sand_finds_here()
         items[f.item].have += 1;
         pots[f.pot] = TRUE;
         set_sprite_number(map, 1, f.col, f.row, -1);
-        wait_talk_key_released();
+        talk_key_spent();
         reset_fps_timer();
     }
 }
@@ -211,7 +211,7 @@ void sand_objects_here()
         if (o.map != g_map_num || !press_at(o.x, o.y, o.face)) continue;
         const char* const* lines = o.flag >= 0 && o.later && story_flag[o.flag] ? o.later : o.lines;
         for (int k = 0; lines[k]; k++) wrap_wind(lines[k]);
-        wait_talk_key_released();
+        talk_key_spent();
         reset_fps_timer();
     }
 }

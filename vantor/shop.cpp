@@ -255,26 +255,19 @@ int do_vantor_shop()
 
     // Every control acts when it goes down; the Enter that opened the shop
     // counts only once let go.
-    door_poll_keyboard();
-    bool was[4] = {key[KEY_ESC] != 0, key[KEY_UP] != 0, key[KEY_DOWN] != 0, key[KEY_ENTER] != 0};
+    control_edges keys;
+    start_control_edges(&keys);
+    const bool* hit = keys.hit;
     for (;;) {
-        door_poll_keyboard();
-        door_poll_joystick();
-        bool now[4] = {key[KEY_ESC] || door_joy_button(2), key[KEY_UP] || door_joy_up(),
-                       key[KEY_DOWN] || door_joy_down(), key[KEY_ENTER] || door_joy_button(3)};
-        bool hit[4];
-        for (int i = 0; i < 4; i++) {
-            hit[i] = now[i] && !was[i];
-            was[i] = now[i];
-        }
+        read_control_edges(&keys);
         door_clear_keybuf();
-        if (hit[0]) break;
+        if (hit[CTL_CANCEL]) break;
         bool redraw = false;
-        if (hit[1]) {
+        if (hit[CTL_UP]) {
             mcy -= ROW_HT;
             redraw = true;
         }
-        if (hit[2]) {
+        if (hit[CTL_DOWN]) {
             mcy += ROW_HT;
             redraw = true;
         }
@@ -291,7 +284,7 @@ int do_vantor_shop()
             if (mcy > lowest) mcy = TOP_ROW;
             if (mcy < TOP_ROW) mcy = lowest;
         }
-        if (hit[3]) {
+        if (hit[CTL_OK]) {
             beep();
             int r = (mcy - TOP_ROW) / ROW_HT + store_menu_pos;
             shop_result got = sell ? shop_sell(r) : shop_buy(r);
@@ -324,9 +317,7 @@ int do_vantor_shop()
                 break;
             }
             // A window or message may have left keys down; they act only once let go.
-            door_poll_keyboard();
-            was[0] = key[KEY_ESC] != 0;
-            was[3] = key[KEY_ENTER] != 0;
+            start_control_edges(&keys);
             redraw = true;
         }
         if (redraw) {

@@ -429,7 +429,7 @@ int use_chests(const town_plan* plan)
         const town_chest& c = plan->chest_list[i];
         if (c.map_num != g_map_num || !press_at(c.col * 16, c.row * 16 + 16, DIR_UP)) continue;
         do_chest(c.chest, c.col, c.row, c.layer);
-        wait_talk_key_released();
+        talk_key_spent();
         return TRUE;
     }
     return FALSE;
@@ -447,7 +447,7 @@ int use_finds(const town_plan* plan)
         wrap_wind(line);
         items[f.item].have += 1;
         pots[f.pot] = TRUE;
-        wait_talk_key_released();
+        talk_key_spent();
         reset_fps_timer();
         return TRUE;
     }
@@ -485,7 +485,7 @@ void open_shop(const town_shop* shop)
     do_vantor_shop();
     door_clear_keybuf();
     clear_joybuf();
-    wait_talk_key_released();
+    talk_key_spent();
 }
 
 void fill_store(const town_shop* shop)
@@ -504,18 +504,6 @@ void fill_store(const town_shop* shop)
             current_store.a_list[n++] = armor_list[s];
     }
     current_store.num_objects = n - 1;
-}
-
-void wait_talk_key_released()
-{
-    door_poll_keyboard();
-    door_poll_joystick();
-    while (key[KEY_ENTER] || door_joy_button(3)) {
-        door_wait();
-        door_poll_keyboard();
-        door_poll_joystick();
-    }
-    door_clear_keybuf();
 }
 
 int left_town(const town_plan* plan)

@@ -190,8 +190,6 @@ void use_counter(const town_plan* plan, const counter_spot* c);
 void open_shop(const town_shop* shop);
 // Fills current_store with the stock of a shop of a plan.
 void fill_store(const town_shop* shop);
-// Waits until the talk key (Enter, button 3) is let go, so one press is one conversation.
-void wait_talk_key_released();
 
 // Runs a whole town with an outdoor map and rooms behind its doors (the village,
 // Agual, Mystalia): arrival already done by enter_town; returns after leave_place.

@@ -173,7 +173,7 @@ void do_library_books(int id)
         case BOOK_CORE_OF_EVIL: read_core_of_evil(b.pages); break;
         default: read_pages(b.pages); break;
         }
-        wait_talk_key_released();
+        talk_key_spent();
         reset_fps_timer();
         return;
     }
@@ -213,6 +213,6 @@ void castle_heal()
             wrap_wind(healer_fallen);
             break;
         }
-    wait_talk_key_released();
+    talk_key_spent();
     reset_fps_timer();
 }

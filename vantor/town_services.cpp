@@ -102,7 +102,7 @@ void do_town_talk()
     if (c) {
         f_update_screen();
         use_counter(current_plan, c);
-        wait_talk_key_released();
+        talk_key_spent();
         reset_fps_timer();
         return;
     }
@@ -114,7 +114,7 @@ void do_town_talk()
     f_update_screen();
     place_talk(who);
     if (look_when_talked_to) p->current = kept;
-    wait_talk_key_released();
+    talk_key_spent();
     reset_fps_timer();
 }
 
@@ -239,6 +239,6 @@ void do_save_spot()
         reset_fps_timer();
         fade_to(buffer, 5);
     }
-    wait_talk_key_released();
+    talk_key_spent();
     reset_fps_timer();
 }

@@ -99,6 +99,19 @@ void move_rain();                           // advance the rain
 void reset_rain();                          // lay the rain out on its grid
 int jreadkey();                             // wait for a key or a joystick button
 void clear_joybuf();                        // wait for buttons 2, 3 and the stick to be released
+// The talk key (Enter, button 3) is down and has been let go since a window last answered it:
+// one press is one conversation, and a held key never starts another.
+int talk_key_down();
+void talk_key_spent();                      // the talk key was answered: it acts again once let go
+// The four controls of a prompt or a list (Esc or button 2, up, down, Enter or button 3),
+// each acting once when it goes down.
+enum { CTL_CANCEL, CTL_UP, CTL_DOWN, CTL_OK, CTL_COUNT };
+struct control_edges {
+    bool was[CTL_COUNT];                    // down at the last look
+    bool hit[CTL_COUNT];                    // went down since the look before
+};
+void start_control_edges(control_edges* c); // controls already down act only once let go
+void read_control_edges(control_edges* c);  // polls the controls and fills hit
 int press_at(int px, int py, int direction);  // Mike stands at (px, py) facing direction and presses Enter
 int press_at_object(int px, int py);        // Mike faces (px, py) from the next cell and presses Enter
 int is_even(int n);                         // TRUE for even n

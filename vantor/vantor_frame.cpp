@@ -328,7 +328,8 @@ void virtual_game_cycle()
     if (key[KEY_DOWN] || door_joy_down()) move_mike(DIR_DOWN, TRUE);
     if (key[KEY_LEFT] || door_joy_left()) move_mike(DIR_LEFT, TRUE);
     if (key[KEY_RIGHT] || door_joy_right()) move_mike(DIR_RIGHT, TRUE);
-    if ((key[KEY_ENTER] || door_joy_button(3)) && in_town) do_town_talk();
+    // Read every pass, so that the key is seen let go wherever Mike stands.
+    if (talk_key_down() && in_town) do_town_talk();
     if (key[KEY_ALT] || door_joy_button(5)) do_vantor_menu();
     if (pressed_now(KEY_V)) {
         do_vsync = do_vsync ? FALSE : TRUE;
@@ -389,7 +390,45 @@ bool any_joy_button(int from, int to)
 
 bool enter_held() { return key[KEY_ENTER] || door_joy_button(3); }
 
+// FALSE from the moment a window or a screen answered the talk key until it is seen up.
+bool talk_armed = true;
+
+void controls_now(bool now[CTL_COUNT])
+{
+    door_poll_keyboard();
+    door_poll_joystick();
+    now[CTL_CANCEL] = key[KEY_ESC] || door_joy_button(2);
+    now[CTL_UP] = key[KEY_UP] || door_joy_up();
+    now[CTL_DOWN] = key[KEY_DOWN] || door_joy_down();
+    now[CTL_OK] = key[KEY_ENTER] || door_joy_button(3);
+}
+
 } // namespace
+
+int talk_key_down()
+{
+    bool held = enter_held();
+    if (!held) talk_armed = true;
+    return held && talk_armed ? TRUE : FALSE;
+}
+
+void talk_key_spent() { talk_armed = false; }
+
+void start_control_edges(control_edges* c)
+{
+    controls_now(c->was);
+    for (bool& h : c->hit) h = false;
+}
+
+void read_control_edges(control_edges* c)
+{
+    bool now[CTL_COUNT];
+    controls_now(now);
+    for (int i = 0; i < CTL_COUNT; i++) {
+        c->hit[i] = now[i] && !c->was[i];
+        c->was[i] = now[i];
+    }
+}
 
 int jreadkey()
 {
@@ -419,12 +458,12 @@ void clear_joybuf()
 int press_at(int px, int py, int direction)
 {
     if (!mike) return FALSE;
-    return (mike->face == direction && mike->x == px && mike->y == py && enter_held()) ? TRUE : FALSE;
+    return (mike->face == direction && mike->x == px && mike->y == py && talk_key_down()) ? TRUE : FALSE;
 }
 
 int press_at_object(int px, int py)
 {
-    if (!mike || !enter_held()) return 0;
+    if (!mike || !talk_key_down()) return 0;
     int x = mike->x, y = mike->y;
     switch (mike->face) {
     case DIR_LEFT: return (x == px + 16 && y == py) ? 1 : 0;

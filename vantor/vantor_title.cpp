@@ -199,34 +199,27 @@ int title_screen()
     int r = TITLE_ROWS[0];
     int result = 0;
     // Every control acts when it goes down, so a held arrow moves one row.
-    door_poll_keyboard();
-    bool was[4] = {key[KEY_ESC] != 0, key[KEY_UP] != 0, key[KEY_DOWN] != 0, key[KEY_ENTER] != 0};
+    control_edges keys;
+    start_control_edges(&keys);
+    const bool* hit = keys.hit;
     while (!result) {
-        door_poll_keyboard();
-        door_poll_joystick();
-        bool now[4] = {key[KEY_ESC] || door_joy_button(2), key[KEY_UP] || door_joy_up(),
-                       key[KEY_DOWN] || door_joy_down(), key[KEY_ENTER] || door_joy_button(3)};
-        bool hit[4];
-        for (int i = 0; i < 4; i++) {
-            hit[i] = now[i] && !was[i];
-            was[i] = now[i];
-        }
+        read_control_edges(&keys);
         int row = (r - TITLE_ROWS[0]) / 20;
-        if (hit[0]) {
+        if (hit[CTL_CANCEL]) {
             beep();
             r = TITLE_ROWS[2];
         }
-        if (hit[2]) {
+        if (hit[CTL_DOWN]) {
             beep();
             r += 20;
         }
-        if (hit[1]) {
+        if (hit[CTL_UP]) {
             beep();
             r -= 20;
         }
         if (r > TITLE_ROWS[2]) r = TITLE_ROWS[0];
         if (r < TITLE_ROWS[0]) r = TITLE_ROWS[2];
-        if (hit[3]) {
+        if (hit[CTL_OK]) {
             beep();
             row = (r - TITLE_ROWS[0]) / 20;
             if (row == 1) {
@@ -235,8 +228,7 @@ int title_screen()
                 } else {
                     // Nothing loaded: back to the menu, the game as it was.
                     g_map_num = -1;
-                    door_poll_keyboard();
-                    for (int i = 0; i < 4; i++) was[i] = true;
+                    start_control_edges(&keys);
                 }
             } else {
                 result = row + 1;

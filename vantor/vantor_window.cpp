@@ -76,11 +76,13 @@ void draw_lines(BITMAP* bmp, char lines[WINDOW_LINES][WINDOW_LINE_MAX + 1], int 
     if (thought) change_font_col(main_font, THOUGHT_COLOUR, TEXT_COLOUR);
 }
 
-// Joystick buttons 2 and 3 and the stick let go, and nothing left in the key buffer.
+// Joystick buttons 2 and 3 and the stick let go, nothing left in the key buffer, and
+// the talk key that answered the window spent, so that it starts nothing more.
 void settle_input()
 {
     clear_joybuf();
     door_clear_keybuf();
+    talk_key_spent();
 }
 
 } // namespace
@@ -212,35 +214,28 @@ int choice(const char* s1, const char* s2)
     capture_screen(buffer);
     settle_input();
     int row = 92;
-    // Every control acts when it goes down. Keys already down when the prompt
-    // opens (the Enter that closed the last window) count only once let go.
-    door_poll_keyboard();
-    bool was[4] = {key[KEY_ESC] != 0, key[KEY_UP] != 0, key[KEY_DOWN] != 0, key[KEY_ENTER] != 0};
+    // Keys already down when the prompt opens (the Enter that closed the last
+    // window) count only once let go.
+    control_edges c;
+    start_control_edges(&c);
+    const bool* hit = c.hit;
     bool dirty = true, chosen = false;
     while (!chosen) {
-        door_poll_keyboard();
-        door_poll_joystick();
-        bool now[4] = {key[KEY_ESC] || door_joy_button(2), key[KEY_UP] || door_joy_up(),
-                       key[KEY_DOWN] || door_joy_down(), key[KEY_ENTER] || door_joy_button(3)};
-        bool hit[4];
-        for (int i = 0; i < 4; i++) {
-            hit[i] = now[i] && !was[i];
-            was[i] = now[i];
-        }
+        read_control_edges(&c);
         door_clear_keybuf();
-        if (hit[0]) {
+        if (hit[CTL_CANCEL]) {
             beep();
-            clear_joybuf();
+            settle_input();
             return 2;
         }
-        if (hit[1] || hit[2]) {
+        if (hit[CTL_UP] || hit[CTL_DOWN]) {
             beep();
-            row += hit[1] ? -12 : 12;
+            row += hit[CTL_UP] ? -12 : 12;
             if (row > 104) row = 92;
             if (row < 92) row = 104;
             dirty = true;
         }
-        if (hit[3]) {
+        if (hit[CTL_OK]) {
             beep();
             chosen = true;
         }
@@ -256,7 +251,7 @@ int choice(const char* s1, const char* s2)
         }
         if (!chosen) door_wait();
     }
-    clear_joybuf();
+    settle_input();
     return row == 92 ? 1 : 2;
 }
 
