@@ -112,7 +112,10 @@ int mystalia_fight()
 
     looping = FALSE;
     in_boss_battle = TRUE;
+    // A story fight lost ends the game quietly, without the game-over screen.
+    skip_game_over = TRUE;
     int won = battle(data ? (BITMAP*)data[BATTLE_DESERT].dat : nullptr, MUS_BOSS);
+    skip_game_over = FALSE;
     in_boss_battle = FALSE;
     for (ftenemy** e : {&enemy1, &enemy2, &enemy3, &enemy4}) {
         uninit_enemy(*e);
