@@ -24,6 +24,7 @@
 #include "story_late_lines.h"
 #include "tilecat.h"
 #include "tilemap.h"
+#include "town.h"
 #include "vantor.h"
 #include "world.h"
 
@@ -248,6 +249,7 @@ TEST_F(LateStory, TheDeadEndNeedsRunhonThenFightsTheManglerAndEndsAtTheAgualInn)
 TEST_F(LateStory, AllAgualGathersOnceAndTheRainStops)
 {
     on_map(103, 352, 368);
+    current_plan = &agual_plan;
     raining = TRUE;
     script(5);
     agual_story_gathering();
@@ -264,8 +266,11 @@ TEST_F(LateStory, AllAgualGathersOnceAndTheRainStops)
     EXPECT_GE(num_people, 27);
     EXPECT_EQ(windows_saying("...and for the fish!"), 1);
     EXPECT_EQ(windows_saying(gathering_calls[0]), 1) << "the square answers Runhon";
-    EXPECT_EQ(mike->x, late_walks[12].cells[1][0]) << "Mike ends beside Runhon";
+    EXPECT_EQ(mike->x, late_walks[12].cells[1][0]) << "Mike ends beside Runhon's step";
     EXPECT_EQ(mike->y, late_walks[12].cells[1][1]);
+    for (int i = 1; i <= num_people; i++)
+        EXPECT_FALSE(person[i]->visible && person[i]->x == mike->x && person[i]->y == mike->y)
+            << "the town puts person " << i << " on Mike";
 
     script(5);
     agual_story_gathering();

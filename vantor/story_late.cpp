@@ -42,8 +42,8 @@ const scene_walk late_walks[] = {
     {10302, 1, {{32, 64}}},                                 // LW_INN_KEEPER
     // The square of Agual (103): Runhon before the inn, the pair up the east side to join him.
     {103, 1, {{320, 240}}},                                 // LW_SQUARE_RUNHON
-    {103, 2, {{352, 368}, {352, 240}}},                     // LW_SQUARE_MIKE
-    {103, 2, {{368, 368}, {368, 256}}},                     // LW_SQUARE_CHARLIE
+    {103, 2, {{352, 368}, {352, 256}}},                     // LW_SQUARE_MIKE
+    {103, 2, {{368, 368}, {368, 272}}},                     // LW_SQUARE_CHARLIE
     // The west gate of Agual (103): the messenger runs in from the road.
     {103, 1, {{16, 400}}},                                  // LW_GATE_MIKE
     {103, 1, {{32, 400}}},                                  // LW_GATE_CHARLIE
@@ -122,14 +122,16 @@ const int gathering_callers[] = {1, 4, 5};
 // Who of the square starts each cheer.
 const int cheer_callers[] = {11, 20, 4};
 
-// The dress of each person entry of the square, as the town dresses it.
-character** const crowd_dress[27] = {
-    &townsman_03, &townswoman_02, &old_townsman_01, &chef, &townsman_05, &townsgirl_01, &townsboy_01,
-    &townswoman_01, &old_townswoman_01, &townsman_06, &lumin_soldier, &townswoman_04, &townsman_01,
-    &old_townsman_02, &townsman_04, &townswoman_03, &townsgirl_02, &townsboy_02, &townsman_07,
-    &lumin_soldier, &old_townsman_01, &townsman_08, &townswoman_02, &townswoman_01, &old_townswoman_02,
-    &townsman_02, &townsboy_03,
-};
+// The dress of person entry i of the square: as the town dresses that entry
+// once the gathering is over.
+const character* crowd_dress(int i)
+{
+    for (int k = 0; k < agual_plan.people_count; k++) {
+        const town_person& p = agual_plan.people[k];
+        if (p.map_num == agual_plan.map_num && p.index == i && p.need_flag == SF_AGUAL_GATHERED) return *p.actor;
+    }
+    return townsman_01;
+}
 
 // Elizabeth's first two actions (Restore and Auria), and the levels she has caught up on.
 constexpr int ELIZABETH_FIRST_ACTIONS = 2;
@@ -417,8 +419,7 @@ void agual_story_gathering()
     if (!story_flag[SF_WOODS_DEAD_END] || story_flag[SF_AGUAL_GATHERED]) return;
     // The whole town comes out into the square in the rain.
     fade_out_2(5);
-    for (int i = 0; i < 27; i++)
-        if (*crowd_dress[i]) cast(i + 1, *crowd_dress[i], gathering_crowd[i][0], gathering_crowd[i][1], DIR_UP);
+    for (int i = 0; i < 27; i++) cast(i + 1, crowd_dress(i + 1), gathering_crowd[i][0], gathering_crowd[i][1], DIR_UP);
     stand(runhon, LW_SQUARE_RUNHON, DIR_DOWN);
     stand(mike, LW_SQUARE_MIKE, DIR_UP);
     stand(charlie, LW_SQUARE_CHARLIE, DIR_UP);
@@ -451,12 +452,14 @@ void agual_story_gathering()
     pause(2000);
     say(gathering_after_lines);
     // The square breaks up; the town goes about its business around Mike.
-    for (int i = 1; i <= 27; i++) person[i]->still = FALSE;
+    fade_out_2(5);
     join_the_party(runhon);
     join_the_party(charlie);
-    centre_on(mike->x, mike->y, &cam_x, &cam_y);
-    map_scroll_to(cam_x, cam_y, 1);
-    reset_fps_timer();
+    furnish_map(&agual_plan, agual_plan.map_num);
+    place_weather(&agual_plan);
+    turn(mike, DIR_DOWN);
+    centre_camera();
+    show_field(5);
 }
 
 void agual_story_messenger()
