@@ -229,6 +229,10 @@ void story_beginning()
     for (int fight = 2; fight <= 3; fight++) {
         say(bridge_more_come);
         drakians_come();
+        // Jack keeps Mike on his feet between the waves: alone and still hurt
+        // from the last one, a level-one Mike could not live through the next.
+        ftmike->alive = TRUE;
+        ftmike->hp = ftmike->hpmax;
         bridge_fight(false);
         drakians_gone();
     }
