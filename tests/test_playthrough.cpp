@@ -7,7 +7,7 @@
 // the party this play has made by then cannot yet beat what guards the dead
 // end beyond it.
 //
-// A chapter file is the scripted-run language plus two shorthands that keep
+// A chapter file is the scripted-run language plus three shorthands that keep
 // the walkthrough readable:
 //   walk DIR N          N steps in one direction (the arrow held just long enough)
 //   repeat N: A; B; ... the commands A, B, ... N times over
