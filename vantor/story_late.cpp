@@ -10,6 +10,7 @@
 #include "battle.h"
 #include "dat_names.h"
 #include "door.h"
+#include "follow.h"
 #include "story.h"
 #include "story_late_lines.h"
 #include "vantor.h"
@@ -220,6 +221,7 @@ void fade_in_wind(const char* txt1, const char* txt2, const char* txt3, int x1, 
 
 void agual_story_dead_end()
 {
+    follow_scene scene;
     if (!story_flag[LF_RUNHON_JOINED] || story_flag[LF_DEAD_END]) return;
     music(MUS_PERIL);
     say(dead_end_lines);
@@ -235,6 +237,7 @@ void agual_story_dead_end()
 
 void agual_story_gathering()
 {
+    follow_scene scene;
     if (!story_flag[LF_DEAD_END] || story_flag[LF_GATHERED]) return;
     say(gathering_lines);
     int row = 0;
@@ -251,6 +254,7 @@ void agual_story_gathering()
 
 void agual_story_messenger()
 {
+    follow_scene scene;
     if (!story_flag[LF_READY] || story_flag[LF_MESSENGER]) return;
     say(messenger_lines);
     // Runhon keeps his word to Agual; the third place in the party waits for Elizabeth.
@@ -263,6 +267,7 @@ void agual_story_messenger()
 
 void castle_story_elizabeth()
 {
+    follow_scene scene;
     if (!story_flag[LF_MESSENGER] || story_flag[LF_ELIZABETH]) return;
     music(MUS_SORROW);
     if (elizabeth && mike) {
@@ -319,6 +324,7 @@ void end_note()
 
 void sand_garden_story(int n)
 {
+    follow_scene scene;
     switch (n) {
     case 0:
         if (!story_flag[LF_ELIZABETH] || story_flag[LF_SAND_ARRIVED]) return;
