@@ -14,7 +14,7 @@ a sketch:
 
 The game relies on the door cells, entry cells, counters, chests, finds,
 torches, the save spot and the townspeople's cells drawn here; they live in
-vantor/town_village.cpp, and tests/test_village_maps.cpp checks the compiled
+vantor/town_village.cpp, and tests/test_town_maps.cpp checks the compiled
 maps against that table.
 
 Lumin Village draws its layer 1 only as the fountain's translucent water, so
