@@ -537,6 +537,8 @@ void castle_story_elizabeth()
     old_merlon->visible = FALSE;
     join_the_party(elizabeth);
     join_the_party(charlie);
+    map_scroll_to(cam_x, cam_y, 1);
+    reset_fps_timer();
     story_flag[SF_ELIZ_JOINED] = TRUE;
 }
 
