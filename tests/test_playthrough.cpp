@@ -9,10 +9,12 @@
 // the walkthrough readable:
 //   walk DIR N          N steps in one direction (the arrow held just long enough)
 //   repeat N: A; B; ... the commands A, B, ... N times over
+//   define NAME: A; B; ...  NAME alone on a later line stands for A; B; ...
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -39,17 +41,34 @@ std::string trim(const std::string& s)
     return a == std::string::npos ? "" : s.substr(a, b - a + 1);
 }
 
+std::map<std::string, std::string> defined;
+
+std::string expand(const std::string& raw);
+
+std::string expand_parts(const std::string& parts_text)
+{
+    std::string out;
+    std::istringstream parts(parts_text);
+    for (std::string part; std::getline(parts, part, ';');) out += expand(part);
+    return out;
+}
+
 // One line of a chapter in the plain scripted-run language.
 std::string expand(const std::string& raw)
 {
     std::string line = trim(raw.substr(0, raw.find('#')));
     if (line.empty()) return "";
+    if (line.compare(0, 7, "define ") == 0) {
+        size_t colon = line.find(':');
+        defined[trim(line.substr(7, colon - 7))] = line.substr(colon + 1);
+        return "";
+    }
+    auto d = defined.find(line);
+    if (d != defined.end()) return expand_parts(d->second);
     if (line.compare(0, 7, "repeat ") == 0) {
         size_t colon = line.find(':');
         int n = atoi(line.substr(7, colon).c_str());
-        std::string body, once;
-        std::istringstream parts(line.substr(colon + 1));
-        for (std::string part; std::getline(parts, part, ';');) once += expand(part);
+        std::string once = expand_parts(line.substr(colon + 1)), body;
         for (int i = 0; i < n; i++) body += once;
         return body;
     }
@@ -133,13 +152,21 @@ TEST(Playthrough, TheGameFromTheTitleOnThroughItsSaves)
     EXPECT_NE(first.dump_int("mikeaction0"), 0) << "Burn is learned";
     EXPECT_EQ(first.dump_int("ggp"), 240) << "twenty a Drakian pair, and what the fields paid";
 
-    // Run 2: continued from the first slot, with random battles off from here on.
-    GameRun second = run_game(chapters({"03_council.script", "quit.script"}), no_fights, {{"f1.vtr", slot1}}, 5, true);
-    report("council", second);
+    // Run 2: continued from the first slot, with random battles off from here on: the
+    // council, the night in the village and Runhon, saved outside Agual.
+    GameRun second = run_game(chapters({"03_council.script", "04_village_night.script", "05_runhon.script", "quit.script"}),
+                              no_fights, {{"f1.vtr", slot1}}, 5, true);
+    report("council, village night, Runhon", second);
     ASSERT_EQ(second.status, 0) << second.output;
-    expect_said_in_order(second, {"HP Restored!", "Merlon:  Ahh our two guests of_honor have arrived.", "King:  I ....don't know."});
-    expect_flags(second, {1});
-    expect_party(second, true, false, false);
-    EXPECT_EQ(second.dump_int("ggp"), 740) << "the king's 500 gold";
+    expect_said_in_order(second, {"HP Restored!", "Merlon:  Ahh our two guests of_honor have arrived.", "King:  I ....don't know.",
+                                  "Charlie:  I'm heading to the INN.", "Elizabeth:  Mike..help!", "Charlie:  SouthEast to Aqual!",
+                                  "Runhon Joins!!!", "Runhon:  The Aphondus Woods are west of here.", "Saved!"});
+    std::string slot2 = read_file(second.dir + "/f2.vtr");
+    ASSERT_FALSE(slot2.empty()) << "the second slot was saved";
+    expect_flags(second, {2, 5, 6});
+    expect_party(second, true, true, false);
+    EXPECT_EQ(second.dump_int("ggp"), 1040) << "the king's 500 gold and the beast's 300";
     EXPECT_EQ(second.dump_int("mapnum"), -1);
+    EXPECT_EQ(second.dump_int("mikex"), 2304) << "outside Agual's west gate";
+    EXPECT_EQ(second.dump_int("mikey"), 656);
 }
