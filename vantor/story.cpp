@@ -9,6 +9,7 @@
 #include "battle.h"
 #include "dat_names.h"
 #include "door.h"
+#include "follow.h"
 #include "story_lines.h"
 #include "story_scene.h"
 #include "town.h"
@@ -199,6 +200,7 @@ void back_to_the_inn()
 
 void story_beginning()
 {
+    follow_scene scene;
     int was_speed = GAME_SPEED;
     the_dream();
 
@@ -282,6 +284,7 @@ void skip_opening()
 
 void council_scene_one()
 {
+    follow_scene scene;
     enum { MERLON = 1, KING = 2 };
     character* merlon_here = cast(MERLON, merlon, 320, 112, DIR_DOWN);
     mike->visible = TRUE;
@@ -365,6 +368,7 @@ void council_scene_one()
 
 void lumin_village_story(int id)
 {
+    follow_scene scene;
     if (id == 0) {
         // Charlie peels off towards the inn on the way in.
         charlie->x = mike->x - 16;
@@ -449,6 +453,7 @@ void lumin_village_story(int id)
 
 void lumin_agual_story(int id)
 {
+    follow_scene scene;
     if (id == 0) {
         charlie->x = mike->x + 16;
         charlie->y = mike->y;
@@ -484,10 +489,12 @@ void lumin_agual_story(int id)
 
 void lumin_sand_garden_story(int id)
 {
+    follow_scene scene;
     if (id >= 0 && id <= 2) sand_garden_story(id);
 }
 
 void lumin_castle_story(int id)
 {
+    follow_scene scene;
     if (id == 0) castle_story_elizabeth();
 }

@@ -13,6 +13,7 @@
 #include "battle.h"
 #include "dat_names.h"
 #include "door.h"
+#include "follow.h"
 #include "story.h"
 #include "story_late_lines.h"
 #include "story_scene.h"
@@ -375,6 +376,7 @@ void fade_in_wind(const char* txt1, const char* txt2, const char* txt3, int x1, 
 
 void agual_story_dead_end()
 {
+    follow_scene scene;
     if (!story_flag[SF_RUNHON_JOINED] || story_flag[SF_WOODS_DEAD_END]) return;
     // The three gather before the cut in the rock face.
     fade_out_2(10);
@@ -416,6 +418,7 @@ void agual_story_dead_end()
 
 void agual_story_gathering()
 {
+    follow_scene scene;
     if (!story_flag[SF_WOODS_DEAD_END] || story_flag[SF_AGUAL_GATHERED]) return;
     // The whole town comes out into the square in the rain.
     fade_out_2(5);
@@ -464,6 +467,7 @@ void agual_story_gathering()
 
 void agual_story_messenger()
 {
+    follow_scene scene;
     if (!story_flag[SF_MESSENGER_DUE] || story_flag[SF_MESSENGER_CAME]) return;
     // Mike is called back from the road at the west gate.
     wrap_wind(messenger_lines[0]);
@@ -497,6 +501,7 @@ void agual_story_messenger()
 
 void castle_story_elizabeth()
 {
+    follow_scene scene;
     if (!story_flag[SF_MESSENGER_CAME] || story_flag[SF_ELIZ_JOINED]) return;
     play(MUS_SORROW);
     stand(mike, LW_HALL_MIKE, DIR_UP);
@@ -565,6 +570,7 @@ void end_note()
 
 void sand_garden_story(int n)
 {
+    follow_scene scene;
     switch (n) {
     case 0: {
         if (!story_flag[SF_ELIZ_JOINED] || story_flag[SF_SAND_ARRIVED]) return;

@@ -2,6 +2,7 @@
 // Mike and the camera stand, so a test or a bug report can compare whole runs.
 #include "vantor.h"
 
+#include "follow.h"
 #include "menu_save.h"
 #include "world.h"
 #include "town.h"
@@ -18,4 +19,5 @@ void write_state_dump(FILE* f)
             g_place ? g_place : "", playing, emulate);
     fprintf(f, "infield %d\nintown %d\nfights %d\ndebug %d\nmute %d\n", in_field, in_town, fights, debug, mute);
     fprintf(f, "soundvol %d\nmidivol %d\nfontsetting %d\n", sound_vol, midi_vol, font_setting);
+    write_follow_dump(f);
 }
