@@ -107,7 +107,7 @@ void talk_key_spent();                      // the talk key was answered: it act
 // each acting once when it goes down.
 enum { CTL_CANCEL, CTL_UP, CTL_DOWN, CTL_OK, CTL_COUNT };
 struct control_edges {
-    bool was[CTL_COUNT];                    // down at the last look
+    int was[CTL_COUNT];                     // down at the last look
     bool hit[CTL_COUNT];                    // went down since the look before
 };
 void start_control_edges(control_edges* c); // controls already down act only once let go

@@ -398,7 +398,7 @@ bool enter_held() { return key[KEY_ENTER] || door_joy_button(3); }
 // FALSE from the moment a window or a screen answered the talk key until it is seen up.
 bool talk_armed = true;
 
-void controls_now(bool now[CTL_COUNT])
+void controls_now(int now[CTL_COUNT])
 {
     door_poll_keyboard();
     door_poll_joystick();
@@ -427,12 +427,9 @@ void start_control_edges(control_edges* c)
 
 void read_control_edges(control_edges* c)
 {
-    bool now[CTL_COUNT];
+    int now[CTL_COUNT];
     controls_now(now);
-    for (int i = 0; i < CTL_COUNT; i++) {
-        c->hit[i] = now[i] && !c->was[i];
-        c->was[i] = now[i];
-    }
+    for (int i = 0; i < CTL_COUNT; i++) c->hit[i] = fresh_press(&c->was[i], now[i]);
 }
 
 int jreadkey()
