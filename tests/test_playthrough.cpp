@@ -168,6 +168,7 @@ TEST(Playthrough, TheGameFromTheTitleOnThroughItsSaves)
     expect_flags(second, {2, 5, 6});
     expect_party(second, true, true, false);
     EXPECT_EQ(second.dump_int("ggp"), 1040) << "the king's 500 gold and the beast's 300";
+    EXPECT_GE(second.dump_int("elizmp"), 0) << "Elizabeth heals on her own that night, but never on magic she has not got";
     EXPECT_EQ(second.dump_int("mapnum"), -1);
     EXPECT_EQ(second.dump_int("mikex"), 2304) << "outside Agual's west gate";
     EXPECT_EQ(second.dump_int("mikey"), 656);
