@@ -238,7 +238,8 @@ TEST_F(MenuTest, OptionsStayInTheirBoundsAndEscapeKeepsThem)
     // Options, the window speed up twice (kept at 5), the volume up twice
     // (kept at 255), the sound card back to autodetect; Escape.
     std::string script = std::string(OPEN) + taps({"Up", "Up", "Up", "Enter"}) + UNROLL +
-                         taps({"Down", "Down", "Left", "Down", "Down", "Right", "Right", "Down", "Right", "Right"}) +
+                         taps({"Down", "Down", "Down", "Left", "Down", "Down", "Right", "Right", "Down", "Right",
+                               "Right"}) +
                          "shot menu_options\n" + CLOSE;
     menu_with(script);
     EXPECT_EQ(swind_speed, 5);

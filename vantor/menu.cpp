@@ -185,6 +185,11 @@ int menu_keys_read(menu_keys* k)
 {
     door_poll_keyboard();
     door_poll_joystick();
+    // Alt+Enter switches the display; the menu keeps its place and redraws.
+    if (display_switch_key()) {
+        door_poll_keyboard();
+        k->was[MK_ENTER] = true;
+    }
     bool now[MK_COUNT] = {key[KEY_ESC] || door_joy_button(2),  key[KEY_UP] || door_joy_up(),
                           key[KEY_DOWN] || door_joy_down(),    key[KEY_LEFT] || door_joy_left(),
                           key[KEY_RIGHT] || door_joy_right(),  key[KEY_ENTER] || door_joy_button(3),
@@ -205,11 +210,10 @@ void menu_unroll()
     door_remove_int(fps_proc);
     fps = fpscounter = actual_fps_counter = 0;
     if (door_install_int_ex(fps_proc, 9943) != 0) fatalerror("Error installing callback!!\n\n");
-    int scale = emulate ? 2 : 1;
     for (int h = 0; h <= 240; h++) {
         fpscounter++;
         wait_for_clock();
-        if (h > 0) stretch_blit(buffer, screen, 0, 0, 320, 240, 0, 0, 320 * scale, h * scale);
+        if (h > 0) stretch_to_display(buffer, 0, 0, 320, 240, 0, 0, 320, h);
         if (!looping || !skip_frames) door_rest(8);
     }
     blit_buffer();

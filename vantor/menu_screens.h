@@ -79,10 +79,10 @@ void do_menu_options();
 // The options' value steps, each kept in its range.
 int volume_step(int v, int dir);            // 0 to 255 by 5
 int window_speed_step(int v, int dir);      // 0 to 5
+int scale_step(int v, int dir);             // 1 to 4, round and round
 // The next (dir 1) or previous (dir -1) graphics driver of the offered list.
 int gfx_driver_step(int id, int dir);
 // The name shown for a graphics driver id.
 const char* gfx_driver_name(int id);
 // Re-installs sound, joystick and display as the options say.
 void update_vantor_options();
-extern int old_gfx_driver;                  // the driver the display was opened with
