@@ -91,6 +91,11 @@ TEST_F(MenuTest, RefusedUsesKeepTheItem)
     EXPECT_TRUE(window_said("Battle Use Only!"));
     EXPECT_EQ(ftcharlie->hp, 0);
     EXPECT_FALSE(ftcharlie->alive);
+    // Each of the three refusals buzzes, the knocked-out Charlie's too.
+    int buzzes = 0;
+    for (int i = 0; i < door_sound_count(); i++)
+        if (std::string(door_sound_text(i)).rfind("sample 0 ", 0) == 0) buzzes++;
+    EXPECT_EQ(buzzes, 3);
 }
 
 TEST_F(MenuTest, ItemRulesAtTheirEdges)

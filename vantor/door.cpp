@@ -368,6 +368,10 @@ void door_log_window(const char* text)
 
 int door_window_count() { return (int)window_log.size(); }
 
+int door_sound_count() { return (int)sound_log.size(); }
+
+const char* door_sound_text(int i) { return i >= 0 && i < (int)sound_log.size() ? sound_log[i].c_str() : nullptr; }
+
 const char* door_window_text(int i) { return i >= 0 && i < (int)window_log.size() ? window_log[i].c_str() : nullptr; }
 
 void door_set_window_title(const char* title)

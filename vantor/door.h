@@ -40,6 +40,9 @@ void door_log_window(const char* text);
 // How many window texts a scripted run has recorded, and text i of them (null past the end).
 int door_window_count();
 const char* door_window_text(int i);
+// How many sound calls a scripted run has recorded, and call i of them ("sample 0 vol 255 ...").
+int door_sound_count();
+const char* door_sound_text(int i);
 // The window caption, where the platform has one.
 void door_set_window_title(const char* title);
 // Seeds rand() from the clock, or from VANTOR_SEED in a scripted run.

@@ -204,6 +204,43 @@ int menu_keys_read(menu_keys* k)
     return any;
 }
 
+void menu_list_open(int state, ftchar* hero, menu_keys* k)
+{
+    mcx = LIST_LEFT;
+    mcy = LIST_TOP;
+    virtual_screen = TRUE;
+    draw_menu(state, hero);
+    virtual_screen = FALSE;
+    menu_unroll();
+    menu_keys_start(k);
+}
+
+int menu_list_keys(menu_keys* k, int two_columns)
+{
+    for (;;) {
+        door_wait();
+        if (menu_keys_read(k)) break;
+    }
+    if (k->hit[MK_BACK]) {
+        beep();
+        return FALSE;
+    }
+    bool moved = k->hit[MK_UP] || k->hit[MK_DOWN];
+    if (k->hit[MK_UP]) mcy = menu_wrap(mcy - LIST_ROW, LIST_TOP, LIST_BOTTOM);
+    if (k->hit[MK_DOWN]) mcy = menu_wrap(mcy + LIST_ROW, LIST_TOP, LIST_BOTTOM);
+    if (two_columns && (k->hit[MK_LEFT] || k->hit[MK_RIGHT])) {
+        mcx = mcx == LIST_LEFT ? LIST_RIGHT : LIST_LEFT;
+        moved = true;
+    }
+    if (moved) beep();
+    return TRUE;
+}
+
+int menu_list_row()
+{
+    return (mcy - LIST_TOP) / LIST_ROW;
+}
+
 void menu_unroll()
 {
     // The sub-screen rolls down on a finer tick than the field's.
