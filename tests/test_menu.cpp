@@ -94,7 +94,7 @@ TEST_F(MenuTest, RefusedUsesKeepTheItem)
     // Each of the three refusals buzzes, the knocked-out Charlie's too.
     int buzzes = 0;
     for (int i = 0; i < door_sound_count(); i++)
-        if (std::string(door_sound_text(i)).rfind("sample 0 ", 0) == 0) buzzes++;
+        if (std::string(door_sound_text(i)).rfind("sample 0 vol 255 pan 127 freq 1000 ", 0) == 0) buzzes++;
     EXPECT_EQ(buzzes, 3);
 }
 

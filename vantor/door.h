@@ -23,8 +23,8 @@ int door_install_keyboard();
 int door_install_timer();
 // Joystick of the given type; 0 on success.
 int door_install_joystick(int type);
-// Graphics mode; a scripted run makes `screen` a memory bitmap of that size (and refuses
-// the drivers an X11 desktop has not got).
+// Graphics mode; a scripted run makes `screen` a memory bitmap of that size and, as most
+// X11 desktops do, refuses the DGA drivers.
 int door_set_gfx_mode(int card, int w, int h);
 // The desktop's size in pixels (0 x 0 when unknown); a scripted run has an 800 x 600 one.
 void door_desktop_size(int* w, int* h);

@@ -20,7 +20,7 @@ int mcx = 0, mcy = 0;
 
 void b_beep()
 {
-    door_play_sample(SND_REFUSE, 255, 128, 1000, FALSE);
+    door_play_sample(SND_REFUSE, 255, 127, 1000, FALSE);
 }
 
 namespace
