@@ -19,6 +19,7 @@
 #include "records.h"
 #include "tilecat.h"
 #include "tilemap.h"
+#include "town.h"
 #include "town2.h"
 #include "town_castle.h"
 #include "vantor.h"
@@ -299,7 +300,7 @@ TEST_F(AreaMaps, TheWoodsChestsHaveNumbersNoTownUses)
     // Two chests sharing a number would open each other.
     std::set<int> taken;
     for (int i = 0; i < num_castle_chests; i++) taken.insert(castle_chests[i].chest);
-    for (const south_plan* p : {&agual_plan, &mystalia_plan})
+    for (const town_plan* p : {&agual_plan, &mystalia_plan})
         for (int i = 0; i < p->chest_count; i++) taken.insert(p->chest_list[i].chest);
     for (int i = 0; i < num_woods_chests; i++) {
         int id = woods_chests[i].id;

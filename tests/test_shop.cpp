@@ -9,7 +9,6 @@
 #include "shop.h"
 #include "town.h"
 #include "town2.h"
-#include "town2_run.h"
 
 #include <algorithm>
 #include <string>
@@ -288,7 +287,7 @@ TEST_F(ShopTest, EveryTownsCountersOfferTheirOwnStockInOrder)
     for (auto [plan, rows] : {std::pair{&agual_plan, agual}, std::pair{&mystalia_plan, mystalia}}) {
         std::vector<std::string> seen;
         for (int k = 0; k < 4; k++) {
-            set_up_south_shop(plan, k);
+            fill_store(&plan->shops[k]);
             seen.push_back(current_store.name ? current_store.name : "");
             for (int i = 0; i < 4; i++)
                 if (seen.back() == rows[i].title) expect_store(rows[i]);

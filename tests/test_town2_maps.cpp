@@ -12,6 +12,7 @@
 #include "harness.h"
 #include "records.h"
 #include "tilecat.h"
+#include "town.h"
 #include "town2.h"
 #include "area.h"
 #include "town_castle.h"
@@ -90,14 +91,14 @@ struct TownMaps : ::testing::Test {
         return false;
     }
 
-    static std::set<Cell> street_doors(const south_plan& p)
+    static std::set<Cell> street_doors(const town_plan& p)
     {
         std::set<Cell> s;
         for (int i = 0; i < p.room_count; i++)
             if (p.rooms[i].door_x >= 0) s.insert({p.rooms[i].door_x, p.rooms[i].door_y});
         return s;
     }
-    static std::set<Cell> links_in(const south_plan& p, int num)
+    static std::set<Cell> links_in(const town_plan& p, int num)
     {
         std::set<Cell> s;
         for (int i = 0; i < p.link_count; i++)
@@ -106,10 +107,10 @@ struct TownMaps : ::testing::Test {
     }
 
     // Every object of a map that Mike presses at: standing cell reachable, object solid.
-    static void check_objects(const south_plan& p, int num, const std::set<Cell>& reached)
+    static void check_objects(const town_plan& p, int num, const std::set<Cell>& reached)
     {
         for (int i = 0; i < p.counter_count; i++) {
-            const south_counter& c = p.counters[i];
+            const counter_spot& c = p.counters[i];
             if (c.map_num != num) continue;
             Cell front = facing(c.x, c.y, c.face);
             EXPECT_TRUE(reached.count({c.x, c.y})) << num << ": counter spot " << at({c.x, c.y});
@@ -123,13 +124,13 @@ struct TownMaps : ::testing::Test {
             EXPECT_TRUE(served) << num << ": nobody behind the counter at " << at(front);
         }
         for (int i = 0; i < p.chest_count; i++) {
-            const south_chest& c = p.chest_list[i];
+            const town_chest& c = p.chest_list[i];
             if (c.map_num != num) continue;
             EXPECT_EQ(get_sprite_number(map, c.layer, c.col, c.row), 215) << num << ": chest " << c.chest;
             EXPECT_TRUE(reached.count({c.col * 16, c.row * 16 + 16})) << num << ": chest " << c.chest << " out of reach";
         }
         for (int i = 0; i < p.find_count; i++) {
-            const south_find& f = p.finds[i];
+            const town_find& f = p.finds[i];
             if (f.map_num != num) continue;
             EXPECT_TRUE(reached.count({f.x, f.y})) << num << ": find " << f.pot << " out of reach";
             EXPECT_TRUE(solid(facing(f.x, f.y, f.face))) << num << ": find " << f.pot << " faces open ground";
@@ -137,11 +138,11 @@ struct TownMaps : ::testing::Test {
     }
 
     // The people of a map stand on open cells of their own that Mike can walk up to.
-    static void check_people(const south_plan& p, int num, const std::set<Cell>& reached, int flag11)
+    static void check_people(const town_plan& p, int num, const std::set<Cell>& reached, int flag11)
     {
         std::set<Cell> taken, indices;
         for (int i = 0; i < p.people_count; i++) {
-            const south_person& t = p.people[i];
+            const town_person& t = p.people[i];
             if (t.map_num != num) continue;
             if (t.need_flag == 11 && !flag11) continue;
             if (t.gone_flag == 11 && flag11) continue;
@@ -156,7 +157,7 @@ struct TownMaps : ::testing::Test {
         }
     }
 
-    static void check_town(const south_plan& p, const std::vector<Cell>& starts)
+    static void check_town(const town_plan& p, const std::vector<Cell>& starts)
     {
         open(p.file, p.map_num);
         std::set<Cell> doors = street_doors(p);
@@ -167,7 +168,7 @@ struct TownMaps : ::testing::Test {
             reached.insert(r.begin(), r.end());
         }
         for (int i = 0; i < p.room_count; i++) {
-            const south_room& r = p.rooms[i];
+            const town_room& r = p.rooms[i];
             if (r.door_x < 0) continue;
             Cell door{r.door_x, r.door_y}, below{r.door_x, r.door_y + 16};
             EXPECT_TRUE(reached.count(door)) << r.file << ": its door " << at(door) << " cannot be reached";
@@ -185,7 +186,7 @@ struct TownMaps : ::testing::Test {
         }
 
         for (int i = 0; i < p.room_count; i++) {
-            const south_room& r = p.rooms[i];
+            const town_room& r = p.rooms[i];
             SCOPED_TRACE(r.file);
             open(r.file, r.map_num);
             EXPECT_EQ(map->xsize * 16, 320) << "rooms fill the screen";
@@ -294,7 +295,7 @@ TEST_F(TownMaps, EveryTileIsMeantForItsMapGroup)
                     if (g == group) return true;
         return false;
     };
-    for (const south_plan* p : {&agual_plan, &mystalia_plan}) {
+    for (const town_plan* p : {&agual_plan, &mystalia_plan}) {
         std::vector<std::pair<std::string, int>> maps = {{p->file, p->map_num}};
         for (int i = 0; i < p->room_count; i++) maps.push_back({p->rooms[i].file, p->rooms[i].map_num});
         for (auto& m : maps) {
@@ -318,7 +319,7 @@ TEST_F(TownMaps, EveryChestAndFindHasANumberOfItsOwn)
     std::set<int> chest_ids, pot_ids;
     for (int i = 0; i < num_castle_chests; i++) chest_ids.insert(castle_chests[i].chest);
     for (int i = 0; i < num_woods_chests; i++) chest_ids.insert(woods_chests[i].id);
-    for (const south_plan* p : {&agual_plan, &mystalia_plan}) {
+    for (const town_plan* p : {&agual_plan, &mystalia_plan}) {
         for (int i = 0; i < p->chest_count; i++) {
             int id = p->chest_list[i].chest;
             EXPECT_TRUE(chest_ids.insert(id).second) << p->name << " chest " << id << " is taken";

@@ -123,7 +123,7 @@ struct TownPlay : ::testing::Test {
     // Walks between two cells of a map of the towns, around its people, doors and links.
     static std::string walk(const char* file, int num, Cell from, Cell to)
     {
-        const south_plan& p = *south_plan_of(num);
+        const town_plan& p = *plan_of_map(num);
         std::set<Cell> avoid;
         for (int i = 0; i < p.people_count; i++)
             if (p.people[i].map_num == num) avoid.insert({p.people[i].x, p.people[i].y});
@@ -243,6 +243,30 @@ TEST_F(TownPlay, MystaliaTheStrangerIsFoughtOnceAndTheRoomIsQuietAfter)
     EXPECT_EQ(story_flag[17], TRUE);
     EXPECT_EQ(story_flag[16], FALSE) << "the fight's own flag is cleared again";
     EXPECT_GT(ftmike->level, level) << "the stranger was fought and beaten";
+    expect_world_restored(1664, 1104);
+}
+
+TEST_F(TownPlay, MystaliaLostToTheStrangerThePartyComesToAndTheGameGoesOn)
+{
+    // An ordinary party cannot beat him: the fight is lost, and the story goes on from the floor.
+    at_world_entrance(1664, 1120);
+    Cell start{mystalia_plan.start_x, mystalia_plan.start_y}, door4{128, 304};
+    int level = ftmike->level;
+    ftmike->hp = ftmike->hpmax;
+    std::string s = walk("town03.map", 104, start, door4);
+    for (int i = 0; i < 120; i++) s += "tap Enter\nwait 500ms\n";
+    s += "hold Down\nwait 500ms\nrelease Down\nwait 1500ms\n";
+    s += walk("town03.map", 104, {128, 320}, {320, 0}) + "hold Up\nwait 500ms\nrelease Up\n";
+    run(s);
+    visit(4);
+    EXPECT_EQ(ftmike->level, level) << "the fight was lost, not won";
+    EXPECT_EQ(story_flag[17], TRUE) << "he is gone all the same";
+    EXPECT_EQ(story_flag[16], FALSE);
+    for (ftchar* h : {ftmike, ftcharlie, ftrunhon, ftelizabeth}) {
+        if (!h->in_fight) continue;
+        EXPECT_EQ(h->alive, TRUE) << h->s_name;
+        EXPECT_GE(h->hp, 1) << h->s_name;
+    }
     expect_world_restored(1664, 1104);
 }
 

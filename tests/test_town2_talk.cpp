@@ -33,16 +33,16 @@ void set_flags(const std::vector<int>& on)
     for (int f : on) story_flag[f] = TRUE;
 }
 
-bool present(const south_person& p)
+bool present(const town_person& p)
 {
     return (p.need_flag < 0 || story_flag[p.need_flag]) && (p.gone_flag < 0 || !story_flag[p.gone_flag]);
 }
 
 // Clerks and innkeepers stand behind their counters and are served across them.
-bool behind_a_counter(const south_plan& plan, const south_person& p)
+bool behind_a_counter(const town_plan& plan, const town_person& p)
 {
     for (int i = 0; i < plan.counter_count; i++) {
-        const south_counter& c = plan.counters[i];
+        const counter_spot& c = plan.counters[i];
         if (c.map_num == p.map_num && c.x == p.x && c.y == p.y + 32) return true;
     }
     return false;
@@ -58,14 +58,14 @@ TEST_F(TownTalk, EveryoneHasSomethingToSayWheneverHeIsThere)
     const std::set<int> talking = {103, 10301, 10302, 10304, 10305, 10306, 10308, 10309, 10310,
                                    104, 10401, 10402, 10405, 10406};
     int spoken = 0;
-    for (const south_plan* plan : {&agual_plan, &mystalia_plan}) {
+    for (const town_plan* plan : {&agual_plan, &mystalia_plan}) {
         bool agual = plan == &agual_plan;
         for (const Phase& ph : agual ? agual_phases : mystalia_phases) {
             set_flags(ph.flags);
             int phase = agual ? agual_phase() : mystalia_phase();
             ASSERT_EQ(phase, ph.bit);
             for (int i = 0; i < plan->people_count; i++) {
-                const south_person& p = plan->people[i];
+                const town_person& p = plan->people[i];
                 if (!present(p) || behind_a_counter(*plan, p) || !talking.count(p.map_num)) continue;
                 // Runhon's words before he joins are his scene's.
                 if (p.map_num == 10310) continue;
@@ -83,7 +83,7 @@ TEST_F(TownTalk, EveryoneHasSomethingToSayWheneverHeIsThere)
 TEST_F(TownTalk, NobodyTalksWhoIsNotThere)
 {
     // A conversation for a person who never stands there is words nobody can hear.
-    for (const south_plan* plan : {&agual_plan, &mystalia_plan}) {
+    for (const town_plan* plan : {&agual_plan, &mystalia_plan}) {
         bool agual = plan == &agual_plan;
         const town_talk* table = agual ? agual_talks : mystalia_talks;
         int count = agual ? agual_talk_count : mystalia_talk_count;
@@ -104,6 +104,7 @@ TEST_F(TownTalk, EveryWindowFitsItsBox)
     for (int i = 0; i < 4; i++) texts.push_back(mystalia_shop_greetings[i]);
     for (int i = 0; mystalia_stranger_lines[i]; i++) texts.push_back(mystalia_stranger_lines[i]);
     for (int i = 0; mystalia_after_fight_lines[i]; i++) texts.push_back(mystalia_after_fight_lines[i]);
+    for (int i = 0; mystalia_after_lost_lines[i]; i++) texts.push_back(mystalia_after_lost_lines[i]);
     for (int k = 0; k < agual_talk_count; k++)
         for (const char* l : agual_talks[k].lines)
             if (l) texts.push_back(l);
@@ -136,7 +137,7 @@ TEST_F(TownTalk, TalkingToTheHarbourMasterFacingHimGivesHisWord)
     open_tilemap("town02~8.map");
     g_map_num = 10308;
     in_town = TRUE;
-    place_south_people(&agual_plan, 10308);
+    furnish_map(&agual_plan, 10308);
     mike->x = 160;
     mike->y = 176;
     mike->face = DIR_UP;
@@ -177,15 +178,15 @@ TEST_F(TownTalk, ItRainsOnAgualsStreetsUntilTheGathering)
     headless_game_start("wait 1s\nend\n");
     set_flags({2});
     g_map_num = 103;
-    agual_weather();
+    place_weather(&agual_plan);
     EXPECT_EQ(raining, TRUE);
     EXPECT_EQ(look_when_talked_to, TRUE) << "Agual's people turn to face Mike";
     g_map_num = 10302;
-    agual_weather();
+    place_weather(&agual_plan);
     EXPECT_EQ(raining, FALSE) << "dry indoors";
     g_map_num = 103;
     story_flag[11] = TRUE;
-    agual_weather();
+    place_weather(&agual_plan);
     EXPECT_EQ(raining, FALSE) << "the gathering clears the sky";
     look_when_talked_to = FALSE;
 }

@@ -246,7 +246,7 @@ TEST_F(VillageMaps, ChestsAndFindsHaveNumbersOfTheirOwn)
     EXPECT_TRUE(glow);
     // No other place opens the village's chests.
     for (int i = 0; i < num_castle_chests; i++) EXPECT_FALSE(chest_ids.count(castle_chests[i].chest));
-    for (const south_plan* p : {&agual_plan, &mystalia_plan})
+    for (const town_plan* p : {&agual_plan, &mystalia_plan})
         for (int i = 0; i < p->chest_count; i++) EXPECT_FALSE(chest_ids.count(p->chest_list[i].chest));
     for (int i = 0; i < num_woods_chests; i++) EXPECT_FALSE(chest_ids.count(woods_chests[i].id));
 }

@@ -9,150 +9,17 @@
 #include "battle.h"
 #include "dat_names.h"
 #include "door.h"
+#include "follow.h"
 #include "story_lines.h"
+#include "story_scene.h"
 #include "town.h"
 #include "town_castle.h"
 #include "vantor.h"
 #include "world.h"
 
+using namespace scene_kit;
+
 namespace {
-
-// ---- building blocks ----
-
-void say(const char* const* lines)
-{
-    for (int i = 0; lines[i]; i++) wrap_wind(lines[i]);
-    reset_fps_timer();
-}
-
-void pause(int ms)
-{
-    f_update_screen();
-    door_rest(ms);
-    reset_fps_timer();
-}
-
-void play(int music)
-{
-    door_stop_midi();
-    if (music >= 0) door_play_midi(music, TRUE);
-    playing = music;
-}
-
-RLE_SPRITE* facing(const character* c, int face)
-{
-    switch (face) {
-    case DIR_UP: return c->upa;
-    case DIR_LEFT: return c->lta;
-    case DIR_RIGHT: return c->rta;
-    }
-    return c->dna;
-}
-
-void turn(character* c, int face)
-{
-    c->face = face;
-    c->current = facing(c, face);
-}
-
-// Copies an actor's template into person entry i and stands it on (x, y).
-character* cast(int i, const character* tmpl, int x, int y, int face)
-{
-    character* c = person[i];
-    *c = *tmpl;
-    c->x = x;
-    c->y = y;
-    c->still = TRUE;
-    c->visible = TRUE;
-    turn(c, face);
-    if (num_people < i) num_people = i;
-    min_person = 1;
-    return c;
-}
-
-void walk(character* c, int direction, int steps)
-{
-    for (int i = 0; i < steps; i++) move_character(c, direction, 1);
-}
-
-void walk_two(character* a, character* b, int direction, int steps)
-{
-    for (int i = 0; i < steps; i++) move_character_2(a, b, direction, direction, 1);
-}
-
-void dismiss_cast()
-{
-    for (int i = 1; i < 30; i++)
-        if (person[i]) person[i]->visible = FALSE;
-    num_people = -1;
-}
-
-// Draws the field off-screen and fades it in.
-void show_field(int speed)
-{
-    int was = virtual_screen;
-    virtual_screen = TRUE;
-    looping = FALSE;
-    update_screen();
-    looping = TRUE;
-    virtual_screen = was;
-    fade_to(buffer, speed);
-    reset_fps_timer();
-}
-
-// Changes map inside a scene; the caller places the cast and the camera, then calls show_field.
-void scene_map(const char* file, int map_num)
-{
-    fade_out_2(5);
-    old_mx2 = mx;
-    old_my2 = my;
-    open_tilemap(file);
-    g_map_num = map_num;
-    dismiss_cast();
-}
-
-void free_foes()
-{
-    for (ftenemy** e : {&enemy1, &enemy2, &enemy3, &enemy4}) {
-        uninit_enemy(*e);
-        *e = nullptr;
-    }
-}
-
-struct foe_spot {
-    int foe, x, y;
-};
-
-// A scripted fight. Losing one ends the game quietly, unless `may_lose` (the
-// very first fight of the opening, whose result the scene goes on from).
-// Returns TRUE when it was won.
-int scripted_fight(const foe_spot* foes, int n, int background, int field_music, bool may_lose)
-{
-    free_foes();
-    ftenemy** slots[4] = {&enemy1, &enemy2, &enemy3, &enemy4};
-    for (int i = 0; i < 4; i++) {
-        *slots[i] = alloc_enemy();
-        make_enemy(*slots[i], i < n ? foes[i].foe : FOE_EMPTY);
-        if (i < n) {
-            (*slots[i])->x = foes[i].x;
-            (*slots[i])->y = foes[i].y;
-        }
-    }
-    looping = FALSE;
-    skip_game_over = TRUE;
-    BITMAP* bg = data ? (BITMAP*)data[background].dat : nullptr;
-    int won = battle(bg, MUS_BATTLE);
-    skip_game_over = FALSE;
-    free_foes();
-    if (!won && !may_lose) {
-        vantor_shutdown();
-        door_exit(0);
-    }
-    trash_status(FALSE);
-    play(field_music);
-    show_field(5);
-    return won ? TRUE : FALSE;
-}
 
 // ---- the dream ----
 
@@ -333,6 +200,7 @@ void back_to_the_inn()
 
 void story_beginning()
 {
+    follow_scene scene;
     int was_speed = GAME_SPEED;
     the_dream();
 
@@ -363,6 +231,10 @@ void story_beginning()
     for (int fight = 2; fight <= 3; fight++) {
         say(bridge_more_come);
         drakians_come();
+        // Jack keeps Mike on his feet between the waves: alone and still hurt
+        // from the last one, a level-one Mike could not live through the next.
+        ftmike->alive = TRUE;
+        ftmike->hp = ftmike->hpmax;
         bridge_fight(false);
         drakians_gone();
     }
@@ -412,6 +284,7 @@ void skip_opening()
 
 void council_scene_one()
 {
+    follow_scene scene;
     enum { MERLON = 1, KING = 2 };
     character* merlon_here = cast(MERLON, merlon, 320, 112, DIR_DOWN);
     mike->visible = TRUE;
@@ -495,6 +368,7 @@ void council_scene_one()
 
 void lumin_village_story(int id)
 {
+    follow_scene scene;
     if (id == 0) {
         // Charlie peels off towards the inn on the way in.
         charlie->x = mike->x - 16;
@@ -579,6 +453,7 @@ void lumin_village_story(int id)
 
 void lumin_agual_story(int id)
 {
+    follow_scene scene;
     if (id == 0) {
         charlie->x = mike->x + 16;
         charlie->y = mike->y;
@@ -614,10 +489,12 @@ void lumin_agual_story(int id)
 
 void lumin_sand_garden_story(int id)
 {
+    follow_scene scene;
     if (id >= 0 && id <= 2) sand_garden_story(id);
 }
 
 void lumin_castle_story(int id)
 {
+    follow_scene scene;
     if (id == 0) castle_story_elizabeth();
 }

@@ -47,6 +47,21 @@ void agual_story_messenger();               // the messenger on the west road; R
 void castle_story_elizabeth();              // the castle's return: Elizabeth joins
 void sand_garden_story(int n);              // the Sand Garden: 0 arrival, 1 the plant, 2 the Mountain and the end
 void end_note();                            // the closing pages; shuts the game down with status 0
+
+// Where the later scenes stand and walk their cast, for the tests to hold against the maps.
+// One actor's walk on one map: it stands on the first cell and walks from cell to
+// cell, each leg straight along one axis (pixels).
+struct scene_walk {
+    int map_num;
+    int n;
+    int cells[4][2];
+};
+extern const scene_walk late_walks[];
+extern const int num_late_walks;
+// Runhon's gathering: person entry i + 1 of Agual stands on gathering_crowd[i], facing him.
+extern const int gathering_crowd[27][2];
+// The map file a later scene shows as map map_num, or null.
+const char* late_scene_map_file(int map_num);
 // Captions: a thought box sized to its first line, and up to three lines faded in over the frame.
 void mike_thought(const char* txt, int x1, int y1, int y2);
 void fade_in_wind(const char* txt1, const char* txt2, const char* txt3, int x1, int y1);

@@ -75,3 +75,5 @@ int count_objects(DATAFILE* dat);
 // loads the file (fatal "cannot find NAME!!!" when it cannot), renumbers it
 // against "tiles.dat" and rebuilds its name list.
 void open_tilemap(const char* filename);
+// How many maps open_tilemap has opened: a field screen sees by it that its map changed.
+extern int tilemap_opened;

@@ -6,6 +6,8 @@
 #include "tilemap.h"
 #include "vantor.h"
 
+int tilemap_opened = 0;
+
 void open_tilemap(const char* filename) {
     destroy_tilemap(map);
     map = load_tilemap(filename);
@@ -21,4 +23,5 @@ void open_tilemap(const char* filename) {
     // A map without names was made against this very tile set: nothing to renumber.
     if (map->names) correct_tilemap(map, tiles);
     create_namelist(map, tiles);
+    tilemap_opened++;
 }

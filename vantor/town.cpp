@@ -11,6 +11,7 @@
 #include "door.h"
 #include "item.h"
 #include "shop.h"
+#include "town_castle.h"
 #include "vantor.h"
 #include "world.h"
 
@@ -30,6 +31,24 @@ const int MAX_TORCHES = 21;
 
 // The room Mike is in, null outdoors.
 const town_room* current_room = nullptr;
+
+// The outdoor door Mike came in by: a room joined to another may send him out of its own.
+int entered_x = 0, entered_y = 0;
+
+// Which table entry each person record holds on the outdoor map; a room that
+// borrows a record for its own people clears its entry, so that the street is
+// furnished afresh for that person and not with the room's.
+const town_person* outdoor_placed[30];
+
+// The rain loop is heard on the street only, and only while it rains.
+int rain_heard = FALSE;
+
+void rain_sound(int on)
+{
+    if (on && !rain_heard) door_play_sample(SND_RAIN, 96, 128, 1000, TRUE);
+    if (!on && rain_heard) door_stop_sample(SND_RAIN);
+    rain_heard = on;
+}
 
 int standing_frame(int face)
 {
@@ -84,11 +103,13 @@ void place_people(const town_plan* plan, int map_num, bool keep)
 {
     hide_people();
     min_person = 1;
+    bool outdoors = map_num == plan->map_num;
     for (int i = 0; i < plan->people_count; i++) {
         const town_person& p = plan->people[i];
         if (p.map_num != map_num || !person_wanted(p)) continue;
         character* c = person[p.index];
-        if (!keep) {
+        if (!keep || outdoor_placed[p.index] != &p) {
+            outdoor_placed[p.index] = outdoors ? &p : nullptr;
             *c = **p.actor;
             c->x = p.x;
             c->y = p.y;
@@ -157,10 +178,44 @@ void load_room(const town_plan* plan, const town_room* room, int x, int y, int f
     show_place_map(-2);
 }
 
-// Stub hooks of the places' own objects and triggers, by plan.
+// The places' own objects and triggers, by plan.
 void place_objects(const town_plan* plan)
 {
     if (plan == &village_plan) village_objects();
+}
+
+// What a place does each time one of its maps comes up.
+void map_shown(const town_plan* plan)
+{
+    place_weather(plan);
+    if (plan == &mystalia_plan) mystalia_map_shown();
+}
+
+// What a place does as Mike walks off its leaving edge.
+void town_left(const town_plan* plan)
+{
+    if (plan == &agual_plan) agual_gate_left();
+}
+
+// Doors, links and the way out of a room: TRUE when Mike is on another map now.
+int change_map(const town_plan* plan)
+{
+    if (current_room) {
+        const room_link* l = link_at(plan, mike->x, mike->y);
+        if (l) {
+            follow_link(plan, l);
+            return TRUE;
+        }
+        if (mike->y > current_room->limit_y) {
+            leave_room(plan);
+            return TRUE;
+        }
+        return FALSE;
+    }
+    const town_room* r = room_at_door(plan, mike->x, mike->y);
+    if (!r) return FALSE;
+    enter_room(plan, r, mike->x, mike->y);
+    return TRUE;
 }
 
 } // namespace
@@ -236,21 +291,39 @@ void start_place_timers(const char* name, int torch_ms)
 
 void enter_town(const town_plan* plan)
 {
+    enter_town_at(plan, plan->start_x, plan->start_y, plan->start_face, plan->start_mx, plan->start_my);
+}
+
+void enter_town_at(const town_plan* plan, int x, int y, int face, int cam_x, int cam_y)
+{
     current_plan = plan;
     begin_place(TRUE, plan->walk);
-    mike->x = plan->start_x;
-    mike->y = plan->start_y;
-    mike->face = plan->start_face;
-    mx = plan->start_mx;
-    my = plan->start_my;
+    mike->x = x;
+    mike->y = y;
+    mike->face = face;
+    mx = cam_x;
+    my = cam_y;
     open_place_map(plan->file, plan->map_num);
     furnish_map(plan, plan->map_num);
+    place_weather(plan);
     show_place_map(plan->music);
     start_place_timers(plan->name, 500);
 }
 
+void place_weather(const town_plan* plan)
+{
+    raining = plan->rains && g_map_num == plan->map_num && !story_flag[plan->rain_stop] ? TRUE : FALSE;
+    if (raining) reset_rain();
+    rain_sound(raining);
+    look_when_talked_to = plan->face_mike ? TRUE : FALSE;
+}
+
 void leave_place()
 {
+    // The rain and the manners belong to the place alone.
+    raining = FALSE;
+    rain_sound(FALSE);
+    look_when_talked_to = FALSE;
     current_plan = nullptr;
     current_room = nullptr;
     save_on = FALSE;
@@ -271,6 +344,14 @@ void centre_camera()
     if (!map || !mike) return;
     mx = std::max(std::min(160 - mike->x, 0), std::min(0, 320 - 16 * map->xsize));
     my = std::max(std::min(120 - mike->y, 0), std::min(0, 240 - 16 * map->ysize));
+}
+
+const town_plan* plan_of_map(int map_num)
+{
+    if (map_num >= 10201 && map_num <= 10226) return &castle_plan;
+    for (const town_plan* p : {&village_plan, &agual_plan, &mystalia_plan})
+        if (p->map_num == map_num || room_of(p, map_num)) return p;
+    return nullptr;
 }
 
 const town_room* room_at_door(const town_plan* plan, int x, int y)
@@ -294,8 +375,8 @@ void enter_room(const town_plan* plan, const town_room* room, int door_x, int do
 {
     old_mx2 = mx;
     old_my2 = my;
-    old_mike_x2 = door_x;
-    old_mike_y2 = door_y;
+    old_mike_x2 = entered_x = door_x;
+    old_mike_y2 = entered_y = door_y;
     load_room(plan, room, room->entry_x, room->entry_y, DIR_UP);
 }
 
@@ -324,6 +405,8 @@ void leave_room(const town_plan* plan)
     mike->current = chr_sprite(ACT_MIKE_DN_A);
     mx = old_mx2;
     my = old_my2;
+    // Out of another door than the one he came in by: the camera finds him there.
+    if (old_mike_x2 != entered_x || old_mike_y2 != entered_y) centre_camera();
     place_people(plan, plan->map_num, true);
     place_torches(plan, plan->map_num);
     place_save_spot(plan, plan->map_num);
@@ -398,6 +481,15 @@ void use_counter(const town_plan* plan, const counter_spot* c)
 void open_shop(const town_shop* shop)
 {
     if (shop->greeting) wrap_wind(shop->greeting);
+    fill_store(shop);
+    do_vantor_shop();
+    door_clear_keybuf();
+    clear_joybuf();
+    wait_talk_key_released();
+}
+
+void fill_store(const town_shop* shop)
+{
     current_store = store_properties{};
     current_store.type = shop->type;
     current_store.name = shop->name;
@@ -412,10 +504,6 @@ void open_shop(const town_shop* shop)
             current_store.a_list[n++] = armor_list[s];
     }
     current_store.num_objects = n - 1;
-    do_vantor_shop();
-    door_clear_keybuf();
-    clear_joybuf();
-    wait_talk_key_released();
 }
 
 void wait_talk_key_released()
@@ -447,26 +535,18 @@ void run_town(const town_plan* plan)
     continue_town = TRUE;
     while (continue_town) {
         place_pass();
-        if (current_room) {
-            // Inside: a door to the next room, the room's objects, and out through the bottom.
-            const room_link* l = link_at(plan, mike->x, mike->y);
-            if (l) {
-                follow_link(plan, l);
-                continue;
-            }
-            use_objects(plan);
-            place_objects(plan);
-            if (current_room && mike->y > current_room->limit_y) leave_room(plan);
-            continue;
-        }
-        const town_room* r = room_at_door(plan, mike->x, mike->y);
-        if (r) {
-            enter_room(plan, r, mike->x, mike->y);
+        // A scene may have stopped the rain; its sound stops with it.
+        if (rain_heard && !raining) rain_sound(FALSE);
+        if (change_map(plan)) {
+            map_shown(plan);
             continue;
         }
         use_objects(plan);
         place_objects(plan);
-        if (left_town(plan)) continue_town = FALSE;
+        if (!current_room && left_town(plan)) {
+            town_left(plan);
+            continue_town = FALSE;
+        }
     }
     leave_place();
 }

@@ -4,8 +4,8 @@
 // townspeople) and a loop built from the shared steps below: enter the place,
 // run one map at a time (doors, objects, triggers, the way out, in that
 // order), and leave with the world map put back exactly as it was. Lumin
-// Village is the first place built this way; the castle, the southern towns
-// and the areas add their own plans and loops on the same steps.
+// Village, Agual and Mystalia run on run_town; the castle and the areas add
+// loops of their own on the same steps.
 // Also here: the tile animation step, talking, inns, healing and save spots.
 #pragma once
 #include "records.h"
@@ -107,6 +107,11 @@ struct town_plan {
     int leave_dir;                          // the outdoor map is left off this edge (DIR_*; 0: by the place's own rule)
     int walk;                               // townspeople wander on the outdoor map
     const char* inn_line;                   // the innkeeper's question (null: a plain one with the price)
+    const char* inn_morning;                // said after a night's rest (null: nothing)
+    const char* inn_refused;                // said when the party will not stay (null: nothing)
+    int rains;                              // TRUE: rain falls on the outdoor map until story flag `rain_stop`
+    int rain_stop;
+    int face_mike;                          // townspeople turn to face Mike when he speaks to them
 };
 
 // ---- globals ----
@@ -121,10 +126,16 @@ extern int continue_town;                   // FALSE ends the place loop
 extern const town_plan* current_plan;       // the place Mike is in, or null
 
 extern const town_plan village_plan;        // Lumin Village (101, rooms 10101-10110, 10192)
+extern const town_plan agual_plan;          // Agual (103, rooms 10301-10310)
+extern const town_plan mystalia_plan;       // Mystalia (104, rooms 10401-10409)
 
 // ---- the places ----
 void do_lumin_village();                    // the village loop
 void do_lumin_castle();                     // the castle loop
+void do_lumin_agual();                      // Agual
+void do_lumin_mystalia();                   // Mystalia
+// The plan of the place a map number belongs to (outdoors or a room; the castle's rooms too), or null.
+const town_plan* plan_of_map(int map_num);
 
 // ---- shared steps of every place (town.cpp) ----
 // Steps 1 and 2 of arriving: townspeople state reset (`in_town`, `town_walk`), fade-outs, buffers emptied.
@@ -140,7 +151,12 @@ void show_place_map(int music);
 void start_place_timers(const char* name, int torch_ms);
 // The standard arrival for a plan: all of the above with the plan's start position.
 void enter_town(const town_plan* plan);
-// Leaves the place: timers down, the world map, its camera, music and Mike put back.
+// The same arrival with Mike at (x, y) facing `face` and the camera at (cam_x, cam_y).
+void enter_town_at(const town_plan* plan, int x, int y, int face, int cam_x, int cam_y);
+// The plan's weather and manners on the map now shown: its rain (and the rain's sound), whether
+// people turn to face Mike.
+void place_weather(const town_plan* plan);
+// Leaves the place: rain and timers down, the world map, its camera, music and Mike put back.
 void leave_place();
 // One pass of a field loop: update_screen and virtual_game_cycle.
 void place_pass();
@@ -172,6 +188,8 @@ const counter_spot* counter_at(const town_plan* plan);
 void use_counter(const town_plan* plan, const counter_spot* c);
 // Fills current_store from a shop of a plan and opens it.
 void open_shop(const town_shop* shop);
+// Fills current_store with the stock of a shop of a plan.
+void fill_store(const town_shop* shop);
 // Waits until the talk key (Enter, button 3) is let go, so one press is one conversation.
 void wait_talk_key_released();
 
@@ -201,3 +219,7 @@ int village_talk(int who);
 void village_objects();
 // The inn's free night while the king's errand is fresh; FALSE when the night must be paid.
 int village_free_night();
+// Mystalia's moment on a new map: the stranger waiting in room 4.
+void mystalia_map_shown();
+// Agual's moment at its west gate on the way out: the messenger, once Lumin must hear the news.
+void agual_gate_left();

@@ -1,33 +1,31 @@
-// Agual: the fishing town in the rain, its ten rooms and its loop. Cells are
-// map pixels of town02.map and its rooms (assets/maps/town02*.txt).
-#include <cstring>
-
+// Agual: the fishing town in the rain, its ten rooms and its moments: the
+// gate scene, Runhon's gathering and the messenger on the west road. Cells
+// are map pixels of town02.map and its rooms (assets/maps/town02*.txt).
 #include "dat_names.h"
-#include "door.h"
 #include "item.h"
 #include "story.h"
 #include "town.h"
-#include "town2.h"
-#include "town2_run.h"
+#include "town2_lines.h"
 #include "vantor.h"
 
 namespace {
 
-const south_room rooms[] = {
-    {"town02~1.map", 10301, 64, 112, 144, 224, 239},
-    {"town02~2.map", 10302, 304, 208, 160, 224, 239},
-    {"town02~3.map", 10303, 272, 496, 160, 224, 239},
-    {"town02~4.map", 10304, 80, 272, 128, 224, 239},
-    {"town02~5.map", 10305, 48, 496, 128, 224, 239},
-    {"town02~6.map", 10306, 128, 496, 144, 224, 239},
-    {"town02~7.map", 10307, 400, 496, 160, 224, 239},
-    {"town02~8.map", 10308, 672, 496, 144, 224, 239},
-    {"town02~9.map", 10309, 560, 112, 128, 224, 239},
+const town_room rooms[] = {
+    // file, number, door, entry, limit, second door
+    {"town02~1.map", 10301, 64, 112, 144, 224, 239, 0, 0},
+    {"town02~2.map", 10302, 304, 208, 160, 224, 239, 0, 0},
+    {"town02~3.map", 10303, 272, 496, 160, 224, 239, 0, 0},
+    {"town02~4.map", 10304, 80, 272, 128, 224, 239, 0, 0},
+    {"town02~5.map", 10305, 48, 496, 128, 224, 239, 0, 0},
+    {"town02~6.map", 10306, 128, 496, 144, 224, 239, 0, 0},
+    {"town02~7.map", 10307, 400, 496, 160, 224, 239, 0, 0},
+    {"town02~8.map", 10308, 672, 496, 144, 224, 239, 0, 0},
+    {"town02~9.map", 10309, 560, 112, 128, 224, 239, 0, 0},
     // Runhon's room is upstairs: no street door, reached by the stairs of room 9.
-    {"town02~a.map", 10310, -1, -1, 256, 96, 239},
+    {"town02~a.map", 10310, -1, -1, 256, 96, 239, 0, 0},
 };
 
-const south_link links[] = {
+const room_link links[] = {
     // The two cottages share a door in their party wall.
     {10305, 272, 144, 10306, 48, 144, DIR_RIGHT},
     {10306, 32, 144, 10305, 256, 144, DIR_LEFT},
@@ -36,23 +34,34 @@ const south_link links[] = {
     {10310, 256, 80, 10309, 256, 96, DIR_DOWN},
 };
 
-const south_counter counters[] = {
-    {10302, 32, 96, DIR_UP, SOUTH_INN, 50},
-    {10303, 64, 112, DIR_UP, SOUTH_SHOP, 0},   // battle items
-    {10303, 240, 112, DIR_UP, SOUTH_SHOP, 1},  // recovery items
-    {10307, 64, 112, DIR_UP, SOUTH_SHOP, 2},   // arms
-    {10307, 240, 112, DIR_UP, SOUTH_SHOP, 3},  // attire
+const counter_spot counters[] = {
+    {10302, 32, 96, DIR_UP, COUNTER_INN, 50},
+    {10303, 64, 112, DIR_UP, COUNTER_SHOP, 0},   // battle items
+    {10303, 240, 112, DIR_UP, COUNTER_SHOP, 1},  // recovery items
+    {10307, 64, 112, DIR_UP, COUNTER_SHOP, 2},   // arms
+    {10307, 240, 112, DIR_UP, COUNTER_SHOP, 3},  // attire
+};
+
+const town_shop shops[] = {
+    {agual_shop_greetings[0], "Agual Battle Item Shop", 1,
+     {IT_BLADE_SHINE, IT_VEST_SHINE, IT_GLASS_BALL, IT_COMBUSTER, IT_SMOKE_BOMB, -1}},
+    {agual_shop_greetings[1], "Agual Recovery Item Shop", 1,
+     {IT_SMALL_POTION, IT_ALOE_DRINK, IT_GLOW_DUST, IT_LIGHT_STONE, IT_VIVER, -1}},
+    // Weapons and armor by their rows of weapon_list and armor_list: Steel Blade to Iron Sword,
+    // Iron Vest to Warrior Vest.
+    {agual_shop_greetings[2], "Agual Arms Shop", 2, {0, 1, 2, 3, 4, 5, -1}},
+    {agual_shop_greetings[3], "Agual Attire Shop", 3, {0, 1, 2, 3, -1}},
 };
 
 // Chests 9, 11, 12 and 13: a Smoke Bomb, two Vivers and a Light Stone.
-const south_chest chest_list[] = {
+const town_chest chest_list[] = {
     {10304, 9, 15, 5, 1},
     {10307, 11, 16, 11, 1},
     {10308, 12, 3, 5, 1},
     {10310, 13, 3, 5, 1},
 };
 
-const south_find finds[] = {
+const town_find finds[] = {
     {103, 4, 400, 224, DIR_UP, 10},     // a barrel by the inn: Aloe Drink
     {103, 5, 432, 528, DIR_RIGHT, 0},   // crates on the quay: Small Potion
     {103, 6, 320, 304, DIR_UP, 1},      // the well of the square: Glow Dust
@@ -61,7 +70,7 @@ const south_find finds[] = {
 const int F11 = 11;
 const int ALL = -1;
 
-const south_person people[] = {
+const town_person people[] = {
     // The street, before the gathering: two people brave the rain.
     {103, 1, &townsman_03, 176, 512, DIR_DOWN, FALSE, ALL, F11},
     {103, 2, &townswoman_02, 240, 384, DIR_DOWN, FALSE, ALL, F11},
@@ -121,74 +130,48 @@ const south_person people[] = {
 
 #define COUNT(a) (int)(sizeof a / sizeof a[0])
 
-// The rain loop is heard on the street only, and only while it rains.
-int rain_heard = FALSE;
-
-void rain_sound(int on)
-{
-    if (on && !rain_heard) door_play_sample(SND_RAIN, 96, 128, 1000, TRUE);
-    if (!on && rain_heard) door_stop_sample(SND_RAIN);
-    rain_heard = on;
-}
-
 } // namespace
 
-void agual_weather()
-{
-    // Rain falls on Agual's streets until Runhon's gathering clears the sky; indoors it is dry and quiet.
-    raining = g_map_num == 103 && !story_flag[11] ? TRUE : FALSE;
-    if (raining) reset_rain();
-    rain_sound(raining);
-    look_when_talked_to = TRUE;
-}
-
-const south_plan agual_plan = {
+const town_plan agual_plan = {
     "Agual", "town02.map", 103, MUS_AGUAL, 0, 400, DIR_RIGHT, 0, -280,
     rooms, COUNT(rooms), links, COUNT(links), counters, COUNT(counters), chest_list, COUNT(chest_list),
-    finds, COUNT(finds), people, COUNT(people),
+    finds, COUNT(finds), people, COUNT(people), shops, COUNT(shops),
+    nullptr, 0, nullptr, 0,
+    DIR_LEFT, TRUE,
+    agual_inn_offer, agual_inn_morning, agual_inn_refused,
+    // Rain falls on the streets until Runhon's gathering clears the sky; people turn to face Mike.
+    TRUE, 11, TRUE,
 };
 
 void do_lumin_agual()
 {
-    const south_plan* plan = &agual_plan;
+    const town_plan* plan = &agual_plan;
     // Back from the dead end of the woods, the road leads straight into the square.
-    bool from_woods = story_flag[10] != 0;
-    raining = !story_flag[11] ? TRUE : FALSE;
-    reset_rain();
-    if (from_woods)
-        south_arrive(plan, 352, 368, DIR_DOWN, -192, -248);
+    if (story_flag[10])
+        enter_town_at(plan, 352, 368, DIR_DOWN, -192, -248);
     else
-        south_arrive(plan, plan->start_x, plan->start_y, plan->start_face, plan->start_mx, plan->start_my);
+        enter_town(plan);
     story_flag[10] = FALSE;
-    agual_weather();
 
-    int continue_town = TRUE;
     if (!story_flag[2]) {
         // Too early: Charlie turns the pair round at the gate.
         lumin_agual_story(0);
-        continue_town = FALSE;
-    } else if (story_flag[8] && !story_flag[11]) {
+        leave_place();
+        return;
+    }
+    if (story_flag[8] && !story_flag[11]) {
         lumin_agual_story(3);
         if (!story_flag[11]) lumin_agual_story(4);
-        agual_weather();
+        // The sky clears and the whole town is out in the street.
+        furnish_map(plan, plan->map_num);
+        place_weather(plan);
     }
     // Once the town has gathered behind Runhon, Agual stands with Lumin.
     if (story_flag[11]) story_flag[12] = TRUE;
+    run_town(plan);
+}
 
-    while (continue_town) {
-        update_screen();
-        virtual_game_cycle();
-        if (south_doors(plan)) {
-            agual_weather();
-            continue;
-        }
-        south_objects(plan);
-        if (!raining) rain_sound(FALSE);
-        if (g_map_num == 103 && agual_left(mike->x, mike->y)) {
-            if (story_flag[13] && !story_flag[14]) lumin_agual_story(5);
-            continue_town = FALSE;
-        }
-    }
-    rain_sound(FALSE);
-    south_leave();
+void agual_gate_left()
+{
+    if (story_flag[13] && !story_flag[14]) lumin_agual_story(5);
 }

@@ -49,5 +49,6 @@ extern const char* const mystalia_inn_refused;
 extern const char* const agual_shop_greetings[4];   // battle items, recovery items, arms, attire
 extern const char* const mystalia_shop_greetings[4];  // recovery items, battle items, arms, attire
 extern const char* const mystalia_stranger_lines[]; // before the fight of room 4, up to a null
-extern const char* const mystalia_after_fight_lines[];  // after it, up to a null
+extern const char* const mystalia_after_fight_lines[];  // after it, won, up to a null
+extern const char* const mystalia_after_lost_lines[];   // after it, lost: the party comes to; up to a null
 extern const char* const agual_rain_stops;          // said once the rain has stopped

@@ -1,51 +1,64 @@
-// Mystalia: the town at the edge of the desert, its nine rooms, the stranger
-// of room 4 and its loop. Cells are map pixels of town03.map and its rooms
+// Mystalia: the town at the edge of the desert, its nine rooms and the
+// stranger of room 4. Cells are map pixels of town03.map and its rooms
 // (assets/maps/town03*.txt).
+#include <algorithm>
 #include <initializer_list>
 
 #include "battle.h"
 #include "dat_names.h"
 #include "door.h"
+#include "item.h"
 #include "town.h"
 #include "town2.h"
 #include "town2_lines.h"
-#include "town2_run.h"
 #include "vantor.h"
 
 namespace {
 
-const south_room rooms[] = {
-    {"town03~1.map", 10401, 224, 144, 144, 224, 239},
-    {"town03~2.map", 10402, 112, 112, 160, 224, 239},
-    {"town03~3.map", 10403, 560, 112, 160, 224, 239},
-    {"town03~4.map", 10404, 128, 304, 144, 224, 239},
-    {"town03~5.map", 10405, 496, 304, 144, 224, 239},
-    {"town03~6.map", 10406, 384, 144, 144, 224, 239},
-    {"town03~7.map", 10407, 464, 144, 160, 224, 239},
-    {"town03~8.map", 10408, 96, 496, 160, 224, 239},
-    {"town03~9.map", 10409, 224, 496, 160, 224, 239},
+const town_room rooms[] = {
+    // file, number, door, entry, limit, second door
+    {"town03~1.map", 10401, 224, 144, 144, 224, 239, 0, 0},
+    {"town03~2.map", 10402, 112, 112, 160, 224, 239, 0, 0},
+    {"town03~3.map", 10403, 560, 112, 160, 224, 239, 0, 0},
+    {"town03~4.map", 10404, 128, 304, 144, 224, 239, 0, 0},
+    {"town03~5.map", 10405, 496, 304, 144, 224, 239, 0, 0},
+    {"town03~6.map", 10406, 384, 144, 144, 224, 239, 0, 0},
+    {"town03~7.map", 10407, 464, 144, 160, 224, 239, 0, 0},
+    {"town03~8.map", 10408, 96, 496, 160, 224, 239, 0, 0},
+    {"town03~9.map", 10409, 224, 496, 160, 224, 239, 0, 0},
 };
 
-const south_link links[] = {
+const room_link links[] = {
     // The angry man's house: a front room and a back room, each with a street door.
     {10406, 272, 144, 10407, 48, 144, DIR_RIGHT},
     {10407, 32, 144, 10406, 256, 144, DIR_LEFT},
 };
 
-const south_counter counters[] = {
-    {10402, 32, 96, DIR_UP, SOUTH_INN, 100},
-    {10403, 64, 112, DIR_UP, SOUTH_SHOP, 0},   // recovery items
-    {10403, 240, 112, DIR_UP, SOUTH_SHOP, 1},  // battle items
-    {10408, 144, 112, DIR_UP, SOUTH_SHOP, 2},  // arms
-    {10409, 144, 112, DIR_UP, SOUTH_SHOP, 3},  // attire
+const counter_spot counters[] = {
+    {10402, 32, 96, DIR_UP, COUNTER_INN, 100},
+    {10403, 64, 112, DIR_UP, COUNTER_SHOP, 0},   // recovery items
+    {10403, 240, 112, DIR_UP, COUNTER_SHOP, 1},  // battle items
+    {10408, 144, 112, DIR_UP, COUNTER_SHOP, 2},  // arms
+    {10409, 144, 112, DIR_UP, COUNTER_SHOP, 3},  // attire
+};
+
+const town_shop shops[] = {
+    {mystalia_shop_greetings[0], "Mystalia Recovery Item Shop", 1,
+     {IT_SMALL_POTION, IT_ALOE_DRINK, IT_GLOW_DUST, IT_LIGHT_STONE, IT_LARGE_POTION, IT_GLOW_ROCK, IT_VIVER, -1}},
+    {mystalia_shop_greetings[1], "Mystalia Battle Item Shop", 1,
+     {IT_BLADE_SHINE, IT_VEST_SHINE, IT_GLASS_BALL, IT_COMBUSTER, IT_SMOKE_BOMB, IT_SPIRIT_BOMB, -1}},
+    // Rows of weapon_list: every blade and rod but the Short Rod, which Lumin's smiths alone make.
+    {mystalia_shop_greetings[2], "Mystalia Arms Shop", 2, {0, 1, 2, 3, 4, 5, 7, 8, 9, -1}},
+    // The attire shop is a branch of Agual's, with the Soldier's Mail besides.
+    {mystalia_shop_greetings[3], "Agual Attire Shop", 3, {0, 1, 2, 3, 4, -1}},
 };
 
 // Chest 18: a Large Potion.
-const south_chest chest_list[] = {
+const town_chest chest_list[] = {
     {10408, 18, 16, 11, 1},
 };
 
-const south_find finds[] = {
+const town_find finds[] = {
     {104, 7, 320, 320, DIR_UP, 0},      // the well: Small Potion
     {104, 8, 208, 256, DIR_UP, 2},      // a palm on the plaza: Light Stone
     {104, 9, 48, 320, DIR_LEFT, 1},     // under a boulder: Glow Dust
@@ -56,7 +69,7 @@ const south_find finds[] = {
 
 const int ALL = -1;
 
-const south_person people[] = {
+const town_person people[] = {
     {104, 1, &townsman_07, 272, 288, DIR_DOWN, FALSE, ALL, ALL},
     {104, 2, &old_townswoman_02, 384, 336, DIR_DOWN, FALSE, ALL, ALL},
     {104, 3, &old_townsman_01, 144, 208, DIR_DOWN, FALSE, ALL, ALL},
@@ -77,22 +90,15 @@ const south_person people[] = {
 
 #define COUNT(a) (int)(sizeof a / sizeof a[0])
 
-// The stranger of the scholar's house: a few words, then a fight nobody
-// walks away from unchanged.
-void stranger_of_room_4()
+// The party, beaten, comes to on the floor: everyone who fought stands up again, hurt.
+void come_to()
 {
-    for (const char* const* line = mystalia_stranger_lines; *line; line++) wrap_wind(*line);
-    story_flag[16] = TRUE;
-    int won = mystalia_fight();
-    story_flag[16] = FALSE;
-    if (!won) {
-        vantor_shutdown();
-        door_exit(0);
+    for (ftchar* h : {ftmike, ftcharlie, ftrunhon, ftelizabeth}) {
+        if (!h || !h->in_fight) continue;
+        h->alive = TRUE;
+        h->hp = std::max(h->hp, 1);
     }
-    person[10]->visible = FALSE;
-    for (const char* const* line = mystalia_after_fight_lines; *line; line++) wrap_wind(*line);
-    story_flag[17] = TRUE;
-    reset_fps_timer();
+    trash_status(TRUE);
 }
 
 } // namespace
@@ -112,13 +118,16 @@ int mystalia_fight()
 
     looping = FALSE;
     in_boss_battle = TRUE;
+    // He is far beyond the party: losing to him is a turn of the story, not its end.
+    skip_game_over = TRUE;
     int won = battle(data ? (BITMAP*)data[BATTLE_DESERT].dat : nullptr, MUS_BOSS);
+    skip_game_over = FALSE;
     in_boss_battle = FALSE;
     for (ftenemy** e : {&enemy1, &enemy2, &enemy3, &enemy4}) {
         uninit_enemy(*e);
         *e = nullptr;
     }
-    if (!won) return FALSE;
+    if (!won) come_to();
 
     // Back in the dark house with the town's own tune.
     door_play_midi(MUS_MYSTALIA, TRUE);
@@ -129,32 +138,40 @@ int mystalia_fight()
     virtual_screen = FALSE;
     looping = TRUE;
     reset_fps_timer();
-    return TRUE;
+    return won ? TRUE : FALSE;
 }
 
-const south_plan mystalia_plan = {
+void mystalia_stranger()
+{
+    for (const char* const* line = mystalia_stranger_lines; *line; line++) wrap_wind(*line);
+    story_flag[16] = TRUE;
+    int won = mystalia_fight();
+    story_flag[16] = FALSE;
+    // Either way he is gone, and the scholar's book with him.
+    person[10]->visible = FALSE;
+    for (const char* const* line = won ? mystalia_after_fight_lines : mystalia_after_lost_lines; *line; line++)
+        wrap_wind(*line);
+    story_flag[17] = TRUE;
+    reset_fps_timer();
+}
+
+void mystalia_map_shown()
+{
+    if (g_map_num == 10404 && !story_flag[17]) mystalia_stranger();
+}
+
+const town_plan mystalia_plan = {
     "Mystalia", "town03.map", 104, MUS_MYSTALIA, 320, 16, DIR_DOWN, -160, 0,
     rooms, COUNT(rooms), links, COUNT(links), counters, COUNT(counters), chest_list, COUNT(chest_list),
-    finds, COUNT(finds), people, COUNT(people),
+    finds, COUNT(finds), people, COUNT(people), shops, COUNT(shops),
+    nullptr, 0, nullptr, 0,
+    DIR_UP, TRUE,
+    mystalia_inn_offer, mystalia_inn_morning, mystalia_inn_refused,
+    FALSE, 0, FALSE,
 };
 
 void do_lumin_mystalia()
 {
-    const south_plan* plan = &mystalia_plan;
-    raining = FALSE;
-    south_arrive(plan, plan->start_x, plan->start_y, plan->start_face, plan->start_mx, plan->start_my);
-    look_when_talked_to = FALSE;
-
-    int continue_town = TRUE;
-    while (continue_town) {
-        update_screen();
-        virtual_game_cycle();
-        if (south_doors(plan)) {
-            if (g_map_num == 10404 && !story_flag[17]) stranger_of_room_4();
-            continue;
-        }
-        south_objects(plan);
-        if (g_map_num == 104 && mystalia_left(mike->x, mike->y)) continue_town = FALSE;
-    }
-    south_leave();
+    enter_town(&mystalia_plan);
+    run_town(&mystalia_plan);
 }

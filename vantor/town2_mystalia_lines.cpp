@@ -31,6 +31,14 @@ const char* const mystalia_after_fight_lines[] = {
     nullptr,
 };
 
+const char* const mystalia_after_lost_lines[] = {
+    "(...The floor is cold.  The green_lamps are out.  Somewhere a door_bangs in the desert wind.)",
+    "Charlie:  Mike?  Mike!  Oh, thank_goodness.  I thought he'd...",
+    "Mike:  He could have finished us._He didn't even bother.  He took_the book and walked out.",
+    "Charlie:  Then he thinks we're no_threat at all.  Let's get strong_enough to prove him wrong.",
+    nullptr,
+};
+
 namespace {
 
 const int UNEASY = MY_UNEASY, QUIET = MY_QUIET, ALWAYS = MY_ALWAYS;

@@ -154,6 +154,7 @@ const town_plan castle_plan = {
     nullptr, 0,
     nullptr, 0,
     0, FALSE, nullptr,
+    nullptr, nullptr, FALSE, 0, FALSE,
 };
 
 int castle_map_num(int room)

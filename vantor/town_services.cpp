@@ -29,7 +29,7 @@ int place_talk(int who)
     int m = g_map_num;
     if (m == 101 || (m >= 10101 && m <= 10110) || m == 10192) return village_talk(who);
     if (m >= 10201 && m <= 10226) return castle_talk(who);
-    if (m == 103 || m == 104 || (m >= 10301 && m <= 10310) || (m >= 10401 && m <= 10409)) return town2_talk(who);
+    if (plan_of_map(m) == &agual_plan || plan_of_map(m) == &mystalia_plan) return town2_talk(who);
     return FALSE;
 }
 
@@ -167,7 +167,15 @@ void do_inn(int price)
     else
         snprintf(line, sizeof line, "Welcome!  Will you be staying?_It costs %d Gold a night.", price);
     story_window_2(line, 10, 8, 300, 40);
-    if (choice("Yes", "No") == 1) do_overnight(price);
+    if (choice("Yes", "No") == 1) {
+        int had = g_gp;
+        do_overnight(price);
+        // Only a night really had earns the morning's words.
+        if (current_plan && current_plan->inn_morning && (g_gp != had || price == 0))
+            wrap_wind(current_plan->inn_morning);
+    } else if (current_plan && current_plan->inn_refused) {
+        wrap_wind(current_plan->inn_refused);
+    }
 }
 
 void cure_all(int amt)

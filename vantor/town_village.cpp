@@ -108,7 +108,8 @@ const town_plan village_plan = {
     torches, (int)(sizeof torches / sizeof torches[0]),
     saves, (int)(sizeof saves / sizeof saves[0]),
     DIR_DOWN, TRUE,
-    village_inn_question,
+    village_inn_question, nullptr, nullptr,
+    FALSE, 0, FALSE,
 };
 
 void do_lumin_village()

@@ -2,6 +2,7 @@
 // Mike and the camera stand, so a test or a bug report can compare whole runs.
 #include "vantor.h"
 
+#include "follow.h"
 #include "menu_save.h"
 #include "world.h"
 #include "town.h"
@@ -20,4 +21,5 @@ void write_state_dump(FILE* f)
     fprintf(f, "soundvol %d\nmidivol %d\nfontsetting %d\n", sound_vol, midi_vol, font_setting);
     fprintf(f, "screenscale %d\nfullscreen %d\nwindowscale %d\ngfxdriver %d\n", screen_scale, fullscreen, window_scale,
             current_gfx_driver);
+    write_follow_dump(f);
 }

@@ -6,6 +6,7 @@
 #include "battle.h"
 #include "dat_names.h"
 #include "door.h"
+#include "follow.h"
 #include "menu.h"
 #include "shot.h"
 #include "town.h"
@@ -261,8 +262,15 @@ void f_update_screen()
 
 void draw_sprites()
 {
-    for (character* c : {runhon, elizabeth, charlie})
-        if (c && c->visible == TRUE) draw_actor(c);
+    // Whatever loop opened the map or moved Mike, the party is put right before it shows.
+    follow_sync();
+    for (character* c : {runhon, elizabeth, charlie}) {
+        if (!c || c->visible != TRUE) continue;
+        if (c->halved && c->current)
+            draw_half(c->current, c->x + mx, c->y + my);
+        else
+            draw_actor(c);
+    }
     for (character* p : person)
         if (p && p->visible) draw_actor(p);
 }

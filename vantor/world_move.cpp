@@ -6,6 +6,7 @@
 
 #include "dat_names.h"
 #include "door.h"
+#include "follow.h"
 #include "vantor.h"
 
 int moving_restricted = FALSE;
@@ -289,12 +290,15 @@ void move_mike(int direction, int speed)
     }
 
     int stand = standing_frame(direction);
+    follow_step_begin();
     walk_tile(speed, [&](int frame, int d) {
         mike->current = chr_sprite(stepping(frame) ? stand + 1 : stand);
         mike->x += d * dir_dx(direction);
         mike->y += d * dir_dy(direction);
         follow_with_camera(direction, d);
+        follow_sub_step(d, stepping(frame));
     });
+    follow_step_end();
     test_walk_poison();
     do_battle_test = TRUE;
 }

@@ -1,0 +1,172 @@
+// The whole game played as a player would, from the title screen on, in runs
+// chained by the save slots: each run starts from the title (a new game, or
+// Continue on the slot the last run saved into), plays its chapters of
+// tests/playthrough/ and saves on the world map, and the next run goes on
+// from there. At every save the story flags, the party, the gold and the map
+// are checked in the dump.
+//
+// A chapter file is the scripted-run language plus two shorthands that keep
+// the walkthrough readable:
+//   walk DIR N          N steps in one direction (the arrow held just long enough)
+//   repeat N: A; B; ... the commands A, B, ... N times over
+//   define NAME: A; B; ...  NAME alone on a later line stands for A; B; ...
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "harness.h"
+
+namespace {
+
+const std::string chapters_dir = std::string(VANTOR_SOURCE_DIR) + "/tests/playthrough/";
+const std::vector<std::string> no_fights = {"-nofight:47390"};
+
+// Holding an arrow for this long takes exactly `steps` steps: a step is 16
+// frames at 60 a second, and the key comes up half-way through the last one.
+// The wait after it lets that step end, so every walk starts from standing.
+std::string walk(const std::string& dir, int steps)
+{
+    int ms = (steps * 2 - 1) * 17 * 1000 / 120;
+    return "hold " + dir + "\nwait " + std::to_string(ms) + "ms\nrelease " + dir + "\nwait 200ms\n";
+}
+
+std::string trim(const std::string& s)
+{
+    size_t a = s.find_first_not_of(" \t\r"), b = s.find_last_not_of(" \t\r");
+    return a == std::string::npos ? "" : s.substr(a, b - a + 1);
+}
+
+std::map<std::string, std::string> defined;
+
+std::string expand(const std::string& raw);
+
+std::string expand_parts(const std::string& parts_text)
+{
+    std::string out;
+    std::istringstream parts(parts_text);
+    for (std::string part; std::getline(parts, part, ';');) out += expand(part);
+    return out;
+}
+
+// One line of a chapter in the plain scripted-run language.
+std::string expand(const std::string& raw)
+{
+    std::string line = trim(raw.substr(0, raw.find('#')));
+    if (line.empty()) return "";
+    if (line.compare(0, 7, "define ") == 0) {
+        size_t colon = line.find(':');
+        defined[trim(line.substr(7, colon - 7))] = line.substr(colon + 1);
+        return "";
+    }
+    auto d = defined.find(line);
+    if (d != defined.end()) return expand_parts(d->second);
+    if (line.compare(0, 7, "repeat ") == 0) {
+        size_t colon = line.find(':');
+        int n = atoi(line.substr(7, colon).c_str());
+        std::string once = expand_parts(line.substr(colon + 1)), body;
+        for (int i = 0; i < n; i++) body += once;
+        return body;
+    }
+    if (line.compare(0, 5, "walk ") == 0) {
+        std::istringstream w(line.substr(5));
+        std::string dir;
+        int steps = 0;
+        w >> dir >> steps;
+        return walk(dir, steps);
+    }
+    return line + "\n";
+}
+
+std::string chapter(const std::string& name)
+{
+    std::ifstream in(chapters_dir + name);
+    EXPECT_TRUE(in.good()) << "no chapter " << name;
+    std::string out;
+    for (std::string line; std::getline(in, line);) out += expand(line);
+    return out;
+}
+
+std::string chapters(const std::vector<std::string>& names)
+{
+    std::string s;
+    for (const std::string& n : names) s += chapter(n);
+    return s + "end\n";
+}
+
+// The story flags a milestone expects set; every other of flags 0 to 21 must be clear.
+void expect_flags(const GameRun& run, const std::vector<int>& set)
+{
+    for (int f = 0; f <= 21; f++) {
+        bool want = false;
+        for (int s : set) want = want || s == f;
+        EXPECT_EQ(run.dump_int("sflag" + std::to_string(f)) != 0, want) << "story flag " << f;
+    }
+}
+
+// The party in the dump: Charlie, Runhon, Elizabeth in the fight or not.
+void expect_party(const GameRun& run, bool charlie, bool runhon, bool elizabeth)
+{
+    EXPECT_EQ(run.dump_int("charlieinfight") != 0, charlie);
+    EXPECT_EQ(run.dump_int("runhoninfight") != 0, runhon);
+    EXPECT_EQ(run.dump_int("elizinfight") != 0, elizabeth);
+}
+
+// The windows of a run contain these texts in this order.
+void expect_said_in_order(const GameRun& run, const std::vector<std::string>& texts)
+{
+    size_t at = 0;
+    for (const std::string& t : texts) {
+        while (at < run.windows.size() && run.windows[at] != t) at++;
+        EXPECT_LT(at, run.windows.size()) << "never said, or said out of order: " << t;
+        if (at == run.windows.size()) return;
+    }
+}
+
+void report(const char* what, const GameRun& run)
+{
+    printf("[ playthrough ] %s: %.1f s wall, %d s of play\n", what, run.wall_seconds, run.dump_int("time_ms") / 1000);
+}
+
+} // namespace
+
+TEST(Playthrough, TheGameFromTheTitleOnThroughItsSaves)
+{
+    // Run 1: a new game, the bridge, and the fields until Mike has his first spell.
+    // Random battles are on: they are the point of it. They are the battles of seed 5.
+    GameRun first = run_game(chapters({"01_opening.script", "02_to_level_three.script", "quit.script"}), {}, {}, 5, true);
+    report("new game to level three", first);
+    ASSERT_EQ(first.status, 0) << first.output;
+    expect_said_in_order(first, {"Jack: This is not the best time to be daydreaming!", "Charlie:  ...no, everything_is fine.._let's go",
+                                 "Mike learned \xa1" "Burn!", "Saved!"});
+    std::string slot1 = read_file(first.dir + "/f1.vtr");
+    ASSERT_FALSE(slot1.empty()) << "the first slot was saved";
+    expect_flags(first, {});
+    expect_party(first, true, false, false);
+    EXPECT_EQ(first.dump_int("mapnum"), -1);
+    EXPECT_EQ(first.dump_int("mikelvl"), 3);
+    EXPECT_NE(first.dump_int("mikeaction0"), 0) << "Burn is learned";
+    EXPECT_EQ(first.dump_int("ggp"), 240) << "twenty a Drakian pair, and what the fields paid";
+
+    // Run 2: continued from the first slot, with random battles off from here on: the
+    // council, the night in the village and Runhon, saved outside Agual.
+    GameRun second = run_game(chapters({"03_council.script", "04_village_night.script", "05_runhon.script", "quit.script"}),
+                              no_fights, {{"f1.vtr", slot1}}, 5, true);
+    report("council, village night, Runhon", second);
+    ASSERT_EQ(second.status, 0) << second.output;
+    expect_said_in_order(second, {"HP Restored!", "Merlon:  Ahh our two guests of_honor have arrived.", "King:  I ....don't know.",
+                                  "Charlie:  I'm heading to the INN.", "Elizabeth:  Mike..help!", "Charlie:  SouthEast to Aqual!",
+                                  "Runhon Joins!!!", "Runhon:  The Aphondus Woods are west of here.", "Saved!"});
+    std::string slot2 = read_file(second.dir + "/f2.vtr");
+    ASSERT_FALSE(slot2.empty()) << "the second slot was saved";
+    expect_flags(second, {2, 5, 6});
+    expect_party(second, true, true, false);
+    EXPECT_EQ(second.dump_int("ggp"), 1040) << "the king's 500 gold and the beast's 300";
+    EXPECT_EQ(second.dump_int("mapnum"), -1);
+    EXPECT_EQ(second.dump_int("mikex"), 2304) << "outside Agual's west gate";
+    EXPECT_EQ(second.dump_int("mikey"), 656);
+}
