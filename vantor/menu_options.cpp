@@ -55,7 +55,10 @@ int gfx_choices(gfx_choice* out)
     out[count++] = {0, "Autodetect"};
     for (const gfx_choice& known : GFX_NAMES)
         for (int i = 0; i < n; i++)
-            if (ids[i] == known.id) out[count++] = known;
+            if (ids[i] == known.id) {
+                out[count++] = known;
+                break;
+            }
     if (_DRIVER_INFO* l = reported(system_driver ? system_driver->gfx_drivers : nullptr))
         for (; l->id && count < GFX_MAX; l++) {
             bool named = false;
