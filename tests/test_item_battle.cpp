@@ -243,6 +243,38 @@ TEST_F(FightTest, NotEnoughMpSpendsNoTurn)
     EXPECT_EQ(ftmike->defend_flag, -1) << "the menu stayed for another command";
 }
 
+TEST_F(FightTest, AKeyHeldThroughAWindowOrAMenuChoosesNothingMore)
+{
+    // Enter held through the refusal (closed by another key meanwhile) must not then pick Fight
+    // and the Chunk: the menu waits for a fresh press, here Defend.
+    foe(enemy1, FOE_CHUNK, 60, 90);
+    enemy1->hp = enemy1->hpmax = 400;
+    ftmike->actions[0].have = -1;
+    ftmike->mp = 2;
+    fight(taps(ACTION) + "hold Enter\nwait 1500ms\ntype Enter\nwait 500ms\nrelease Enter\nwait 200ms\n" +
+          taps("WTDE"));
+    EXPECT_EQ(enemy1->hp, 400);
+    EXPECT_EQ(ftmike->defend_flag, -1);
+
+    // The Enter that chose Fight, still down, does not choose the first enemy.
+    foe(enemy1, FOE_CHUNK, 40, 60);
+    foe(enemy2, FOE_CHUNK, 40, 110);
+    enemy1->hp = enemy1->hpmax = enemy2->hp = enemy2->hpmax = 400;
+    fight("hold Enter\nwait 800ms\nrelease Enter\nwait 200ms\n" + taps("DE"));
+    EXPECT_EQ(enemy1->hp, 400);
+    EXPECT_LT(enemy2->hp, 400);
+
+    // Backspace still down from leaving a target does not leave the Item list it is held into.
+    foe(enemy1, FOE_CHUNK, 60, 90);
+    foe(enemy2, FOE_EMPTY, 0, 0);
+    items[IT_SMALL_POTION].have = 1;
+    ftmike->hp = 30;
+    fight(taps(ITEM) + taps("E") + "hold Backspace\nwait 200ms\n" + taps(ITEM) + "release Backspace\nwait 200ms\n" +
+          taps("EE"));
+    EXPECT_EQ(items[IT_SMALL_POTION].have, 0);
+    EXPECT_GT(ftmike->hp, 30);
+}
+
 TEST_F(FightTest, RedLightHitsEveryStandingEnemyWithItsOwnSpread)
 {
     foe(enemy1, FOE_CHUNK, 40, 60);

@@ -1,11 +1,13 @@
-// The whole game played as a player would, from the title screen on, in runs
+// The game played as a player would, from the title screen on, in runs
 // chained by the save slots: each run starts from the title (a new game, or
 // Continue on the slot the last run saved into), plays its chapters of
-// tests/playthrough/ and saves on the world map, and the next run goes on
-// from there. At every save the story flags, the party, the gold and the map
-// are checked in the dump.
+// tests/playthrough/ and saves, and the next run goes on from there. At every
+// save the story flags, the party, the gold and the map are checked in the
+// dump. It goes as far as the save spot of the woods' last clearing but one:
+// the party this play has made by then cannot yet beat what guards the dead
+// end beyond it.
 //
-// A chapter file is the scripted-run language plus two shorthands that keep
+// A chapter file is the scripted-run language plus three shorthands that keep
 // the walkthrough readable:
 //   walk DIR N          N steps in one direction (the arrow held just long enough)
 //   repeat N: A; B; ... the commands A, B, ... N times over
@@ -169,4 +171,32 @@ TEST(Playthrough, TheGameFromTheTitleOnThroughItsSaves)
     EXPECT_EQ(second.dump_int("mapnum"), -1);
     EXPECT_EQ(second.dump_int("mikex"), 2304) << "outside Agual's west gate";
     EXPECT_EQ(second.dump_int("mikey"), 656);
+
+    // Run 3: continued from the second slot: five Combusters from Agual's shop, then the
+    // woods as far as the ring of stones in their last clearing but one, saved there.
+    GameRun third = run_game(chapters({"06_woods.script", "quit.script"}), no_fights, {{"f2.vtr", slot2}}, 5, true);
+    report("Combusters and the woods", third);
+    ASSERT_EQ(third.status, 0) << third.output;
+    expect_said_in_order(third, {"Hp/Mp Restored!!", "Would you like_to save??", "Saved!"});
+    std::string slot3 = read_file(third.dir + "/f3.vtr");
+    ASSERT_FALSE(slot3.empty()) << "the third slot was saved";
+    expect_flags(third, {2, 5, 6});
+    expect_party(third, true, true, false);
+    EXPECT_EQ(third.dump_int("ggp"), 40) << "five Combusters at 200 Gold";
+    EXPECT_EQ(third.dump_int("item4"), 5);
+    EXPECT_EQ(third.dump_int("mapnum"), 15);
+    EXPECT_EQ(third.dump_int("mikex"), 320) << "on the save spot";
+    EXPECT_EQ(third.dump_int("mikey"), 112);
+
+    // Run 4: a game saved in the woods continues there, on the spot, without its question.
+    GameRun fourth = run_game(chapters({"07_back_in_the_woods.script", "quit.script"}), no_fights,
+                              {{"f1.vtr", slot1}, {"f2.vtr", slot2}, {"f3.vtr", slot3}}, 5, true);
+    report("back in the woods", fourth);
+    ASSERT_EQ(fourth.status, 0) << fourth.output;
+    EXPECT_FALSE(fourth.said("Would you like_to save??"));
+    EXPECT_EQ(fourth.dump_int("mapnum"), 15);
+    EXPECT_EQ(fourth.dump_int("mikex"), 320);
+    EXPECT_EQ(fourth.dump_int("mikey"), 112);
+    EXPECT_EQ(fourth.dump_int("item4"), 5);
+    expect_party(fourth, true, true, false);
 }

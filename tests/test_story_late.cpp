@@ -25,6 +25,7 @@
 #include "tilecat.h"
 #include "tilemap.h"
 #include "town.h"
+#include "town_castle.h"
 #include "vantor.h"
 #include "world.h"
 
@@ -211,6 +212,16 @@ TEST_F(LateStory, TheCastStandsAndWalksOnOpenGroundOfEveryMap)
         EXPECT_TRUE(open_at(103, c[0], c[1])) << c[0] << "," << c[1];
         EXPECT_TRUE(taken.insert({c[0], c[1]}).second) << "two stand on " << c[0] << "," << c[1];
     }
+
+    // The scenes that begin where a place has just put Mike begin with him on that very cell.
+    auto someone_starts_at = [](int map_num, int x, int y) {
+        for (int w = 0; w < num_late_walks; w++)
+            if (late_walks[w].map_num == map_num && late_walks[w].cells[0][0] == x && late_walks[w].cells[0][1] == y)
+                return true;
+        return false;
+    };
+    EXPECT_TRUE(someone_starts_at(SAND_START_MAP, SAND_START_X, SAND_START_Y));
+    EXPECT_TRUE(someone_starts_at(castle_map_num(1), CASTLE_START_X, CASTLE_START_Y));
 
     // The dead end starts on row 8 of map 16, at the first cell east of x 176.
     EXPECT_EQ(woods_scene_cells.map, 16);

@@ -40,18 +40,6 @@ ftchar* const* heroes_in_order()
     return order;
 }
 
-// A window with a key wait, both input buffers cleared around it.
-void window_and_wait(const char* text, int x, int y, int wt, int ht)
-{
-    door_clear_keybuf();
-    clear_joybuf();
-    story_window_2(text, x, y, wt, ht);
-    door_clear_keybuf();
-    jreadkey();
-    door_clear_keybuf();
-    clear_joybuf();
-}
-
 // One frame drawn now, shown or not.
 void draw_now(int shown)
 {
@@ -299,7 +287,7 @@ int battle(BITMAP* background, int music)
             door_play_midi(MUS_VICTORY, TRUE);
             playing = MUS_VICTORY;
         }
-        window_and_wait("Victory!!!", 125, 70, 78, 15);
+        battle_window("Victory!!!", 125, 70, 78, 15);
         victory_rewards();
         fade_out_2(5);
         if (music != NO_MUSIC) sound_fade_out(1, 5);
@@ -310,7 +298,7 @@ int battle(BITMAP* background, int music)
         break;
     case FIGHT_LOST:
         draw_now(TRUE);
-        window_and_wait("Defeated", 125, 70, 78, 15);
+        battle_window("Defeated", 125, 70, 78, 15);
         fade_out_2(5);
         if (!skip_game_over) game_over();
         break;
@@ -369,7 +357,7 @@ void status_update(int mode, ftchar* who)
         if (who->status[s] == 0) {
             char text[120];
             snprintf(text, sizeof text, wore_off[s], who->s_name ? who->s_name : "");
-            window_and_wait(text, 5, 5, 310, 40);
+            battle_message(text);
         }
     }
     if (who->status[ST_FEAR] > 0) who->status[ST_FEAR]--;

@@ -130,6 +130,8 @@ void draw_number(int number, int x, int y, int col);
 void enemy_dies(ftenemy* e);
 // One level for who; msg TRUE shows the messages.
 void level_up(ftchar* who, int msg = FALSE);
+// A window that stays until a new key: one still held from before it opened does not close it.
+void battle_window(const char* text, int x, int y, int wt, int ht);
 // A message window at the top and a key wait.
 void battle_message(const char* text);
 // The end screen after a lost battle.

@@ -51,17 +51,6 @@ void show_battle()
     ft_update_screen();
 }
 
-void window_and_wait(const char* text, int x, int y, int wt, int ht)
-{
-    door_clear_keybuf();
-    clear_joybuf();
-    story_window_2(text, x, y, wt, ht);
-    door_clear_keybuf();
-    jreadkey();
-    door_clear_keybuf();
-    clear_joybuf();
-}
-
 // The enemy's picture cut at x0 wide w.
 Bitmap enemy_piece(ftenemy* e, int x0, int w)
 {
@@ -186,14 +175,14 @@ void victory_rewards()
     char text[80];
     int e = total_exp();
     snprintf(text, sizeof text, "Total Exp - %d", e);
-    window_and_wait(text, 5, 5, 310, 15);
+    battle_window(text, 5, 5, 310, 15);
     share_experience(e);
     // One level at most per battle: the countdown starts again at the new step's full size.
     for (ftchar* h : {ftmike, ftcharlie, ftrunhon, ftelizabeth})
         if (h && h->nextexp <= 0) level_up(h, TRUE);
     int g = total_gp();
     snprintf(text, sizeof text, "Total Gp - %d", g);
-    window_and_wait(text, 5, 5, 310, 15);
+    battle_window(text, 5, 5, 310, 15);
     g_gp += g;
 }
 
@@ -204,7 +193,7 @@ void level_up(ftchar* who, int msg)
     char text[120];
     if (msg) {
         snprintf(text, sizeof text, "%s gained a level!", who->s_name ? who->s_name : "");
-        window_and_wait(text, 10, 10, 300, 20);
+        battle_window(text, 10, 10, 300, 20);
     }
     struct Learned {
         ftchar* hero;
@@ -225,7 +214,7 @@ void level_up(ftchar* who, int msg)
             snprintf(text, sizeof text, "%s learned %c%s", who->s_name, (char)l.glyph, l.spell);
         else
             snprintf(text, sizeof text, "%s learned %s", who->s_name, l.spell);
-        window_and_wait(text, 10, 10, 300, 20);
+        battle_window(text, 10, 10, 300, 20);
     }
     if (who == ftmike && who->level == 16) {
         battle_message("Mike, has reached too high of a level for this demo!");
@@ -235,15 +224,25 @@ void level_up(ftchar* who, int msg)
     }
 }
 
-void battle_message(const char* text)
+void battle_window(const char* text, int x, int y, int wt, int ht)
 {
+    door_clear_keybuf();
     clear_joybuf();
-    story_window_2(text, 5, 5, 310, 40);
+    story_window_2(text, x, y, wt, ht);
+    // The key that chose what led here may still be down, and a held key repeats into
+    // the key buffer: the window waits for it to be let go, then for a new one.
+    door_poll_keyboard();
+    while (key[KEY_ENTER] || key[KEY_BACKSPACE]) {
+        door_wait();
+        door_poll_keyboard();
+    }
     door_clear_keybuf();
     jreadkey();
     door_clear_keybuf();
     clear_joybuf();
 }
+
+void battle_message(const char* text) { battle_window(text, 5, 5, 310, 40); }
 
 void game_over()
 {

@@ -130,18 +130,6 @@ int roster_draw(int slot)
     return FOE_EMPTY;
 }
 
-// A window of the story hooks, waiting for a key.
-void hook_window(const char* text)
-{
-    door_clear_keybuf();
-    clear_joybuf();
-    story_window_2(text, 5, 5, 310, 40);
-    door_clear_keybuf();
-    jreadkey();
-    door_clear_keybuf();
-    clear_joybuf();
-}
-
 void redraw()
 {
     int was = virtual_screen;
@@ -277,8 +265,8 @@ void ft_story_flags()
     if (story_flag[0]) {
         items[0] = small_potion;
         items[0].have = 5;
-        hook_window("Charlie:  I brought 5 small potions_with me.  They should be_in your item bag.");
-        hook_window("Mike:  Good!");
+        battle_message("Charlie:  I brought 5 small potions_with me.  They should be_in your item bag.");
+        battle_message("Mike:  Good!");
         redraw();
         story_flag[0] = FALSE;
     }

@@ -24,18 +24,41 @@ struct BitmapDeleter {
 
 enum { ROW_FIGHT = 194, ROW_DEFEND = 204, ROW_ACTION = 214, ROW_ITEM = 224 };
 
-// One pass of input: the keyboard is sampled once, so a held key repeats every pass.
-void read_input()
+int confirm_held() { return key[KEY_ENTER] || door_joy_button(3); }
+int back_held() { return key[KEY_BACKSPACE] || door_joy_button(2); }
+
+// The choosing keys as one menu last saw them. A menu takes them as they are when it
+// opens: the Enter that opened it, or one held through a refusal or a target picker,
+// chooses nothing there until it has been let go and pressed again.
+struct choice_keys {
+    int confirm, back;
+};
+
+choice_keys keys_as_they_are()
+{
+    door_poll_keyboard();
+    door_poll_joystick();
+    return {confirm_held(), back_held()};
+}
+
+// One pass of a menu's input, the keyboard sampled once: Up and Down repeat while
+// held, a choice needs a fresh press.
+struct menu_input {
+    bool up, down, confirm, back;
+};
+
+menu_input read_input(choice_keys* k)
 {
     door_poll_keyboard();
     door_poll_joystick();
     if (debug && key[KEY_Q]) fatalerror("you wanted out\n");
+    menu_input in;
+    in.up = key[KEY_UP] || door_joy_up();
+    in.down = key[KEY_DOWN] || door_joy_down();
+    in.confirm = fresh_press(&k->confirm, confirm_held());
+    in.back = fresh_press(&k->back, back_held());
+    return in;
 }
-
-bool up_held() { return key[KEY_UP] || door_joy_up(); }
-bool down_held() { return key[KEY_DOWN] || door_joy_down(); }
-bool confirm_held() { return key[KEY_ENTER] || door_joy_button(3); }
-bool back_held() { return key[KEY_BACKSPACE] || door_joy_button(2); }
 
 // The battle drawn into buffer without showing it, paced.
 void compose()
@@ -62,17 +85,6 @@ void settle_joystick()
         redraw();
         door_poll_joystick();
     }
-}
-
-void key_wait_window(const char* text, int x, int y, int wt, int ht)
-{
-    door_clear_keybuf();
-    clear_joybuf();
-    story_window_2(text, x, y, wt, ht);
-    door_clear_keybuf();
-    jreadkey();
-    door_clear_keybuf();
-    clear_joybuf();
 }
 
 bool is_mike_or_charlie(const ftchar* who) { return who == ftmike || who == ftcharlie; }
@@ -187,6 +199,7 @@ int list_menu(ftchar* who, bool is_items)
     int* pos = is_items ? &item_menu_pos : &action_menu_pos;
     int line_x = is_items ? 48 : 68, cursor_x = is_items ? 50 : 70, text_x = is_items ? 65 : 85;
     int cy = 195;
+    choice_keys keys = keys_as_they_are();
     for (;;) {
         *pos = std::clamp(*pos, 0, 33);
         compose();
@@ -206,23 +219,23 @@ int list_menu(ftchar* who, bool is_items)
         draw_cursor(cursor_x, cy);
         blit_buffer();
 
-        read_input();
-        if (up_held()) {
+        menu_input in = read_input(&keys);
+        if (in.up) {
             beep();
             if (cy > 195)
                 cy -= 15;
             else
                 *pos = std::max(*pos - 1, 0);
-        } else if (down_held()) {
+        } else if (in.down) {
             beep();
             if (cy < 225)
                 cy += 15;
             else
                 *pos = std::min(*pos + 1, 33);
-        } else if (back_held()) {
+        } else if (in.back) {
             beep();
             return FALSE;
-        } else if (confirm_held()) {
+        } else if (in.confirm) {
             beep();
             int k = *pos + (cy - 195) / 15;
             virtual_screen = FALSE;
@@ -238,7 +251,7 @@ int list_menu(ftchar* who, bool is_items)
                 }
                 return FALSE;
             }
-            if (who->mp - a.mpcost < 0) key_wait_window("Not enough Mp!", 45, 210, 230, 16);
+            if (who->mp - a.mpcost < 0) battle_window("Not enough Mp!", 45, 210, 230, 16);
             return FALSE;
         }
         settle_joystick();
@@ -262,6 +275,7 @@ int take_turn(ftchar* who)
 {
     if (!who) return 0;
     int cy = ROW_FIGHT;
+    choice_keys keys = keys_as_they_are();
     for (;;) {
         compose();
         still_window(buffer, 4, 192, 75, 42);
@@ -273,14 +287,14 @@ int take_turn(ftchar* who)
         draw_cursor(6, cy);
         blit_buffer();
 
-        read_input();
-        if (up_held()) {
+        menu_input in = read_input(&keys);
+        if (in.up) {
             beep();
             cy = std::max(cy - 10, (int)ROW_FIGHT);
-        } else if (down_held()) {
+        } else if (in.down) {
             beep();
             cy = std::min(cy + 10, (int)ROW_ITEM);
-        } else if (confirm_held()) {
+        } else if (in.confirm) {
             beep();
             settle_joystick();
             int row = cy;
@@ -331,6 +345,7 @@ ftenemy* do_hurt_select()
         if (enemy_slot(n) && enemy_slot(n)->alive == -1) at = n;
     // Nobody left to aim at: nothing to choose.
     if (!at) return nullptr;
+    choice_keys keys = keys_as_they_are();
     for (;;) {
         ftenemy* e = enemy_slot(at);
         compose();
@@ -339,9 +354,9 @@ ftenemy* do_hurt_select()
         draw_cursor(e->x - 20, e->y);
         blit_buffer();
 
-        read_input();
-        if (down_held() || up_held()) {
-            int dir = down_held() ? 1 : 3;
+        menu_input in = read_input(&keys);
+        if (in.down || in.up) {
+            int dir = in.down ? 1 : 3;
             for (int k = 1; k <= 3; k++) {
                 int n = (at - 1 + dir * k) % 4 + 1;
                 if (enemy_slot(n) && enemy_slot(n)->in_fight) {
@@ -350,12 +365,12 @@ ftenemy* do_hurt_select()
                 }
             }
             beep();
-        } else if (confirm_held()) {
+        } else if (in.confirm) {
             beep();
             virtual_screen = FALSE;
             e->targeted = TRUE;
             return e;
-        } else if (back_held()) {
+        } else if (in.back) {
             beep();
             virtual_screen = FALSE;
             return nullptr;
@@ -374,15 +389,16 @@ ftchar* do_heal_select()
     for (int i = 0; i < 4 && at < 0; i++)
         if (order[i] && order[i]->in_fight == -1) at = i;
     if (at < 0) return nullptr;
+    choice_keys keys = keys_as_they_are();
     for (;;) {
         ftchar* h = order[at];
         compose();
         draw_cursor(h->x - 20, h->y);
         blit_buffer();
 
-        read_input();
-        if (down_held() || up_held()) {
-            int dir = down_held() ? 1 : 3;
+        menu_input in = read_input(&keys);
+        if (in.down || in.up) {
+            int dir = in.down ? 1 : 3;
             for (int k = 1; k <= 3; k++) {
                 int n = (at + dir * k) % 4;
                 if (order[n] && order[n]->in_fight == -1) {
@@ -391,11 +407,11 @@ ftchar* do_heal_select()
                 }
             }
             beep();
-        } else if (confirm_held()) {
+        } else if (in.confirm) {
             beep();
             virtual_screen = FALSE;
             return h;
-        } else if (back_held()) {
+        } else if (in.back) {
             beep();
             virtual_screen = FALSE;
             return nullptr;

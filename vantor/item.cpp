@@ -87,16 +87,7 @@ int do_item(int index, ftchar* who)
     return TRUE;
 }
 
-void refusal_window(const char* text)
-{
-    door_clear_keybuf();
-    clear_joybuf();
-    story_window_2(text, 45, 210, 230, 16);
-    door_clear_keybuf();
-    jreadkey();
-    door_clear_keybuf();
-    clear_joybuf();
-}
+void refusal_window(const char* text) { battle_window(text, 45, 210, 230, 16); }
 
 namespace {
 

@@ -51,10 +51,10 @@ const scene_walk late_walks[] = {
     {103, 2, {{32, 384}, {80, 384}}},                       // LW_GATE_RUNHON: back into his town
     {103, 2, {{-16, 400}, {0, 400}}},                       // LW_GATE_MESSENGER
     // The gate hall of the castle (10201): Elizabeth and Merlon come down the carpet.
-    {10201, 2, {{320, 336}, {320, 304}}},                   // LW_HALL_MIKE
-    {10201, 2, {{336, 336}, {336, 304}}},                   // LW_HALL_CHARLIE
-    {10201, 2, {{320, 112}, {320, 288}}},                   // LW_HALL_ELIZABETH
-    {10201, 2, {{320, 112}, {320, 256}}},                   // LW_HALL_MERLON
+    {10201, 1, {{320, 336}}},                               // LW_HALL_MIKE
+    {10201, 1, {{336, 336}}},                               // LW_HALL_CHARLIE
+    {10201, 2, {{320, 112}, {320, 320}}},                   // LW_HALL_ELIZABETH
+    {10201, 2, {{320, 112}, {320, 288}}},                   // LW_HALL_MERLON
     // The arrival in the Sand Garden (19), down from the cave.
     {19, 2, {{224, 0}, {224, 32}}},                         // LW_SAND_MIKE
     {19, 2, {{208, 0}, {208, 16}}},                         // LW_SAND_CHARLIE
@@ -63,10 +63,10 @@ const scene_walk late_walks[] = {
     {25, 1, {{320, 224}}},                                  // LW_COURT_MIKE
     {25, 1, {{304, 224}}},                                  // LW_COURT_CHARLIE
     {25, 1, {{336, 224}}},                                  // LW_COURT_ELIZABETH
-    // The sunken gate (31): down the steps towards the seal.
-    {31, 2, {{160, 16}, {160, 224}}},                       // LW_GATE31_MIKE
-    {31, 2, {{144, 16}, {144, 192}}},                       // LW_GATE31_CHARLIE
-    {31, 2, {{176, 16}, {176, 192}}},                       // LW_GATE31_ELIZABETH
+    // The sunken gate (31): from the foot of the steps up to the seal before the gate.
+    {31, 2, {{160, 304}, {160, 80}}},                       // LW_GATE31_MIKE
+    {31, 2, {{144, 304}, {144, 112}}},                      // LW_GATE31_CHARLIE
+    {31, 2, {{176, 304}, {176, 112}}},                      // LW_GATE31_ELIZABETH
     // The last evening, at the Mystalia Inn (10402).
     {10402, 1, {{208, 160}}},                               // LW_LAST_MIKE
     {10402, 1, {{240, 144}}},                               // LW_LAST_CHARLIE
@@ -117,6 +117,9 @@ enum {
 
 // Person entries of the cast beyond the townspeople of a map.
 enum { MANGLER = 28, INNKEEPER = 28, MESSENGER = 28, MERLON = 29 };
+
+// The stones of the ruined court (map 25) that stand up with the Mountain, tile cells.
+const int court_rocks[][2] = {{18, 16}, {22, 16}, {21, 17}};
 
 // Who of the square calls out each of Runhon's answers (person entries).
 const int gathering_callers[] = {1, 4, 5};
@@ -262,6 +265,7 @@ void the_hollow()
     say(hollow_orders_lines);
     turn(runhon, DIR_LEFT);
     turn(mike, DIR_RIGHT);
+    pause(250);
     say(hollow_leave_lines);
     fade_out_2(10);
 }
@@ -270,7 +274,6 @@ void the_inn_at_night()
 {
     scene_map(late_scene_map_file(10302), 10302);
     normal_drawing = TRUE;
-    screen_light = 150;
     stand(mike, LW_INN_MIKE, DIR_RIGHT);
     stand(charlie, LW_INN_CHARLIE, DIR_UP);
     stand(runhon, LW_INN_RUNHON, DIR_LEFT);
@@ -281,7 +284,6 @@ void the_inn_at_night()
     pause(1000);
     say(agual_inn_night_lines);
     fade_out_2(10);
-    screen_light = 255;
 }
 
 // ---- the Sand Garden's end ----
@@ -290,17 +292,19 @@ void the_sunken_gate()
 {
     scene_map(late_scene_map_file(31), 31);
     normal_drawing = TRUE;
-    stand(mike, LW_GATE31_MIKE, DIR_DOWN);
-    stand(charlie, LW_GATE31_CHARLIE, DIR_DOWN);
-    stand(elizabeth, LW_GATE31_ELIZABETH, DIR_DOWN);
+    stand(mike, LW_GATE31_MIKE, DIR_UP);
+    stand(charlie, LW_GATE31_CHARLIE, DIR_UP);
+    stand(elizabeth, LW_GATE31_ELIZABETH, DIR_UP);
+    // At the foot of the steps the sand has poured down; the gate is at the far end.
     mx = 0;
-    my = 0;
+    my = 240 - 16 * map->ysize;
     show_field(10);
     pause(1000);
     say(gate_arrival_lines);
+    map_scroll_to(0, 0, 1);
+    pause(500);
     follow(charlie, LW_GATE31_CHARLIE);
     follow(elizabeth, LW_GATE31_ELIZABETH);
-    map_scroll_to(0, 240 - 16 * map->ysize, 1);
     follow(mike, LW_GATE31_MIKE);
     pause(1000);
     say(gate_seal_lines);
@@ -445,6 +449,7 @@ void agual_story_gathering()
     follow(charlie, LW_SQUARE_CHARLIE);
     turn(mike, DIR_DOWN);
     turn(charlie, DIR_DOWN);
+    pause(250);
     say(gathering_pair_lines);
     for (int i = 0; gathering_cheer[i]; i++) {
         jump_character(person[cheer_callers[i % 3]]);
@@ -506,19 +511,20 @@ void castle_story_elizabeth()
     play(MUS_SORROW);
     stand(mike, LW_HALL_MIKE, DIR_UP);
     stand(charlie, LW_HALL_CHARLIE, DIR_UP);
-    centre_camera();
+    // The camera takes in the hall up to the arch Elizabeth comes through.
+    int cam_x, cam_y;
+    centre_on(mike->x, mike->y, &cam_x, &cam_y);
+    mx = cam_x;
+    my = std::min(0, cam_y + 40);
     pause(500);
     // She runs down the hall to meet them; Merlon follows at a courtly pace.
     stand(elizabeth, LW_HALL_ELIZABETH, DIR_DOWN);
     follow(elizabeth, LW_HALL_ELIZABETH, 2);
     const scene_walk& m = late_walks[LW_HALL_MERLON];
     character* old_merlon = cast(MERLON, merlon, m.cells[0][0], m.cells[0][1], DIR_DOWN);
-    follow(mike, LW_HALL_MIKE);
-    follow(charlie, LW_HALL_CHARLIE);
-    turn(mike, DIR_UP);
-    turn(charlie, DIR_UP);
     say(elizabeth_meets_lines);
     follow(old_merlon, LW_HALL_MERLON);
+    pause(250);
     say(elizabeth_lines);
 
     if (ftelizabeth) {
@@ -536,6 +542,8 @@ void castle_story_elizabeth()
     old_merlon->visible = FALSE;
     join_the_party(elizabeth);
     join_the_party(charlie);
+    map_scroll_to(cam_x, cam_y, 1);
+    reset_fps_timer();
     story_flag[SF_ELIZ_JOINED] = TRUE;
 }
 
@@ -614,7 +622,9 @@ void sand_garden_story(int n)
         centre_camera();
         show_field(10);
         say(sand_court_lines);
+        // The stones of the court stand up as the ground shakes.
         play(MUS_PERIL);
+        for (const auto& c : court_rocks) set_sprite_number(map, 1, c[0], c[1], TILE_SAND_BOULDER);
         quake_map(60);
         jump_character(charlie);
         say(sand_quake_lines);
@@ -623,6 +633,12 @@ void sand_garden_story(int n)
         boss_die_effect = TRUE;
         scripted_fight(mountain, 3, BATTLE_DESERT, MUS_PERIL, false, true);
         boss_die_effect = FALSE;
+        // What is left of them is gravel.
+        for (const auto& c : court_rocks) {
+            set_sprite_number(map, 1, c[0], c[1], -1);
+            set_sprite_number(map, 0, c[0], c[1], TILE_SAND_PEBBLES);
+        }
+        f_update_screen();
         say(sand_victory_lines);
         // Out of the rubble a shadow whirls up and burns its seal into the court.
         shadow_spell_animation(320 + 8 + mx, 272 + 8 + my, update_screen);

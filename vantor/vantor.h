@@ -103,6 +103,9 @@ int jreadkey();                             // wait for a key or a joystick butt
 void clear_joybuf();                        // wait for buttons 2, 3 and the stick to be released
 int press_at(int px, int py, int direction);  // Mike stands at (px, py) facing direction and presses Enter
 int press_at_object(int px, int py);        // Mike faces (px, py) from the next cell and presses Enter
+// TRUE only at the look where `down` turns true, so a key still held from an earlier
+// window or menu chooses nothing; *was is the last look's state, taken as a screen opens.
+int fresh_press(int* was, int down);
 int is_even(int n);                         // TRUE for even n
 int round_float(float f);                   // rounds halves away from the truncation
 void beep();                                // the menu sound, sample 71

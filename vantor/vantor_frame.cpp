@@ -283,11 +283,8 @@ namespace {
 // every frame it is held.
 bool pressed_now(int k)
 {
-    static bool was[KEY_MAX];
-    bool down = key[k] != 0;
-    bool edge = down && !was[k];
-    was[k] = down;
-    return edge;
+    static int was[KEY_MAX];
+    return fresh_press(&was[k], key[k]);
 }
 
 bool ctrl_held() { return key[KEY_LCONTROL] || key[KEY_RCONTROL]; }
@@ -453,6 +450,13 @@ int press_at_object(int px, int py)
     case DIR_UP: return (x == px && y == py + 16) ? 1 : 0;
     }
     return 0;
+}
+
+int fresh_press(int* was, int down)
+{
+    int edge = down && !*was ? TRUE : FALSE;
+    *was = down ? TRUE : FALSE;
+    return edge;
 }
 
 int is_even(int n) { return n % 2 == 0 ? TRUE : FALSE; }

@@ -24,8 +24,8 @@ import random
 import sys
 from collections import deque
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-OUT = os.path.normpath(os.path.join(HERE, "..", "..", "assets", "maps"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "maplib"))
+from maplib import grid, write_map  # noqa: E402
 
 N, S, W, E = "N", "S", "W", "E"
 
@@ -56,13 +56,12 @@ class Area:
         self.w, self.h = w, h
         self.rng = random.Random(seed)
         self.seed = seed
-        self.open = [[False] * w for _ in range(h)]
-        self.path = [[False] * w for _ in range(h)]
-        self.trail = [[False] * w for _ in range(h)]   # the trodden line down a path's middle
+        self.open = grid(w, h, False)
+        self.path = grid(w, h, False)
+        self.trail = grid(w, h, False)   # the trodden line down a path's middle
         self.keep = set()      # cells that must stay free and reachable
-        self.ground = [[None] * w for _ in range(h)]
-        self.obj = [[None] * w for _ in range(h)]
-        self.over = [[None] * w for _ in range(h)]
+        self.ground = grid(w, h)
+        self.obj = grid(w, h)
         self.openings = []     # (edge, first, last)
 
     def inside(self, x, y):
@@ -225,36 +224,9 @@ SOLID_GROUND = {"woods_stream_h", "woods_stream_v", "woods_pool", "sand_spring",
 
 # ---------------------------------------------------------------- writing
 
-def write_map(name, title, lines_of_comment, w, h, layers_grid):
-    """layers_grid: list of 2-D arrays of tile names (None = empty)."""
-    keys = {}
-    alphabet = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789"
-
-    def key_of(tile):
-        if tile is None:
-            return ".."
-        if tile not in keys:
-            i = len(keys)
-            keys[tile] = alphabet[i // len(alphabet) % len(alphabet)] + alphabet[i % len(alphabet)]
-        return keys[tile]
-
-    body = []
-    for li, grid in enumerate(layers_grid):
-        if all(t is None for row in grid for t in row):
-            continue
-        body.append("layer %d" % li)
-        for row in grid:
-            body.append("".join(key_of(t) for t in row))
-    out = ["# %s" % title]
-    out += ["# " + l for l in lines_of_comment]
-    out += ["# Written by tools/areas/gen_areas.py: change the map there and run it again.",
-            "map %s.map" % name, "size %d %d" % (w, h), "layers %d" % len(layers_grid), "cell 2",
-            "tile .. -"]
-    for tile, k in sorted(keys.items(), key=lambda kv: kv[1]):
-        out.append("tile %s %s" % (k, tile))
-    out += body
-    with open(os.path.join(OUT, name + ".txt"), "w") as f:
-        f.write("\n".join(out) + "\n")
+def write_area(name, title, lines_of_comment, layers):
+    write_map(name + ".txt", [title] + lines_of_comment +
+              ["Written by tools/areas/gen_areas.py: change the map there and run it again."], name + ".map", layers)
 
 # ---------------------------------------------------------------- the woods
 
@@ -480,8 +452,8 @@ def woods_map(num):
             a.ground[y][x] = t
 
     layers = [a.ground, a.obj]
-    write_map("map%02d" % num, "Aphondus Woods, map %d: %s." % (num, plan["note"]),
-              ["Openings: " + ", ".join("%s %d-%d" % o for o in plan["open"]) + "."], a.w, a.h, layers)
+    write_area("map%02d" % num, "Aphondus Woods, map %d: %s." % (num, plan["note"]),
+               ["Openings: " + ", ".join("%s %d-%d" % o for o in plan["open"]) + "."], layers)
 
 # ---------------------------------------------------------------- the sand garden
 
@@ -669,16 +641,15 @@ def sand_map(num):
             a.ground[y][x] = t
 
     layers = [a.ground, a.obj]
-    write_map("map%02d" % num, "Sand Garden, map %d: %s." % (num, plan["note"]),
-              ["Openings: " + ", ".join("%s %d-%d" % o for o in plan["open"]) + "."], a.w, a.h, layers)
+    write_area("map%02d" % num, "Sand Garden, map %d: %s." % (num, plan["note"]),
+               ["Openings: " + ", ".join("%s %d-%d" % o for o in plan["open"]) + "."], layers)
 
 # ---------------------------------------------------------------- the bridge
 
 def bridge_map():
     w, h = 20, 90
-    water = [["river_water"] * w for _ in range(h)]
-    top = [[None] * w for _ in range(h)]
-    over = [[None] * w for _ in range(h)]
+    water = grid(w, h, "river_water")
+    top = grid(w, h)
     deck0, deck1 = 8, 11           # the deck, four planks wide
     north_bank, south_bank = 12, 80
     for y in range(h):
@@ -725,11 +696,11 @@ def bridge_map():
     for y in range(south_bank + 1, h):
         for x in range(w):
             water[y][x] = "bridge_grass"
-    write_map("map01", "Lumin Bridge: a long bridge over the river, the Drakian fort on the far bank.",
-              ["Layer 0 is the river, drawn scrolling; everything standing on it is on layer 1.",
-               "The far bank is walked on planks only: the water under its grass stops Mike.",
-               "Mike starts at (10, 89) and leaves the bridge off the bottom row."],
-              w, h, [water, top])
+    write_area("map01", "Lumin Bridge: a long bridge over the river, the Drakian fort on the far bank.",
+               ["Layer 0 is the river, drawn scrolling; everything standing on it is on layer 1.",
+                "The far bank is walked on planks only: the water under its grass stops Mike.",
+                "Mike starts at (10, 89) and leaves the bridge off the bottom row."],
+               [water, top])
 
 
 def main():

@@ -28,6 +28,9 @@ royal bedchamber (26) east of it.
 import os
 import sys
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'maplib'))
+from maplib import grid, paint_ground, write_map  # noqa: E402
+
 # ---------------------------------------------------------------- tiles
 
 GROUND = {
@@ -607,74 +610,32 @@ def paint(num):
     spec = ROOMS[num]
     W, H = spec['size']
     ox, oy = spec['origin']
-    ground = [[' '] * W for _ in range(H)]
-    objects = [['.'] * W for _ in range(H)]
+    ground = grid(W, H, ' ')
+    objects = grid(W, H, '.')
     for y, r in enumerate(spec['ground']):
         for x, ch in enumerate(r):
             ground[oy + y][ox + x] = ch
     for y, r in enumerate(spec['objects']):
         for x, ch in enumerate(r):
             objects[oy + y][ox + x] = ch
-
-    def g(x, y):
-        return ground[y][x] if 0 <= x < W and 0 <= y < H else ' '
-
-    names0 = [[None] * W for _ in range(H)]
-    for y in range(H):
-        for x in range(W):
-            ch = ground[y][x]
-            if ch == 'W':
-                sides = tuple(int(g(x + dx, y + dy) == 'W') for dx, dy in ((0, -1), (1, 0), (0, 1), (-1, 0)))
-                names0[y][x] = BAND[sides]
-            elif ch == 'R':
-                n, e, s, w = (g(x, y - 1) == 'R', g(x + 1, y) == 'R', g(x, y + 1) == 'R', g(x - 1, y) == 'R')
-                ns = 'n' if not n else 's' if not s else ''
-                ew = 'w' if not w else 'e' if not e else ''
-                names0[y][x] = 'carpet_red' + ('_' + ns + ew if ns + ew else '')
-            elif ch in SHADED and g(x, y - 1) in WALL_FACES:
-                names0[y][x] = SHADED[ch]
-            else:
-                names0[y][x] = GROUND[ch]
+    names0 = paint_ground(ground, 'W', BAND, GROUND, SHADED, WALL_FACES)
     names1 = [[OBJECTS[ch] if ch != '.' else None for ch in row] for row in objects]
-    return W, H, names0, names1
+    return names0, names1
 
 
-KEYCHARS = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789"
-
-
-def write(num, outdir):
-    W, H, names0, names1 = paint(num)
-    used = sorted({n for row in names0 + names1 for n in row if n})
-    keys = {None: '..'}
-    for i, n in enumerate(used):
-        keys[n] = KEYCHARS[i // len(KEYCHARS)] + KEYCHARS[i % len(KEYCHARS)]
-    spec = ROOMS[num]
-    lines = [
-        "# Lumin Castle, room %d%s. Written by tools/castle/draw_castle.py from its" % (
-            num, ': the ' + spec['note'] if spec['note'] else ''),
-        "# sketches; draw changes there and run it again.",
-        "map lcast~%d.map" % num,
-        "size %d %d" % (W, H),
-        "layers 2",
-        "cell 2",
-        "tile .. -",
-    ]
-    lines += ["tile %s %s" % (keys[n], n) for n in used]
-    lines.append("layer 0")
-    lines += [''.join(keys[n] for n in row) for row in names0]
-    lines.append("layer 1")
-    lines += [''.join(keys[n] for n in row) for row in names1]
-    path = os.path.join(outdir, "lcast%02d.txt" % num)
-    with open(path, 'w') as f:
-        f.write('\n'.join(lines) + '\n')
+def write(num):
+    names0, names1 = paint(num)
+    note = ROOMS[num]['note']
+    write_map("lcast%02d.txt" % num, [
+        "Lumin Castle, room %d%s. Written by tools/castle/draw_castle.py from its" % (num, ': the ' + note if note else ''),
+        "sketches; draw changes there and run it again.",
+    ], "lcast~%d.map" % num, [names0, names1], names=sorted({n for row in names0 + names1 for n in row if n}))
 
 
 def main():
-    here = os.path.dirname(os.path.abspath(__file__))
-    outdir = os.path.join(here, '..', '..', 'assets', 'maps')
     assert sorted(ROOMS) == list(range(1, 27)), sorted(ROOMS)
     for num in sorted(ROOMS):
-        write(num, outdir)
+        write(num)
     return 0
 
 

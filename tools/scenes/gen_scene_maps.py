@@ -22,7 +22,7 @@ OUT = os.path.normpath(os.path.join(HERE, "..", "..", "assets", "maps"))
 
 # '#' tree mass, 'R' rock face, '.' forest floor, ':' trodden earth, ',' grass,
 # 'm' moss, 'l' leaves, 's' pebbles, 'f' the cold hearth of the camp, 'c' crates,
-# 'b' barrels, 'x' spiked barricade, 'w' woodpile, 't' the table with the
+# 'b' barrels, 'x' spiked barricade, 't' the table with the
 # orders, 'o' a log, 'u' a stump, 'k' a thicket.
 HOLLOW = """\
 ####################
@@ -33,8 +33,8 @@ HOLLOW = """\
 ##,.cc..::::..bb.,##
 #,..cc..::::..b...,#
 #,.....s::::s.....,#
-#,l..w..::::..o...,#
-#,l..w........o..,,#
+#,l..o..::::..o...,#
+#,l..o........o..,,#
 #,,.....,::,.....,##
 ##,.....:ff:..t..,##
 ##,,....:ff:.....,##
@@ -53,44 +53,45 @@ HOLLOW = """\
 
 HOLLOW_GROUND = {".": "woods_floor", ":": "woods_path", ",": "woods_grass", "m": "woods_moss",
                  "l": "woods_leaves", "s": "woods_stones", "f": "woods_stones", "t": "woods_floor",
-                 "c": "woods_floor", "b": "woods_floor", "x": "woods_path", "w": "woods_floor",
+                 "c": "woods_floor", "b": "woods_floor", "x": "woods_path",
                  "o": "woods_floor", "u": "woods_floor", "k": "woods_floor", "R": "woods_rock_wall"}
-HOLLOW_OBJ = {"c": "crates", "b": "barrel", "x": "barricade", "w": "woodpile",
+HOLLOW_OBJ = {"c": "crates", "b": "barrel", "x": "barricade",
               "t": "table_small", "o": "woods_log", "u": "woods_stump", "k": "woods_thicket"}
 
 # ---------------------------------------------------------------- map 31
 
 # '#' sandstone, '.' sand, '~' dark sand, ':' flagstones, 'g' glass-bright
 # mosaic floor, 'P' a column, 'p' a broken column, 'S' steps, 'O' the seal,
-# 'r' a rune pillar, 'd' a bleached tree, 'h' thorns, 'k' cracked earth.
+# 'r' a rune pillar, 'k' cracked earth; the gate's wall: 'U' its upper
+# course, 'F' its face, 'W' a window of coloured glass, 'G' the gate.
 GATE = """\
 ####################
-######..SSSS..######
-####...~::::~...####
-###..~~::::::~~..###
-##..p~::::::::~P..##
-##.~~::::::::::~~.##
+###UUUUUUUUUUUUUU###
+###FWFWFFGGFFWFWF###
+###r..:::OO:::..r###
+##..~::::OO::::~..##
+##.~::::::::::::~.##
+#..p::::::::::::P..#
 #..~::::gggg::::~..#
-#..p::::gggg::::P..#
-#..~::::::::::::~..#
+#..~::::gggg::::~..#
 #.k~P::::::::::p~k.#
 #..~::::::::::::~..#
-#..~~:::::::::::~..#
+#..~~::::::::::~~..#
 ##..P~::::::::~P..##
-##..~~~::SS::~~~..##
+##..~~~::::::~~~..##
 ###..~~::::::~~..###
-###...~r:OO:r~...###
-####..~~:OO:~~..####
-#####..~~::~~..#####
-#######......#######
-####################
+###...~::::::~...###
+####..~~::::~~..####
+#####..~SSSS~..#####
+######..SSSS..######
+######..SSSS..######
 """
 
 GATE_GROUND = {".": "sand", "~": "sand_dark", ":": "sand_flagstones", "g": "sand_mosaic",
                "P": "sand_flagstones", "p": "sand_flagstones", "S": "sand_stairs", "O": "sand_flagstones",
-               "r": "sand_flagstones", "d": "sand", "h": "sand", "k": "sand_cracked"}
-GATE_OBJ = {"P": "sand_pillar", "p": "sand_pillar_broken", "O": "shadow_seal", "r": "rune_pillar",
-            "d": "dead_tree_sand", "h": "thorn_bush"}
+               "r": "sand_flagstones", "k": "sand_cracked", "U": "stone_face_upper", "F": "stone_face",
+               "W": "stained_window", "G": "portcullis"}
+GATE_OBJ = {"P": "sand_pillar", "p": "sand_pillar_broken", "O": "shadow_seal", "r": "rune_pillar"}
 
 
 def grid_of(plan):

@@ -22,44 +22,10 @@ everything else outdoors is on layer 0, and what stands over the actors (roof
 ridges, tree crowns) on layer 3.
 """
 import os
+import sys
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-OUT = os.path.join(HERE, '..', '..', 'assets', 'maps')
-
-KEYS = [a + b for a in 'abcdefghijklmnopqrstuvwxyz' for b in 'abcdefghijklmnopqrstuvwxyz']
-
-
-def write_map(fname, mapfile, comment, layers):
-    """layers: list of 2-D lists of tile names (None = empty)."""
-    rows = len(layers[0])
-    cols = len(layers[0][0])
-    names = []
-    for grid in layers:
-        for row in grid:
-            for t in row:
-                if t and t not in names:
-                    names.append(t)
-    key = {n: KEYS[i] for i, n in enumerate(names)}
-    out = []
-    for line in comment.strip().split('\n'):
-        out.append('# ' + line if line else '#')
-    out.append('map %s' % mapfile)
-    out.append('size %d %d' % (cols, rows))
-    out.append('layers %d' % len(layers))
-    out.append('cell 2')
-    out.append('tile .. -')
-    for n in names:
-        out.append('tile %s %s' % (key[n], n))
-    for li, grid in enumerate(layers):
-        if all(t is None for row in grid for t in row):
-            out.append('layer %d fill ..' % li)
-            continue
-        out.append('layer %d' % li)
-        for row in grid:
-            out.append(''.join(key[t] if t else '..' for t in row))
-    with open(os.path.join(OUT, fname), 'w') as f:
-        f.write('\n'.join(out) + '\n')
-
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'maplib'))
+from maplib import LOWER, grid, paint_ground, write_map  # noqa: E402
 
 # ================================================================ outdoors
 
@@ -67,14 +33,14 @@ W, H = 60, 45
 
 
 def blank(fill=None):
-    return [[fill] * W for _ in range(H)]
+    return grid(W, H, fill)
 
 
 def outdoors():
     g = blank('town_grass')          # layer 0
     fountain = blank()               # layer 1: only the fountain's water
     over = blank()                   # layer 3: roof ridges and tree crowns
-    road = [[False] * W for _ in range(H)]
+    road = blank(False)
 
     def put(x, y, t):
         if 0 <= x < W and 0 <= y < H:
@@ -283,11 +249,11 @@ def outdoors():
 # ================================================================ rooms
 
 GROUND = {
-    ' ': 'room_void', '#': None, 'u': 'wood_face_upper', 'f': 'wood_face', 'w': 'wood_face_window',
+    ' ': 'room_void', 'u': 'wood_face_upper', 'f': 'wood_face', 'w': 'wood_face_window',
     'k': 'wood_face_shelf', '.': 'floor_wood', '-': 'floor_wood_dark', '~': 'floor_wood_light',
     ',': 'floor_wood_worn', ';': 'floor_straw', 'M': 'doormat', 'D': 'doorway_wood', 'O': 'rug_round_red',
     'B': 'rug_blue', 'G': 'rug_green', 'E': 'bedroll', '^': 'stairs_up_wood', 'v': 'stairs_down_wood',
-    'R': None, 'S': 'save_rune',
+    'S': 'save_rune',
 }
 SHADE = {'.': 'floor_wood_shade'}
 FACES = set('ufwk')
@@ -298,35 +264,16 @@ OBJECTS = {
     '6': 'counter_w', '7': 'counter', '8': 'counter_e', '9': 'counter_potions', '0': 'counter_arms',
     '!': 'counter_cloth', '|': 'counter_v', '/': 'counter_v_s', '[': 'counter_nw', ']': 'counter_ne',
 }
-CARPET = {
-    (False, True, True, False): 'carpet_red_nw', (False, True, True, True): 'carpet_red_n',
-    (False, False, True, True): 'carpet_red_ne', (True, True, True, False): 'carpet_red_w',
-    (True, True, True, True): 'carpet_red', (True, False, True, True): 'carpet_red_e',
-    (True, True, False, False): 'carpet_red_sw', (True, True, False, True): 'carpet_red_s',
-    (True, False, False, True): 'carpet_red_se',
+# Wall tops by the sides on which the wall goes on (north, east, south, west); the
+# wooden walls have no tees, so a wall going on both ways north and south is upright.
+WOOD_TOPS = {
+    (0, 0, 0, 0): 'wood_top_h', (0, 0, 0, 1): 'wood_top_end_e', (0, 0, 1, 0): 'wood_top_h',
+    (0, 0, 1, 1): 'wood_top_ne', (0, 1, 0, 0): 'wood_top_end_w', (0, 1, 0, 1): 'wood_top_h',
+    (0, 1, 1, 0): 'wood_top_nw', (0, 1, 1, 1): 'wood_top_h', (1, 0, 0, 0): 'wood_top_h',
+    (1, 0, 0, 1): 'wood_top_se', (1, 0, 1, 0): 'wood_top_v', (1, 0, 1, 1): 'wood_top_v',
+    (1, 1, 0, 0): 'wood_top_sw', (1, 1, 0, 1): 'wood_top_h', (1, 1, 1, 0): 'wood_top_v',
+    (1, 1, 1, 1): 'wood_top_v',
 }
-
-
-def wall_piece(n, s, w, e):
-    if e and w and not n and not s:
-        return 'wood_top_h'
-    if n and s and not e and not w:
-        return 'wood_top_v'
-    if e and s and not w and not n:
-        return 'wood_top_nw'
-    if w and s and not e and not n:
-        return 'wood_top_ne'
-    if e and n and not w and not s:
-        return 'wood_top_sw'
-    if w and n and not e and not s:
-        return 'wood_top_se'
-    if w and not e and not n and not s:
-        return 'wood_top_end_e'
-    if e and not w and not n and not s:
-        return 'wood_top_end_w'
-    if n and s:
-        return 'wood_top_v'
-    return 'wood_top_h'
 
 
 def room(ground, objects):
@@ -334,24 +281,11 @@ def room(ground, objects):
     cols = max(len(r) for r in ground)
     gp = [r.ljust(cols) for r in ground]
     op = [r.ljust(cols) for r in objects] + [' ' * cols] * (rows - len(objects))
-
-    def at(x, y):
-        return gp[y][x] if 0 <= x < cols and 0 <= y < rows else ' '
-
-    g = [[None] * cols for _ in range(rows)]
-    o = [[None] * cols for _ in range(rows)]
+    g = paint_ground(gp, '#', WOOD_TOPS, GROUND, SHADE, FACES)
+    o = grid(cols, rows)
     for y in range(rows):
         for x in range(cols):
             c = gp[y][x]
-            if c == '#':
-                t = wall_piece(at(x, y - 1) == '#', at(x, y + 1) == '#', at(x - 1, y) == '#', at(x + 1, y) == '#')
-            elif c == 'R':
-                t = CARPET[(at(x, y - 1) == 'R', at(x + 1, y) == 'R', at(x, y + 1) == 'R', at(x - 1, y) == 'R')]
-            elif c in SHADE and at(x, y - 1) in FACES:
-                t = SHADE[c]
-            else:
-                t = GROUND[c]
-            g[y][x] = t
             oc = op[y][x]
             if oc != ' ':
                 # Torches hang on the wall faces; everything else stands on the floor.
@@ -722,16 +656,16 @@ them facing up (the one at 16 is locked).
 
 
 def main():
-    write_map('town01.txt', 'town01.map', """
+    write_map('town01.txt', """
 Lumin Village, outdoors (map 101). Written by tools/village/gen_village.py;
 run it again after changing the layout there.
 Layer 0 ground, houses and everything that stands; layer 1 only the fountain's
 water (the village draws it translucently); layer 3 roof ridges and tree crowns
 over the actors. Mike arrives at (31, 44) and leaves off the bottom row.
-""", outdoors())
+""".strip().split('\n'), 'town01.map', outdoors(), alphabet=LOWER)
     for fname, (mapfile, num, comment, ground, objects) in ROOMS.items():
-        write_map(fname + '.txt', mapfile, comment.strip() + '\nWritten by tools/village/gen_village.py.',
-                  room(ground, objects))
+        write_map(fname + '.txt', (comment.strip() + '\nWritten by tools/village/gen_village.py.').split('\n'),
+                  mapfile, room(ground, objects), alphabet=LOWER)
 
 
 if __name__ == '__main__':
