@@ -45,14 +45,14 @@ void show_room(int room, int music)
 // after the bridge, once he has learned his first spell there.
 bool council_due()
 {
-    return !story_flag[1] && !story_flag[2] && ftmike && ftmike->actions[0].have;
+    return !story_flag[SF_COUNCIL_HEARD] && !story_flag[SF_NIGHT_PASSED] && ftmike && ftmike->actions[0].have;
 }
 
 // Before his first spell the council does not sit for Mike, and he knows it:
 // otherwise the hall the gate guard sent him to would simply be silent.
 bool council_waits_for_a_spell()
 {
-    return !story_flag[1] && !story_flag[2] && ftmike && !ftmike->actions[0].have;
+    return !story_flag[SF_COUNCIL_HEARD] && !story_flag[SF_NIGHT_PASSED] && ftmike && !ftmike->actions[0].have;
 }
 
 // The loop of one room: until Mike stands on a door. Returns the room it leads
