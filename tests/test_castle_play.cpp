@@ -348,6 +348,7 @@ void visit_audience_hall(bool spell_learned)
     } else {
         EXPECT_EQ(story_flag[1], FALSE);
         EXPECT_GT(door_time_ms() - t0, 17000) << "no council without the spell: out by the gate, later";
+        EXPECT_EQ(debug_message, nullptr) << "Mike's thought about the spell stays in the hall";
     }
     ftmike->actions[0].have = FALSE;
 }

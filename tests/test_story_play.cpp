@@ -19,6 +19,7 @@
 #include "town2.h"
 #include "town_castle.h"
 #include "vantor.h"
+#include "vantor_frame.h"
 #include "world.h"
 
 namespace {
@@ -183,4 +184,31 @@ TEST_F(StoryScenes, AgualTurnsThePairBackBeforeTheNight)
     EXPECT_EQ(charlie->visible, FALSE);
     EXPECT_EQ(mike->face, DIR_DOWN);
     for (int f = 0; f <= 21; f++) EXPECT_EQ(story_flag[f], FALSE) << "flag " << f;
+}
+
+TEST(StoryLines, EveryLineFitsTheWindowItIsShownIn)
+{
+    headless_game_start();
+    ASSERT_NE(main_font, nullptr);
+    // As the window itself cuts the text: at "_", or at the spaces before every 36th letter.
+    auto fits = [](const char* text, int width) {
+        char lines[WINDOW_LINES][WINDOW_LINE_MAX + 1];
+        int n = split_window_text(text, lines);
+        for (int i = 0; i < n; i++) EXPECT_LE(text_length(main_font, lines[i]), width) << text;
+        int breaks = 0;
+        for (const char* p = text; *p; p++) breaks += *p == '_';
+        EXPECT_LE(breaks, 2) << "a fourth line would never be shown: " << text;
+    };
+    const char* const* const window_lists[] = {
+        bridge_wake, bridge_soldiers_come, bridge_first_won, bridge_first_lost, bridge_more_come,
+        bridge_third_over, bridge_jack_water, bridge_charlie_arrives, bridge_fifth, bridge_last, bridge_closing,
+        council_greeting, council_waiting, council_back, council_before_king, council_mission, council_gifts,
+        council_farewell, council_after, night_evening, night_noise, night_eliz, night_after_fight, morning_lines,
+        runhon_meeting,
+    };
+    for (const char* const* list : window_lists)
+        for (const char* const* l = list; *l; l++) fits(*l, 290);
+    for (const char* t : {council_gold, village_to_inn, agual_too_early}) fits(t, 290);
+    // Mike's thoughts in the dream stand in a box 240 wide.
+    for (int i = 0; dream_voice[i]; i++) fits(dream_thoughts[i], 230);
 }

@@ -2,6 +2,7 @@
 // the damage rules.
 #include "action.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -82,7 +83,10 @@ namespace {
 void begin_action(int index, ftchar* who)
 {
     const action& a = who->actions[index];
-    who->mp -= a.mpcost;
+    // The menus refuse a spell its caster cannot pay for; a scene that makes a
+    // hero cast on her own (Elizabeth's healing on the night of the beast) may
+    // outrun her magic, and then she casts on her last reserves, never below none.
+    who->mp = std::max(who->mp - a.mpcost, 0);
     step_forward(who);
     int w = main_font ? text_length(main_font, a.name) : 8;
     story_window_2(a.name, who->x - 35, who->y - 25, w + 8, 15);

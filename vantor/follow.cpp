@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "dat_names.h"
+#include "story.h"
 #include "tilemap.h"
 #include "vantor.h"
 
@@ -48,7 +49,8 @@ bool walks(int i)
     const companion& m = party[i];
     if (!*m.walker || !*m.fighter || !(*m.fighter)->in_fight) return false;
     if (!mike || !mike->visible) return false;
-    if (m.walker == &charlie && story_flag[1] && !story_flag[2] && in_village(g_map_num)) return false;
+    if (m.walker == &charlie && story_flag[SF_COUNCIL_HEARD] && !story_flag[SF_NIGHT_PASSED] && in_village(g_map_num))
+        return false;
     return true;
 }
 

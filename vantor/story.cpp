@@ -398,15 +398,17 @@ void lumin_village_story(int id)
     charlie->y = 240;
     charlie->visible = TRUE;
     turn(charlie, DIR_LEFT);
-    centre_camera();
+    // The whole width of the room, its far wall at the top of the screen.
+    int cam_x = -120, cam_y = -120;
+    mx = cam_x;
+    my = cam_y;
     show_field(10);
     say(night_evening);
     screen_light = 140;
     pause(2000);
     say(night_noise);
-    // The camera looks to the door, where the noise is, and back.
-    int cam_x = mx, cam_y = my;
-    map_scroll_to(cam_x, -(384 - 160), 1);
+    // The camera looks down to the door, where the noise is, and back.
+    map_scroll_to(cam_x, 240 - 16 * map->ysize, 1);
     character* eliz = cast(ELIZ, elizabeth, 272, 368, DIR_UP);
     walk(eliz, DIR_UP, 5);
     map_scroll_to(cam_x, cam_y, 1);
@@ -429,21 +431,30 @@ void lumin_village_story(int id)
     fade_out_2(10);
     screen_light = 255;
 
-    // The morning, at Charlie's house.
+    // The morning, at Charlie's house: Mike still in bed, Charlie up and poking the fire.
     scene_map("town01~7.map", CHARLIES_HOUSE);
     normal_drawing = TRUE;
     play(MUS_MORNING);
-    mike->x = 304;
-    mike->y = 208;
-    turn(mike, DIR_RIGHT);
-    charlie->x = 336;
-    charlie->y = 208;
+    mike->x = 224;
+    mike->y = 160;
+    turn(mike, DIR_DOWN);
+    charlie->x = 288;
+    charlie->y = 176;
     charlie->visible = TRUE;
-    turn(charlie, DIR_LEFT);
-    centre_camera();
+    turn(charlie, DIR_UP);
+    // The room in the middle of the screen.
+    mx = -168;
+    my = -48;
     show_field(10);
-    map_scroll_to(mx, my, 1);
-    say(morning_lines);
+    pause(1000);
+    turn(charlie, DIR_LEFT);
+    wrap_wind(morning_lines[0]);
+    walk(mike, DIR_DOWN, 2);
+    walk(mike, DIR_RIGHT, 3);
+    walk(charlie, DIR_DOWN, 1);
+    turn(charlie, DIR_LEFT);
+    turn(mike, DIR_RIGHT);
+    say(morning_lines + 1);
     fade_out_2(10);
     charlie->visible = FALSE;
     story_flag[SF_NIGHT_PASSED] = TRUE;

@@ -64,9 +64,9 @@ const scene_walk late_walks[] = {
     {25, 1, {{304, 224}}},                                  // LW_COURT_CHARLIE
     {25, 1, {{336, 224}}},                                  // LW_COURT_ELIZABETH
     // The sunken gate (31): from the foot of the steps up to the seal before the gate.
-    {31, 2, {{160, 304}, {160, 80}}},                       // LW_GATE31_MIKE
-    {31, 2, {{144, 304}, {144, 112}}},                      // LW_GATE31_CHARLIE
-    {31, 2, {{176, 304}, {176, 112}}},                      // LW_GATE31_ELIZABETH
+    {31, 2, {{160, 336}, {160, 112}}},                      // LW_GATE31_MIKE
+    {31, 2, {{144, 336}, {144, 144}}},                      // LW_GATE31_CHARLIE
+    {31, 2, {{176, 336}, {176, 144}}},                      // LW_GATE31_ELIZABETH
     // The last evening, at the Mystalia Inn (10402).
     {10402, 1, {{208, 160}}},                               // LW_LAST_MIKE
     {10402, 1, {{240, 144}}},                               // LW_LAST_CHARLIE
@@ -124,7 +124,7 @@ const int court_rocks[][2] = {{18, 16}, {22, 16}, {21, 17}};
 // Who of the square calls out each of Runhon's answers (person entries).
 const int gathering_callers[] = {1, 4, 5};
 // Who of the square starts each cheer.
-const int cheer_callers[] = {11, 20, 4};
+const int cheer_callers[] = {8, 13, 22};
 
 // The dress of person entry i of the square: as the town dresses that entry
 // once the gathering is over.

@@ -33,7 +33,7 @@ extern const char* const night_evening[];       // at the long house, before bed
 extern const char* const night_noise[];         // woken in the dark
 extern const char* const night_eliz[];          // Elizabeth runs in
 extern const char* const night_after_fight[];
-extern const char* const morning_lines[];       // ends with "SouthEast to Aqual!"
+extern const char* const morning_lines[];       // the first while Mike is still in bed; ends with "SouthEast to Aqual!"
 
 // ---- Agual ----
 extern const char* const agual_too_early;

@@ -31,7 +31,7 @@ int town2_talk(int who)
     const town_plan* plan = plan_of_map(g_map_num);
     if (plan != &agual_plan && plan != &mystalia_plan) return FALSE;
     // Runhon, upstairs with his books, is the start of his own story.
-    if (g_map_num == 10310 && who == 10 && !story_flag[5]) {
+    if (g_map_num == 10310 && who == 10 && !story_flag[SF_RUNHON_JOINED]) {
         lumin_agual_story(1);
         return TRUE;
     }

@@ -153,7 +153,7 @@ void do_lumin_agual()
         enter_town(plan);
     story_flag[10] = FALSE;
 
-    if (!story_flag[2]) {
+    if (!story_flag[SF_NIGHT_PASSED]) {
         // Too early: Charlie turns the pair round at the gate.
         lumin_agual_story(0);
         leave_place();

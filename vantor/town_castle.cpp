@@ -45,7 +45,14 @@ void show_room(int room, int music)
 // after the bridge, once he has learned his first spell there.
 bool council_due()
 {
-    return !story_flag[1] && !story_flag[2] && ftmike && ftmike->actions[0].have;
+    return !story_flag[SF_COUNCIL_HEARD] && !story_flag[SF_NIGHT_PASSED] && ftmike && ftmike->actions[0].have;
+}
+
+// Before his first spell the council does not sit for Mike, and he knows it:
+// otherwise the hall the gate guard sent him to would simply be silent.
+bool council_waits_for_a_spell()
+{
+    return !story_flag[SF_COUNCIL_HEARD] && !story_flag[SF_NIGHT_PASSED] && ftmike && !ftmike->actions[0].have;
 }
 
 // The loop of one room: until Mike stands on a door. Returns the room it leads
@@ -87,7 +94,10 @@ void do_lumin_castle()
     int room = 1;
     for (;;) {
         int next = run_room(room);
-        if (next == CASTLE_OUTSIDE) break;
+        if (next == CASTLE_OUTSIDE) {
+            if (debug_message == council_not_yet) debug_message = nullptr;
+            break;
+        }
         fade_out_2(10);
         room = next;
         show_room(room, -2);
@@ -95,6 +105,10 @@ void do_lumin_castle()
             council_scene_one();
             break;
         }
+        if (room == CASTLE_COUNCIL_ROOM && council_waits_for_a_spell())
+            debug_message = council_not_yet;
+        else if (debug_message == council_not_yet)
+            debug_message = nullptr;
     }
     leave_place();
 }

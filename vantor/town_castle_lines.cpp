@@ -143,6 +143,10 @@ castle_talk_text old_general = {
     {"General:  Creatures of stone shrug off_earth magic. Wet them. Water_cracks what earth won't."},
 };
 
+// Mike's thought over his head in the audience hall while the council will not sit for
+// him: before his first spell it does not.
+const char* const council_not_yet = "(Not till I know a spell...)";
+
 // ---------------------------------------------------------------- the history of Lumin
 
 const char* const history_1[] = {

@@ -15,6 +15,9 @@ extern castle_talk_text librarian, young_reader;                               /
 extern castle_talk_text king_on_throne, merlon_at_court, royal_guard_west, royal_guard_east;  // the throne room
 extern castle_talk_text chancellor, old_general;                               // the council chamber
 
+// Mike's thought in the audience hall while the council waits for his first spell.
+extern const char* const council_not_yet;
+
 extern castle_talk_text healer_greeting;    // before the healer mends the party
 extern const char* const healer_fallen;     // when someone of the party is knocked out
 extern const char* const hp_restored;       // "HP Restored!"

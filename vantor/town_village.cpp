@@ -117,7 +117,7 @@ void do_lumin_village()
     // The storage room's chest opens only for the one who holds its key.
     chests[STORAGE_CHEST].locked = items[13].have > 0 ? FALSE : TRUE;
     enter_town(&village_plan);
-    if (story_flag[1] && !story_flag[2]) lumin_village_story(0);
+    if (story_flag[SF_COUNCIL_HEARD] && !story_flag[SF_NIGHT_PASSED]) lumin_village_story(0);
     run_town(&village_plan);
 }
 
@@ -168,7 +168,7 @@ void village_objects() {}
 
 int village_free_night()
 {
-    if (!story_flag[1] || story_flag[2]) return FALSE;
+    if (!story_flag[SF_COUNCIL_HEARD] || story_flag[SF_NIGHT_PASSED]) return FALSE;
     wrap_wind(village_inn_assignment);
     wrap_wind(village_inn_on_the_house);
     lumin_village_story(1);

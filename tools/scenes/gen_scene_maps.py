@@ -66,6 +66,8 @@ HOLLOW_OBJ = {"c": "crates", "b": "barrel", "x": "barricade",
 # course, 'F' its face, 'W' a window of coloured glass, 'G' the gate.
 GATE = """\
 ####################
+####################
+####################
 ###UUUUUUUUUUUUUU###
 ###FWFWFFGGFFWFWF###
 ###r..:::OO:::..r###
