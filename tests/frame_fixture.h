@@ -56,11 +56,13 @@ struct DoubledDisplay {
         clear_bitmap(big);
         screen = big;
         emulate = TRUE;
+        screen_scale = 2;
     }
     ~DoubledDisplay()
     {
         screen = native;
         emulate = FALSE;
+        screen_scale = 1;
         destroy_bitmap(big);
     }
 };

@@ -124,6 +124,15 @@ TEST(LiveGame, StartsInAWindowWalksOnHeldKeysAndQuitsOnEsc)
     std::this_thread::sleep_for(2500ms);  // long enough to walk even if start-up was slow
     xdotool(display, "keyup Right");
     std::this_thread::sleep_for(600ms);
+    // Alt+Enter: the real driver opens full screen, and the keys still work there.
+    xdotool(display, "keydown alt");
+    std::this_thread::sleep_for(100ms);
+    xdotool(display, "keydown Return");
+    std::this_thread::sleep_for(150ms);
+    xdotool(display, "keyup Return");
+    xdotool(display, "keyup alt");
+    std::this_thread::sleep_for(1500ms);
+    xdotool(display, "mousemove 100 100");
     xdotool(display, "keydown Escape");
     rusage usage{};
     int status = wait_for(game, 15000ms, &usage);
@@ -138,6 +147,8 @@ TEST(LiveGame, StartsInAWindowWalksOnHeldKeysAndQuitsOnEsc)
     size_t at = dump.find("\nmikex ");
     ASSERT_NE(at, std::string::npos) << dump.substr(0, 200);
     EXPECT_GT(atoi(dump.c_str() + at + 7), 1424) << "Mike did not walk right";
+    EXPECT_NE(dump.find("\nfullscreen -1\n"), std::string::npos) << "Alt+Enter did not reach full screen";
+    EXPECT_NE(dump.find("\nscreenscale 2\n"), std::string::npos);  // 800 x 600 holds the picture twice
     double cpu = usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
     printf("live run: %.1f s of wall time, %.2f s of CPU (%.0f %% of one core)\n", wall, cpu, 100 * cpu / wall);
 }

@@ -91,6 +91,11 @@ TEST_F(MenuTest, RefusedUsesKeepTheItem)
     EXPECT_TRUE(window_said("Battle Use Only!"));
     EXPECT_EQ(ftcharlie->hp, 0);
     EXPECT_FALSE(ftcharlie->alive);
+    // Each of the three refusals buzzes, the knocked-out Charlie's too.
+    int buzzes = 0;
+    for (int i = 0; i < door_sound_count(); i++)
+        if (std::string(door_sound_text(i)).rfind("sample 0 vol 255 pan 127 freq 1000 ", 0) == 0) buzzes++;
+    EXPECT_EQ(buzzes, 3);
 }
 
 TEST_F(MenuTest, ItemRulesAtTheirEdges)
@@ -238,7 +243,8 @@ TEST_F(MenuTest, OptionsStayInTheirBoundsAndEscapeKeepsThem)
     // Options, the window speed up twice (kept at 5), the volume up twice
     // (kept at 255), the sound card back to autodetect; Escape.
     std::string script = std::string(OPEN) + taps({"Up", "Up", "Up", "Enter"}) + UNROLL +
-                         taps({"Down", "Down", "Left", "Down", "Down", "Right", "Right", "Down", "Right", "Right"}) +
+                         taps({"Down", "Down", "Down", "Left", "Down", "Down", "Right", "Right", "Down", "Right",
+                               "Right"}) +
                          "shot menu_options\n" + CLOSE;
     menu_with(script);
     EXPECT_EQ(swind_speed, 5);

@@ -35,12 +35,12 @@ std::map<std::string, std::string> settings_of(const std::string& text)
 
 } // namespace
 
-TEST(Startup, RunsHeadlessAndWritesAllEightSettingsFromDefaults)
+TEST(Startup, RunsHeadlessAndWritesAllSettingsFromDefaults)
 {
     GameRun run = run_game(quit_script);
     ASSERT_EQ(run.status, 0) << run.output;
     auto cfg = settings_of(read_file(run.dir + "/winconfig.cfg"));
-    EXPECT_EQ(cfg.size(), 8u);
+    EXPECT_EQ(cfg.size(), 10u);
     EXPECT_EQ(cfg["GfxDriver"], "0");
     EXPECT_EQ(cfg["JoyDriver"], "-1");
     EXPECT_EQ(cfg["DigiSoundDriver"], "-1");
@@ -62,7 +62,7 @@ TEST(Startup, GarbageSettingsStartSaneAndAreRewrittenCleanly)
     EXPECT_EQ(run.dump_int("soundvol"), 255);
     EXPECT_EQ(run.dump_int("midivol"), 0);
     auto cfg = settings_of(read_file(run.dir + "/winconfig.cfg"));
-    EXPECT_EQ(cfg.size(), 8u);
+    EXPECT_EQ(cfg.size(), 10u);
     EXPECT_EQ(cfg["GfxDriver"], "0");
     EXPECT_EQ(cfg["JoyDriver"], "-1");
     EXPECT_EQ(cfg["DigiSoundDriver"], "-1");

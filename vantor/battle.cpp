@@ -60,11 +60,11 @@ void opening_zoom()
     for (int n = 1; n <= 1999; n += 15) {
         fpscounter++;
         if (fpscounter >= fps && screen) {
-            if (emulate)
-                stretch_blit(buffer, screen, 0, 0, 320, 240, 2 * (n / 2 - n), 2 * (n / 2 - n), 640 + 2 * n,
-                             480 + 2 * n);
-            else
-                stretch_blit(buffer, screen, 0, 0, 320, 240, n / 2 - n, n / 2 - n, 320 + n, 240 + n);
+            // In full screen the black border around the picture stays black.
+            set_clip_rect(screen, screen_left, screen_top, screen_left + 320 * screen_scale - 1,
+                          screen_top + 240 * screen_scale - 1);
+            stretch_to_display(buffer, 0, 0, 320, 240, n / 2 - n, n / 2 - n, 320 + n, 240 + n);
+            set_clip_rect(screen, 0, 0, screen->w - 1, screen->h - 1);
         }
         for (int waits = 0; fpscounter > fps && looping && waits < 1000; waits++) door_wait();
     }

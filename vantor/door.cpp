@@ -303,11 +303,29 @@ int door_install_joystick(int type)
 int door_set_gfx_mode(int card, int w, int h)
 {
     if (!door_scripted) return set_gfx_mode(card, w, h, 0, 0);
+    // Headless stands in for an X11 desktop, where the DGA drivers are refused.
+    if (card != GFX_AUTODETECT && card != GFX_AUTODETECT_WINDOWED && card != GFX_AUTODETECT_FULLSCREEN &&
+        card != GFX_XWINDOWS && card != GFX_XWINDOWS_FULLSCREEN) {
+        snprintf(allegro_error, ALLEGRO_ERROR_SIZE, "This driver is not available here");
+        return -1;
+    }
     if (screen) destroy_bitmap(screen);
     screen = create_bitmap(w, h);
     if (!screen) return -1;
     clear_bitmap(screen);
     return 0;
+}
+
+void door_desktop_size(int* w, int* h)
+{
+    *w = *h = 0;
+    // A scripted run pretends to sit on an 800 x 600 desktop.
+    if (door_scripted) {
+        *w = 800;
+        *h = 600;
+    } else if (get_desktop_resolution(w, h) != 0) {
+        *w = *h = 0;
+    }
 }
 
 void door_text_mode()
@@ -349,6 +367,10 @@ void door_log_window(const char* text)
 }
 
 int door_window_count() { return (int)window_log.size(); }
+
+int door_sound_count() { return (int)sound_log.size(); }
+
+const char* door_sound_text(int i) { return i >= 0 && i < (int)sound_log.size() ? sound_log[i].c_str() : nullptr; }
 
 const char* door_window_text(int i) { return i >= 0 && i < (int)window_log.size() ? window_log[i].c_str() : nullptr; }
 

@@ -23,8 +23,11 @@ int door_install_keyboard();
 int door_install_timer();
 // Joystick of the given type; 0 on success.
 int door_install_joystick(int type);
-// Graphics mode; a scripted run makes `screen` a memory bitmap of that size.
+// Graphics mode; a scripted run makes `screen` a memory bitmap of that size and, as most
+// X11 desktops do, refuses the DGA drivers.
 int door_set_gfx_mode(int card, int w, int h);
+// The desktop's size in pixels (0 x 0 when unknown); a scripted run has an 800 x 600 one.
+void door_desktop_size(int* w, int* h);
 // Back to the 80 x 25 text mode (nothing in a scripted run).
 void door_text_mode();
 // Sound drivers (none in a scripted run, where every call is recorded); 0 on success.
@@ -37,6 +40,9 @@ void door_log_window(const char* text);
 // How many window texts a scripted run has recorded, and text i of them (null past the end).
 int door_window_count();
 const char* door_window_text(int i);
+// How many sound calls a scripted run has recorded, and call i of them ("sample 0 vol 255 ...").
+int door_sound_count();
+const char* door_sound_text(int i);
 // The window caption, where the platform has one.
 void door_set_window_title(const char* title);
 // Seeds rand() from the clock, or from VANTOR_SEED in a scripted run.

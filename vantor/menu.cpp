@@ -20,7 +20,7 @@ int mcx = 0, mcy = 0;
 
 void b_beep()
 {
-    door_play_sample(SND_REFUSE, 255, 128, 1000, FALSE);
+    door_play_sample(SND_REFUSE, 255, 127, 1000, FALSE);
 }
 
 namespace
@@ -185,6 +185,11 @@ int menu_keys_read(menu_keys* k)
 {
     door_poll_keyboard();
     door_poll_joystick();
+    // Alt+Enter switches the display; the menu keeps its place and redraws.
+    if (display_switch_key()) {
+        door_poll_keyboard();
+        k->was[MK_ENTER] = true;
+    }
     bool now[MK_COUNT] = {key[KEY_ESC] || door_joy_button(2),  key[KEY_UP] || door_joy_up(),
                           key[KEY_DOWN] || door_joy_down(),    key[KEY_LEFT] || door_joy_left(),
                           key[KEY_RIGHT] || door_joy_right(),  key[KEY_ENTER] || door_joy_button(3),
@@ -199,17 +204,53 @@ int menu_keys_read(menu_keys* k)
     return any;
 }
 
+void menu_list_open(int state, ftchar* hero, menu_keys* k)
+{
+    mcx = LIST_LEFT;
+    mcy = LIST_TOP;
+    virtual_screen = TRUE;
+    draw_menu(state, hero);
+    virtual_screen = FALSE;
+    menu_unroll();
+    menu_keys_start(k);
+}
+
+int menu_list_keys(menu_keys* k, int two_columns)
+{
+    for (;;) {
+        door_wait();
+        if (menu_keys_read(k)) break;
+    }
+    if (k->hit[MK_BACK]) {
+        beep();
+        return FALSE;
+    }
+    bool moved = k->hit[MK_UP] || k->hit[MK_DOWN];
+    if (k->hit[MK_UP]) mcy = menu_wrap(mcy - LIST_ROW, LIST_TOP, LIST_BOTTOM);
+    if (k->hit[MK_DOWN]) mcy = menu_wrap(mcy + LIST_ROW, LIST_TOP, LIST_BOTTOM);
+    if (two_columns && (k->hit[MK_LEFT] || k->hit[MK_RIGHT])) {
+        mcx = mcx == LIST_LEFT ? LIST_RIGHT : LIST_LEFT;
+        moved = true;
+    }
+    if (moved) beep();
+    return TRUE;
+}
+
+int menu_list_row()
+{
+    return (mcy - LIST_TOP) / LIST_ROW;
+}
+
 void menu_unroll()
 {
     // The sub-screen rolls down on a finer tick than the field's.
     door_remove_int(fps_proc);
     fps = fpscounter = actual_fps_counter = 0;
     if (door_install_int_ex(fps_proc, 9943) != 0) fatalerror("Error installing callback!!\n\n");
-    int scale = emulate ? 2 : 1;
     for (int h = 0; h <= 240; h++) {
         fpscounter++;
         wait_for_clock();
-        if (h > 0) stretch_blit(buffer, screen, 0, 0, 320, 240, 0, 0, 320 * scale, h * scale);
+        if (h > 0) stretch_to_display(buffer, 0, 0, 320, 240, 0, 0, 320, h);
         if (!looping || !skip_frames) door_rest(8);
     }
     blit_buffer();

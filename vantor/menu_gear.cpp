@@ -10,8 +10,6 @@
 namespace
 {
 
-constexpr int LIST_TOP = 42, LIST_BOTTOM = 210, ROW_HT = 12;
-
 // The lines a weapon's card shows under its numbers.
 struct weapon_card {
     weapon* const* w;
@@ -38,14 +36,9 @@ const weapon_card* card_of(const weapon* w)
     return nullptr;
 }
 
-int row_at_cursor()
-{
-    return (mcy - LIST_TOP) / ROW_HT;
-}
-
 armor* armor_at_cursor()
 {
-    int k = row_at_cursor();
+    int k = menu_list_row();
     return k >= 0 && k < 100 ? armor_list[k] : nullptr;
 }
 
@@ -57,26 +50,11 @@ const char* safe(const char* s)
 // The shared loop of both screens; attire also takes pieces off.
 void gear_loop(int state, ftchar* hero)
 {
-    mcx = 4;
-    mcy = LIST_TOP;
-    virtual_screen = TRUE;
-    draw_menu(state, hero);
-    virtual_screen = FALSE;
-    menu_unroll();
     menu_keys k;
-    menu_keys_start(&k);
-    for (;;) {
-        door_wait();
-        if (!menu_keys_read(&k)) continue;
-        if (k.hit[MK_BACK]) {
-            beep();
-            break;
-        }
-        if (k.hit[MK_UP]) mcy = menu_wrap(mcy - ROW_HT, LIST_TOP, LIST_BOTTOM);
-        if (k.hit[MK_DOWN]) mcy = menu_wrap(mcy + ROW_HT, LIST_TOP, LIST_BOTTOM);
-        if (k.hit[MK_UP] || k.hit[MK_DOWN]) beep();
+    menu_list_open(state, hero, &k);
+    while (menu_list_keys(&k, FALSE)) {
         if (k.hit[MK_ENTER]) {
-            int done = state == MENU_ARMS ? menu_equip_weapon(hero, row_at_cursor())
+            int done = state == MENU_ARMS ? menu_equip_weapon(hero, menu_list_row())
                                           : menu_equip_armor(hero, armor_at_cursor());
             if (done)
                 beep();
@@ -154,13 +132,13 @@ void draw_menu_arms(ftchar* hero)
         if (!w) continue;
         // Weapons not yet found are greyed in their place.
         if (!w->have) change_font_col(main_font, 16, 40);
-        textout_ex(buffer, main_font, safe(w->s_name), 21, LIST_TOP + ROW_HT * row, -1, -1);
+        textout_ex(buffer, main_font, safe(w->s_name), 21, LIST_TOP + LIST_ROW * row, -1, -1);
         if (!w->have) change_font_col(main_font, 40, 16);
-        if (w == hero->charweapon) textout_ex(buffer, main_font, "E", 146, LIST_TOP + ROW_HT * row, -1, -1);
+        if (w == hero->charweapon) textout_ex(buffer, main_font, "E", 146, LIST_TOP + LIST_ROW * row, -1, -1);
     }
     if (!menu_weapon_row(hero, 0))
         textout_ex(buffer, main_font, "Runhon fights with his fists.", 21, LIST_TOP, -1, -1);
-    weapon* w = menu_weapon_row(hero, row_at_cursor());
+    weapon* w = menu_weapon_row(hero, menu_list_row());
     if (!w) return;
     textprintf_ex(buffer, main_font, 166, 36, -1, -1, "Atp - %d", w->atp);
     textout_ex(buffer, main_font, w->element == ELEM_FIRE ? "Element - Fire" : "Element - none", 166, 48, -1, -1);
@@ -176,11 +154,11 @@ void draw_menu_attire(ftchar* hero)
     if (!main_font || !hero) return;
     textprintf_ex(buffer, main_font, 8, 17, -1, -1, "%s - %s", hero->s_name,
                   hero->chararmor ? safe(hero->chararmor->s_name) : "");
-    for (int k = 0; k <= (LIST_BOTTOM - LIST_TOP) / ROW_HT; k++) {
+    for (int k = 0; k <= (LIST_BOTTOM - LIST_TOP) / LIST_ROW; k++) {
         armor* a = armor_list[k];
         if (!a || a->have < 0) continue;
         if (a->have == 0) change_font_col(main_font, 16, 40);
-        textprintf_ex(buffer, main_font, 21, LIST_TOP + ROW_HT * k, -1, -1, "%s: %d", safe(a->s_name), a->have);
+        textprintf_ex(buffer, main_font, 21, LIST_TOP + LIST_ROW * k, -1, -1, "%s: %d", safe(a->s_name), a->have);
         if (a->have == 0) change_font_col(main_font, 40, 16);
     }
     still_window(buffer, 2, 220, 316, 18);

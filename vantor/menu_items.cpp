@@ -17,9 +17,6 @@
 namespace
 {
 
-constexpr int LIST_TOP = 42, LIST_BOTTOM = 210, ROW_HT = 12;
-constexpr int LEFT_COL = 4, RIGHT_COL = 154;
-
 bool lacks_hp(const ftchar* f) { return f->hp < f->hpmax; }
 
 // Someone standing who could use a little healing.
@@ -43,7 +40,7 @@ bool battle_only(int id)
 
 int list_place()
 {
-    return (mcy - LIST_TOP) / ROW_HT * 2 + (mcx == RIGHT_COL ? 1 : 0);
+    return (mcy - LIST_TOP) / LIST_ROW * 2 + (mcx == LIST_RIGHT ? 1 : 0);
 }
 
 // The target's standing pose in a small window over the current picture;
@@ -98,7 +95,7 @@ void use_at_cursor()
     mcy = back_y;
     // The last of a kind leaves its place empty: the cursor goes back to the top.
     if (menu_item_at(list_place()) < 0) {
-        mcx = LEFT_COL;
+        mcx = LIST_LEFT;
         mcy = LIST_TOP;
     }
 }
@@ -113,7 +110,7 @@ action* slot_action(ftchar* hero, int slot)
 
 void cast_at_cursor(ftchar* hero)
 {
-    int slot = (mcy - LIST_TOP) / ROW_HT;
+    int slot = menu_list_row();
     action* a = slot_action(hero, slot);
     if (!a) return;
     cast_result got = menu_cast_check(hero, slot, nullptr);
@@ -130,7 +127,7 @@ void cast_at_cursor(ftchar* hero)
     mcx = 102;
     mcy = 92;
     ftchar* target = do_menu_character_select();
-    mcx = 4;
+    mcx = LIST_LEFT;
     mcy = back_y;
     if (!target) return;
     if (menu_cast_check(hero, slot, target) != CAST_DONE) {
@@ -197,7 +194,7 @@ void draw_menu_items()
     if (!main_font) return;
     for (int n = 0; n <= 20; n++) {
         if (menu_item_at(n) < 0) continue;
-        textprintf_ex(buffer, main_font, n % 2 == 0 ? 21 : 171, LIST_TOP + ROW_HT * (n / 2), -1, -1, "%s: %d",
+        textprintf_ex(buffer, main_font, n % 2 == 0 ? 21 : 171, LIST_TOP + LIST_ROW * (n / 2), -1, -1, "%s: %d",
                       items[n].name, items[n].have);
     }
     int id = menu_item_at(list_place());
@@ -206,25 +203,9 @@ void draw_menu_items()
 
 void do_menu_items()
 {
-    mcx = LEFT_COL;
-    mcy = LIST_TOP;
-    virtual_screen = TRUE;
-    draw_menu(MENU_ITEMS, nullptr);
-    virtual_screen = FALSE;
-    menu_unroll();
     menu_keys k;
-    menu_keys_start(&k);
-    for (;;) {
-        door_wait();
-        if (!menu_keys_read(&k)) continue;
-        if (k.hit[MK_BACK]) {
-            beep();
-            break;
-        }
-        if (k.hit[MK_UP]) mcy = menu_wrap(mcy - ROW_HT, LIST_TOP, LIST_BOTTOM);
-        if (k.hit[MK_DOWN]) mcy = menu_wrap(mcy + ROW_HT, LIST_TOP, LIST_BOTTOM);
-        if (k.hit[MK_LEFT] || k.hit[MK_RIGHT]) mcx = mcx == LEFT_COL ? RIGHT_COL : LEFT_COL;
-        if (k.hit[MK_UP] || k.hit[MK_DOWN] || k.hit[MK_LEFT] || k.hit[MK_RIGHT]) beep();
+    menu_list_open(MENU_ITEMS, nullptr, &k);
+    while (menu_list_keys(&k, TRUE)) {
         if (k.hit[MK_ENTER]) {
             beep();
             use_at_cursor();
@@ -264,11 +245,11 @@ void draw_menu_actions(ftchar* hero)
     draw_menu_frame("Actions", TRUE);
     if (!main_font || !hero) return;
     textprintf_ex(buffer, main_font, 8, 17, -1, -1, "%s Mp - %d/%d", hero->s_name, hero->mp, hero->mpmax);
-    for (int slot = 0; slot <= (LIST_BOTTOM - LIST_TOP) / ROW_HT; slot++) {
+    for (int slot = 0; slot <= (LIST_BOTTOM - LIST_TOP) / LIST_ROW; slot++) {
         action* a = slot_action(hero, slot);
-        if (a) textout_ex(buffer, main_font, a->name, 21, LIST_TOP + ROW_HT * slot, -1, -1);
+        if (a) textout_ex(buffer, main_font, a->name, 21, LIST_TOP + LIST_ROW * slot, -1, -1);
     }
-    action* a = slot_action(hero, (mcy - LIST_TOP) / ROW_HT);
+    action* a = slot_action(hero, menu_list_row());
     if (!a) return;
     textprintf_ex(buffer, main_font, 166, 36, -1, -1, "Mp cost - %d", a->mpcost);
     textprintf_ex(buffer, main_font, 166, 48, -1, -1, "Element - %s",
@@ -280,24 +261,9 @@ void draw_menu_actions(ftchar* hero)
 
 void do_menu_actions(ftchar* hero)
 {
-    mcx = 4;
-    mcy = LIST_TOP;
-    virtual_screen = TRUE;
-    draw_menu(MENU_ACTIONS, hero);
-    virtual_screen = FALSE;
-    menu_unroll();
     menu_keys k;
-    menu_keys_start(&k);
-    for (;;) {
-        door_wait();
-        if (!menu_keys_read(&k)) continue;
-        if (k.hit[MK_BACK]) {
-            beep();
-            break;
-        }
-        if (k.hit[MK_UP]) mcy = menu_wrap(mcy - ROW_HT, LIST_TOP, LIST_BOTTOM);
-        if (k.hit[MK_DOWN]) mcy = menu_wrap(mcy + ROW_HT, LIST_TOP, LIST_BOTTOM);
-        if (k.hit[MK_UP] || k.hit[MK_DOWN]) beep();
+    menu_list_open(MENU_ACTIONS, hero, &k);
+    while (menu_list_keys(&k, FALSE)) {
         if (k.hit[MK_ENTER]) {
             beep();
             cast_at_cursor(hero);

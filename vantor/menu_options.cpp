@@ -10,41 +10,82 @@
 #include "menu_screens.h"
 #include "vantor.h"
 
-int old_gfx_driver = 0;
-
-namespace
-{
-// Until the options are first opened the display runs on the driver the settings asked for.
-bool old_gfx_known = false;
-} // namespace
-
 namespace
 {
 
-constexpr int TOP = 23, BOTTOM = 149, STEP = 14;
-enum { ROW_GFX = 23, ROW_JOY = 37, ROW_DIGI = 51, ROW_MIDI = 65, ROW_SPEED = 79, ROW_SOUND = 93, ROW_MUSIC = 107,
-       ROW_TIMEBAR = 121, ROW_FONT = 135, ROW_APPLY = 149 };
+// The screen's size sits under the driver that draws it.
+constexpr int TOP = 23, BOTTOM = 163, STEP = 14;
+enum { ROW_GFX = 23, ROW_SCALE = 37, ROW_JOY = 51, ROW_DIGI = 65, ROW_MIDI = 79, ROW_SPEED = 93, ROW_SOUND = 107,
+       ROW_MUSIC = 121, ROW_TIMEBAR = 135, ROW_FONT = 149, ROW_APPLY = 163 };
 
-// The display drivers the library has on this system, in the order Right walks them.
+// The names the menu gives the display drivers it knows; Right walks them in
+// this order, then any others the library reports.
 struct gfx_choice {
     int id;
     const char* name;
 };
-const gfx_choice GFX_CHOICES[] = {
-    {0, "Autodetect"},
-    {GFX_XWINDOWS, "X11 Window"},
-    {GFX_XWINDOWS_FULLSCREEN, "X11 Fullscreen"},
-    {GFX_XDGA2, "DGA 2.0"},
-    {GFX_XDGA2_SOFT, "DGA 2.0 Soft"},
-    {GFX_FBCON, "Framebuffer"},
+const gfx_choice GFX_NAMES[] = {
+    {GFX_XWINDOWS, "X11 Window"},         {GFX_XWINDOWS_FULLSCREEN, "X11 Fullscreen"},
+    {GFX_XDGA2, "DGA 2.0"},               {GFX_XDGA2_SOFT, "DGA 2.0 Soft"},
+    {GFX_FBCON, "Framebuffer"},           {GFX_VBEAF, "VBE/AF"},
+    {GFX_SVGALIB, "SVGAlib"},
 };
-constexpr int GFX_COUNT = sizeof GFX_CHOICES / sizeof GFX_CHOICES[0];
+// Where the library cannot say (a headless run), an X11 desktop's drivers.
+const int X11_DRIVERS[] = {GFX_XWINDOWS_FULLSCREEN, GFX_XWINDOWS, GFX_XDGA2_SOFT, GFX_XDGA2, 0};
+constexpr int GFX_MAX = 24;
 
-int gfx_index(int id)
+// A list the library reports, or null when it has none or an empty one.
+_DRIVER_INFO* reported(_DRIVER_INFO* (*list)())
 {
-    for (int i = 0; i < GFX_COUNT; i++)
-        if (GFX_CHOICES[i].id == id) return i;
+    _DRIVER_INFO* l = system_driver && list ? list() : nullptr;
+    return l && l->id ? l : nullptr;
+}
+
+// Autodetect, then the drivers this system has, known names first.
+int gfx_choices(gfx_choice* out)
+{
+    int ids[GFX_MAX];
+    int n = 0;
+    if (_DRIVER_INFO* l = reported(system_driver ? system_driver->gfx_drivers : nullptr)) {
+        for (; l->id && n < GFX_MAX; l++) ids[n++] = l->id;
+    } else {
+        for (const int* id = X11_DRIVERS; *id; id++) ids[n++] = *id;
+    }
+    int count = 0;
+    out[count++] = {0, "Autodetect"};
+    for (const gfx_choice& known : GFX_NAMES)
+        for (int i = 0; i < n; i++)
+            if (ids[i] == known.id) {
+                out[count++] = known;
+                break;
+            }
+    if (_DRIVER_INFO* l = reported(system_driver ? system_driver->gfx_drivers : nullptr))
+        for (; l->id && count < GFX_MAX; l++) {
+            bool named = false;
+            for (int i = 0; i < count; i++) named = named || out[i].id == l->id;
+            const GFX_DRIVER* d = (const GFX_DRIVER*)l->driver;
+            if (!named) out[count++] = {l->id, d && d->ascii_name ? d->ascii_name : "?"};
+        }
+    return count;
+}
+
+int gfx_index(const gfx_choice* c, int count, int id)
+{
+    for (int i = 0; i < count; i++)
+        if (c[i].id == id) return i;
     return 0;
+}
+
+// The name the library gives driver id in one of its lists, or null.
+const char* reported_name(_DRIVER_INFO* l, int kind, int id)
+{
+    for (; l && l->id; l++) {
+        if (l->id != id || !l->driver) continue;
+        if (kind == 0) return ((const DIGI_DRIVER*)l->driver)->ascii_name;
+        if (kind == 1) return ((const MIDI_DRIVER*)l->driver)->ascii_name;
+        return ((const JOYSTICK_DRIVER*)l->driver)->ascii_name;
+    }
+    return nullptr;
 }
 
 // A driver id as its four letters, for drivers the table does not name.
@@ -63,6 +104,8 @@ const char* joy_name(int id, char* out)
 {
     if (id == -1) return "Autodetect";
     if (id == JOY_TYPE_NONE) return "None";
+    if (const char* n = reported_name(reported(system_driver ? system_driver->joystick_drivers : nullptr), 2, id))
+        return n;
     if (id == JOY_TYPE_LINUX_ANALOGUE) return "Linux Analog";
     return id_text(id, out);
 }
@@ -72,6 +115,11 @@ const char* digi_name(int id, char* out)
     switch (id) {
     case -1: return "Autodetect";
     case DIGI_NONE: return "None";
+    default: break;
+    }
+    if (const char* n = reported_name(reported(system_driver ? system_driver->digi_drivers : nullptr), 0, id))
+        return n;
+    switch (id) {
     case DIGI_OSS: return "OSS";
     case DIGI_ALSA: return "ALSA";
     case DIGI_ESD: return "ESD";
@@ -86,6 +134,11 @@ const char* midi_name(int id, char* out)
     switch (id) {
     case -1: return "Autodetect";
     case MIDI_NONE: return "None";
+    default: break;
+    }
+    if (const char* n = reported_name(reported(system_driver ? system_driver->midi_drivers : nullptr), 1, id))
+        return n;
+    switch (id) {
     case MIDI_OSS: return "OSS";
     case MIDI_ALSA: return "ALSA";
     case MIDI_DIGMID: return "DIGMID";
@@ -122,6 +175,13 @@ void change(int row, int dir)
 {
     switch (row) {
     case ROW_GFX: current_gfx_driver = gfx_driver_step(current_gfx_driver, dir); break;
+    case ROW_SCALE:
+        // A window takes its new size at once; in full screen the size waits for the window.
+        if (fullscreen)
+            window_scale = scale_step(window_scale, dir);
+        else
+            change_display(scale_step(window_scale, dir), FALSE);
+        break;
     case ROW_JOY: current_joystick = -1; break;
     case ROW_DIGI: current_sound_driver = -1; break;
     case ROW_MIDI: current_midi_driver = -1; break;
@@ -148,15 +208,25 @@ int window_speed_step(int v, int dir)
     return v < 0 ? 0 : v > 5 ? 5 : v;
 }
 
+int scale_step(int v, int dir)
+{
+    v += dir < 0 ? -1 : 1;
+    return v < 1 ? 4 : v > 4 ? 1 : v;
+}
+
 int gfx_driver_step(int id, int dir)
 {
-    int i = gfx_index(id) + (dir < 0 ? -1 : 1);
-    return GFX_CHOICES[(i + GFX_COUNT) % GFX_COUNT].id;
+    gfx_choice c[GFX_MAX + 1];
+    int count = gfx_choices(c);
+    int i = gfx_index(c, count, id) + (dir < 0 ? -1 : 1);
+    return c[(i + count) % count].id;
 }
 
 const char* gfx_driver_name(int id)
 {
-    return GFX_CHOICES[gfx_index(id)].name;
+    gfx_choice c[GFX_MAX + 1];
+    int count = gfx_choices(c);
+    return c[gfx_index(c, count, id)].name;
 }
 
 void draw_menu_options()
@@ -166,6 +236,7 @@ void draw_menu_options()
     if (!main_font) return;
     char b[8];
     textprintf_ex(buffer, main_font, 24, ROW_GFX, -1, -1, "Gfx driver: %s", gfx_driver_name(current_gfx_driver));
+    textprintf_ex(buffer, main_font, 24, ROW_SCALE, -1, -1, "Window Size: %dx", window_scale);
     textprintf_ex(buffer, main_font, 24, ROW_JOY, -1, -1, "Joystick type: %s", joy_name(current_joystick, b));
     textprintf_ex(buffer, main_font, 24, ROW_DIGI, -1, -1, "Digital Sound Card: %s",
                   digi_name(current_sound_driver, b));
@@ -178,14 +249,11 @@ void draw_menu_options()
     textout_ex(buffer, main_font, "Apply Changes", 24, ROW_APPLY, -1, -1);
     textout_ex(buffer, main_font, "Left/Right change a setting.", 24, 190, -1, -1);
     textout_ex(buffer, main_font, "Drivers change on Apply Changes.", 24, 204, -1, -1);
+    textout_ex(buffer, main_font, "Alt+Enter: window or full screen.", 24, 218, -1, -1);
 }
 
 void do_menu_options()
 {
-    if (!old_gfx_known) {
-        old_gfx_driver = current_gfx_driver;
-        old_gfx_known = true;
-    }
     mcx = 4;
     mcy = TOP;
     virtual_screen = TRUE;
@@ -225,16 +293,22 @@ void update_vantor_options()
     }
     if (current_joystick && !no_joy) door_install_joystick(current_joystick);
     if (gfx_changed) {
-        int card = current_gfx_driver ? current_gfx_driver : GFX_AUTODETECT_WINDOWED;
-        int scale = emulate ? 2 : 1;
-        if (door_set_gfx_mode(card, 320 * scale, 240 * scale) != 0) {
-            door_set_gfx_mode(GFX_AUTODETECT_WINDOWED, 320 * scale, 240 * scale);
+        // Choosing the X11 window or full-screen driver is choosing one or the other.
+        int was_full = fullscreen;
+        if (current_gfx_driver == GFX_XWINDOWS) fullscreen = FALSE;
+        if (current_gfx_driver == GFX_XWINDOWS_FULLSCREEN) fullscreen = TRUE;
+        if (open_display() != 0) {
             char err[ALLEGRO_ERROR_SIZE + 1];
             snprintf(err, sizeof err, "%s", allegro_error);
-            warn("Error", err, 5, 90, 300, 35);
             current_gfx_driver = 0;
+            fullscreen = was_full;
+            if (open_display() != 0 && open_fallback_display() != 0) fatalerror("Error re-setting graphics mode\n\n");
+            blit_buffer();
+            warn("Error", err, 5, 90, 300, 35);
         }
-        old_gfx_driver = current_gfx_driver;
+        // A new mode starts on the library's own palette.
+        select_palette((RGB*)data[GAME_PALETTE].dat);
+        blit_buffer();
     }
     door_set_volume(sound_vol, midi_vol);
     if (playing >= 0) door_play_midi(playing, TRUE);

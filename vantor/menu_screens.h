@@ -37,6 +37,18 @@ void draw_menu_frame(const char* title, int details);
 const char* element_name(int element);
 // Unrolls buffer onto the display line by line on a 120-per-second tick.
 void menu_unroll();
+
+// The list screens (items, arms, attire, actions): rows 12 apart from 42 to
+// 210, and for items a second column at x 154.
+enum { LIST_TOP = 42, LIST_BOTTOM = 210, LIST_ROW = 12, LIST_LEFT = 4, LIST_RIGHT = 154 };
+// Puts the pointer on the list's first row, unrolls the screen and starts the keys.
+void menu_list_open(int state, ftchar* hero, menu_keys* k);
+// Waits for the next control to go down, moves the pointer over the list
+// (round and round; two columns when asked) with its sound; FALSE, after the
+// sound, when Escape leaves. What else went down is in k->hit for the screen.
+int menu_list_keys(menu_keys* k, int two_columns);
+// The list row under the pointer (0 at the top).
+int menu_list_row();
 // The cursor wrapped into first..last (step apart).
 int menu_wrap(int v, int first, int last);
 
@@ -79,10 +91,10 @@ void do_menu_options();
 // The options' value steps, each kept in its range.
 int volume_step(int v, int dir);            // 0 to 255 by 5
 int window_speed_step(int v, int dir);      // 0 to 5
+int scale_step(int v, int dir);             // 1 to 4, round and round
 // The next (dir 1) or previous (dir -1) graphics driver of the offered list.
 int gfx_driver_step(int id, int dir);
 // The name shown for a graphics driver id.
 const char* gfx_driver_name(int id);
 // Re-installs sound, joystick and display as the options say.
 void update_vantor_options();
-extern int old_gfx_driver;                  // the driver the display was opened with

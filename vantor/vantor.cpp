@@ -4,6 +4,7 @@
 #include "datcheck.h"
 #include "door.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -142,6 +143,11 @@ void read_settings()
     midi_vol = clamp_volume(config_int("HardwareSettings", "MidiVolume", 160));
     ask_emu = config_int("MiscSettings", "AskEmu", -1) ? TRUE : FALSE;
     font_setting = config_int("MiscSettings", "FontSetting", 0) ? 1 : 0;
+    // Older settings files have no display section: a window at the old size,
+    // or full screen when the driver itself is a full-screen one.
+    window_scale = std::clamp(config_int("DisplaySettings", "WindowScale", 1), 1, 4);
+    int full_driver = current_gfx_driver == GFX_AUTODETECT_FULLSCREEN || current_gfx_driver == GFX_XWINDOWS_FULLSCREEN;
+    fullscreen = config_int("DisplaySettings", "Fullscreen", full_driver) ? TRUE : FALSE;
 }
 
 void write_settings()
@@ -154,7 +160,9 @@ void write_settings()
     fprintf(f, "[HardwareSettings]\nGfxDriver = %d\nJoyDriver = %d\nDigiSoundDriver = %d\nMidiSoundDriver = %d\n",
             current_gfx_driver, current_joystick, current_sound_driver, current_midi_driver);
     fprintf(f, "SoundVolume = %d\nMidiVolume = %d\n\n", clamp_volume(sound_vol), clamp_volume(midi_vol));
-    fprintf(f, "[MiscSettings]\nAskEmu = %d\nFontSetting = %d\n", ask_emu, font_setting);
+    fprintf(f, "[MiscSettings]\nAskEmu = %d\nFontSetting = %d\n\n", ask_emu, font_setting);
+    fprintf(f, "[DisplaySettings]\nWindowScale = %d\nFullscreen = %d\n", std::clamp(window_scale, 1, 4),
+            fullscreen ? 1 : 0);
     bool ok = fflush(f) == 0;
     ok = fclose(f) == 0 && ok;
     if (ok)
@@ -182,8 +190,7 @@ void vantor_init()
     if (gfx_driver && !door_scripted) fade_out(5);
 
     set_color_depth(16);
-    int card = current_gfx_driver == GFX_AUTODETECT ? GFX_AUTODETECT_WINDOWED : current_gfx_driver;
-    if (force_emu || door_set_gfx_mode(card, 320, 240) != 0) {
+    if (open_display() != 0) {
         if (ask_emu && !force_emu) {
             char text[512];
             snprintf(text, sizeof text, "Error setting graphics mode:  \n%s\n", allegro_error);
@@ -191,9 +198,8 @@ void vantor_init()
             door_message("Alternatively running 640x480 Emulation mode...(largely untested)\n");
             door_message("(Re-tab to the program now)");
         }
-        if (door_set_gfx_mode(GFX_AUTODETECT_WINDOWED, 640, 480) != 0)
+        if (open_fallback_display() != 0)
             fatal_with_error("Error re-setting graphics mode: %s\n", "...Try running the windows directx version..\n");
-        emulate = TRUE;
     }
     textout_right_ex(screen, font, "Loading...", screen->w, screen->h - 8, -1, -1);
 

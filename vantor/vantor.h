@@ -22,7 +22,9 @@ extern int sound_vol;                       // effects volume 0-255
 extern int midi_vol;                        // music volume 0-255
 extern int ask_emu;                         // explain the doubled-mode fallback
 extern int font_setting;                    // which pair of fonts
-extern int emulate;                         // TRUE: 640x480, every frame doubled
+extern int emulate;                         // TRUE: the picture is shown scaled up (the doubled mode and beyond)
+extern int window_scale;                    // WindowScale: the window shows the picture n times (1 to 4)
+extern int fullscreen;                      // Fullscreen: the display fills the monitor
 
 // ---- frame loop and display ----
 extern unsigned short GAME_SPEED;           // logic cycles per second
@@ -128,10 +130,28 @@ void fade_to_timer(BITMAP* target, unsigned int speed);
 void sound_fade_out(int speed, int rest_amt);
 void draw_half(RLE_SPRITE* spr, int x, int y);
 void invert_mask(BITMAP* bmp, BITMAP* full);
-// Copies what is on the display into a 320 x 240 bitmap (scaled down when emulate).
+// Copies what is on the display into a 320 x 240 bitmap (scaled down from the display's scale).
 void capture_screen(BITMAP* dest);
-// Shows a 320 x 240 picture on the display (stretched when emulate).
+// Shows a 320 x 240 picture on the display at its scale.
 void show_picture(BITMAP* src);
+
+// ---- the display ----
+extern int screen_scale;                    // display pixels per picture pixel, each way (1 to 4)
+extern int screen_left, screen_top;         // where the picture's top-left corner sits on the display
+extern int old_gfx_driver;                  // the driver the display was last opened with
+// Sets the mode the settings ask for (driver, window scale, full screen); 0 on success.
+int open_display();
+// The last resort: the doubled mode in a window; 0 on success.
+int open_fallback_display();
+// Switches to a window of the given scale or to full screen; FALSE (after a message) when
+// the display refused and the old mode is back.
+int change_display(int scale, int full);
+// Between window and full screen.
+void toggle_fullscreen();
+// Alt+Enter switches the display; TRUE when it did (its Enter is spent).
+int display_switch_key();
+// Draws part of a 320 x 240 picture onto the display at picture coordinates, scaled.
+void stretch_to_display(BITMAP* src, int sx, int sy, int sw, int sh, int dx, int dy, int dw, int dh);
 
 // ---- title, logo and prologue ----
 void qv_logo();

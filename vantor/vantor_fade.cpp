@@ -63,24 +63,6 @@ void timed_fade(BITMAP* target, unsigned int speed)
 
 } // namespace
 
-void capture_screen(BITMAP* dest)
-{
-    if (!dest || !screen) return;
-    if (emulate)
-        stretch_blit(screen, dest, 0, 0, screen->w, screen->h, 0, 0, 320, 240);
-    else
-        blit(screen, dest, 0, 0, 0, 0, 320, 240);
-}
-
-void show_picture(BITMAP* src)
-{
-    if (!src || !screen) return;
-    if (emulate)
-        stretch_blit(src, screen, 0, 0, 320, 240, 0, 0, screen->w, screen->h);
-    else
-        blit(src, screen, 0, 0, 0, 0, 320, 240);
-}
-
 void fade_out_2(int speed)
 {
     if (good_fade) {

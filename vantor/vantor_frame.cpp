@@ -329,12 +329,24 @@ void virtual_game_cycle()
 {
     door_poll_joystick();
     door_poll_keyboard();
+    // Alt opens the menu when it is let go, so Alt+Enter can switch the
+    // display without opening the menu too.
+    static bool alt_was = false, alt_spent = false;
+    bool alt = key[KEY_ALT] != 0;
+    if (alt && !alt_was) alt_spent = false;
+    if (display_switch_key()) {
+        alt_spent = true;
+        door_poll_keyboard();
+        alt = key[KEY_ALT] != 0;
+    }
+    bool open_menu = !alt && alt_was && !alt_spent;
+    alt_was = alt;
     if (key[KEY_UP] || door_joy_up()) move_mike(DIR_UP, TRUE);
     if (key[KEY_DOWN] || door_joy_down()) move_mike(DIR_DOWN, TRUE);
     if (key[KEY_LEFT] || door_joy_left()) move_mike(DIR_LEFT, TRUE);
     if (key[KEY_RIGHT] || door_joy_right()) move_mike(DIR_RIGHT, TRUE);
     if ((key[KEY_ENTER] || door_joy_button(3)) && in_town) do_town_talk();
-    if (key[KEY_ALT] || door_joy_button(5)) do_vantor_menu();
+    if (open_menu || door_joy_button(5)) do_vantor_menu();
     if (pressed_now(KEY_V)) {
         do_vsync = do_vsync ? FALSE : TRUE;
         door_clear_keybuf();

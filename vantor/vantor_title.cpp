@@ -101,16 +101,11 @@ void qv_logo()
         if (fpscounter >= fps) {
             if (p <= 17) {
                 last = (BITMAP*)movie.get()[p <= 10 ? p : p - 11].dat;
-                if (emulate)
-                    stretch_blit(last, screen, 0, 0, 320, 240, 0, 0, screen->w, screen->h);
-                else
-                    blit(last, screen, 0, 0, 0, 0, 320, 240);
+                show_picture(last);
             } else {
                 int red = std::min(p - 18, 255);
-                if (emulate)
-                    textout_right_ex(screen, font, CREDIT, 640, 472, makecol(red, 0, 0), -1);
-                else
-                    textout_right_ex(screen, font, CREDIT, 320, 232, makecol(red, 0, 0), -1);
+                textout_right_ex(screen, font, CREDIT, screen_left + 320 * screen_scale,
+                                 screen_top + 240 * screen_scale - 8, makecol(red, 0, 0), -1);
             }
         }
         p += p <= 17 ? 1 : 5;

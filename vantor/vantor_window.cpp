@@ -160,17 +160,16 @@ void story_window_2(const char* text, int x, int y, int wt, int ht)
     draw_window_frame(win.get(), x, y, wt, ht, 255);
     draw_lines(win.get(), lines, n, x, y, is_thought(text));
 
-    int scale = emulate ? 2 : 1;
     int pause = 20 - 4 * std::clamp(swind_speed, 0, 5);
     float w = 1.0f, grow = (float)wt / ht + (wt / ht == 0 ? 1 : 0);
     for (int i = 1; i <= ht; i++) {
         // The growth can overshoot a window taller than wide; never wider than the window.
         int shown = std::min((int)w, wt + 1);
-        stretch_blit(win.get(), screen, x, y, wt + 1, ht + 1, x * scale, y * scale, shown * scale, i * scale);
+        stretch_to_display(win.get(), x, y, wt + 1, ht + 1, x, y, shown, i);
         if (pause > 0) door_rest(pause);
         w += grow;
     }
-    if (!emulate) blit(win.get(), screen, x, y, x, y, wt + 1, ht + 1);
+    if (screen_scale == 1) stretch_to_display(win.get(), x, y, wt + 1, ht + 1, x, y, wt + 1, ht + 1);
 }
 
 void wrap_wind(const char* text)
