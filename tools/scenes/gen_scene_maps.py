@@ -145,7 +145,8 @@ def write_map(name, title, plan, mass_char, pick, ground_of, obj_of):
     mass = edge_tiles(rows, w, h, mass_char, pick)
     ground = [[mass.get((x, y)) or ground_of[rows[y][x]] for x in range(w)] for y in range(h)]
     obj = [[obj_of.get(rows[y][x]) for x in range(w)] for y in range(h)]
-    maplib.write_map(name + ".txt", [title, "Written by tools/scenes/gen_scene_maps.py: change the plan there and run it again."],
+    maplib.write_map(name + ".txt",
+                     [title, "Written by tools/scenes/gen_scene_maps.py: change the plan there and run it again."],
                      name + ".map", [ground, obj], alphabet=string.ascii_letters)
 
 
