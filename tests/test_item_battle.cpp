@@ -123,17 +123,6 @@ TEST_F(FightTest, APotionOnAFallenAllyIsSpentButHealsNothing)
     EXPECT_EQ(ftmike->x, 220) << "stepped back to his place";
 }
 
-TEST_F(FightTest, BackingOutOfTheTargetKeepsTheItem)
-{
-    foe(enemy1, FOE_CHUNK, 60, 90);
-    items[IT_LARGE_POTION].have = 1;
-    item_menu_pos = IT_LARGE_POTION;
-    // Into the list, the potion, back out of the target, then Defend from the menu that reopens.
-    fight(taps(ITEM) + taps("E") + taps("B") + taps("DE"));
-    EXPECT_EQ(items[IT_LARGE_POTION].have, 1);
-    EXPECT_EQ(ftmike->defend_flag, -1) << "the turn went on to Defend";
-}
-
 TEST_F(FightTest, CombusterScorchesByTheEnemysDefence)
 {
     foe(enemy1, FOE_CHUNK, 60, 90);
@@ -182,17 +171,6 @@ TEST_F(FightTest, SmokeBombEscapesButNotFromABoss)
     EXPECT_EQ(ftcharlie->x, 230) << "nobody ran";
 }
 
-TEST_F(FightTest, ItemsWithNoUseInBattleKeepTheMenuOpen)
-{
-    foe(enemy1, FOE_CHUNK, 60, 90);
-    items[IT_STORAGE_ROOM_KEY].have = 1;
-    item_menu_pos = IT_STORAGE_ROOM_KEY;
-    // The key is refused; then Defend.
-    fight(taps(ITEM) + taps("EWT") + taps("DE"));
-    EXPECT_EQ(items[IT_STORAGE_ROOM_KEY].have, 1);
-    EXPECT_EQ(ftmike->defend_flag, -1);
-}
-
 TEST_F(FightTest, BurnPaysAndScorches)
 {
     foe(enemy1, FOE_CHUNK, 60, 90);
@@ -230,8 +208,8 @@ TEST_F(FightTest, AKeyHeldThroughAWindowOrAMenuChoosesNothingMore)
     EXPECT_EQ(enemy1->hp, 400);
     EXPECT_LT(enemy2->hp, 400);
 
-    // Backspace still down from leaving a target does not leave the Item list it is held into;
-    // the potion then heals its user, and the last one empties the row.
+    // Leaving the target keeps the potion and the turn. Backspace still down from there does not
+    // leave the Item list it is held into; the potion then heals its user, the last one emptying the row.
     foe(enemy1, FOE_CHUNK, 60, 90);
     foe(enemy2, FOE_EMPTY, 0, 0);
     items[IT_SMALL_POTION].have = 1;
