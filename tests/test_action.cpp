@@ -25,14 +25,6 @@ TEST(ActionFormula, SpellAndSkillDamageAtBothEnds)
     EXPECT_EQ(gleamer_amount(50, FALSE, 0, 0), 14);
 }
 
-TEST(ActionFormula, ElementsTripleThenTurnIntoHealing)
-{
-    EXPECT_EQ(apply_elements(30, ELEM_FIRE, ELEM_FIRE, -1), 90);
-    EXPECT_EQ(apply_elements(30, ELEM_FIRE, -1, ELEM_FIRE), -30);
-    EXPECT_EQ(apply_elements(30, ELEM_FIRE, ELEM_FIRE, ELEM_FIRE), -90) << "weak and strong: healed threefold";
-    EXPECT_EQ(apply_elements(30, ELEM_NONE, -1, -1), 30) << "no element meets no weakness";
-}
-
 TEST(ActionFormula, DamageOnAnEnemyAndItsColour)
 {
     ftenemy e{};

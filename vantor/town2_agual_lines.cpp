@@ -70,6 +70,7 @@ const town_talk agual_talks[] = {
     {103, 1, NEWS, {"Fisherman:  Bad news from Lumin?_Go.  Agual will hold its end."}},
     {103, 11, NEWS, {"Militia:  We heard.  The boats are_ready when your king wants them."}},
     {103, 15, NEWS, {"Sailor:  Tell the king the tide_turns at dusk.  So will we."}},
+    {103, 28, NEWS, {"Runhon:  The militia can tell a_spear from a fishing rod now. Most_days. Go, Mike. Lumin needs you."}},
 
     // ---- room 1: the old fisherman and his wife ----
     {10301, 10, BEFORE, {"Old Fisherman:  Sixty years I've_fished that harbour.  Caught a_boot once.  Wore it.",

@@ -625,9 +625,9 @@ def paint(num):
 
 def write(num):
     names0, names1 = paint(num)
-    note = ROOMS[num]['note']
+    note = ': the ' + ROOMS[num]['note'] if ROOMS[num]['note'] else ''
     write_map("lcast%02d.txt" % num, [
-        "Lumin Castle, room %d%s. Written by tools/castle/draw_castle.py from its" % (num, ': the ' + note if note else ''),
+        "Lumin Castle, room %d%s. Written by tools/castle/draw_castle.py from its" % (num, note),
         "sketches; draw changes there and run it again.",
     ], "lcast~%d.map" % num, [names0, names1], names=sorted({n for row in names0 + names1 for n in row if n}))
 

@@ -14,9 +14,11 @@ holds them to the compiled maps.
     python3 tools/scenes/gen_scene_maps.py
 """
 import os
+import string
+import sys
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-OUT = os.path.normpath(os.path.join(HERE, "..", "..", "assets", "maps"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "maplib"))
+import maplib  # noqa: E402
 
 # ---------------------------------------------------------------- map 17
 
@@ -143,28 +145,9 @@ def write_map(name, title, plan, mass_char, pick, ground_of, obj_of):
     mass = edge_tiles(rows, w, h, mass_char, pick)
     ground = [[mass.get((x, y)) or ground_of[rows[y][x]] for x in range(w)] for y in range(h)]
     obj = [[obj_of.get(rows[y][x]) for x in range(w)] for y in range(h)]
-    keys = {}
-    alphabet = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"
-
-    def key_of(tile):
-        if tile is None:
-            return ".."
-        if tile not in keys:
-            i = len(keys)
-            keys[tile] = alphabet[i // len(alphabet)] + alphabet[i % len(alphabet)]
-        return keys[tile]
-
-    body = []
-    for li, layer in enumerate((ground, obj)):
-        body.append("layer %d" % li)
-        body += ["".join(key_of(t) for t in row) for row in layer]
-    out = ["# %s" % title,
-           "# Written by tools/scenes/gen_scene_maps.py: change the plan there and run it again.",
-           "map %s.map" % name, "size %d %d" % (w, h), "layers 2", "cell 2", "tile .. -"]
-    out += ["tile %s %s" % (k, t) for t, k in sorted(keys.items(), key=lambda kv: kv[1])]
-    out += body
-    with open(os.path.join(OUT, name + ".txt"), "w") as f:
-        f.write("\n".join(out) + "\n")
+    maplib.write_map(name + ".txt",
+                     [title, "Written by tools/scenes/gen_scene_maps.py: change the plan there and run it again."],
+                     name + ".map", [ground, obj], alphabet=string.ascii_letters)
 
 
 def main():
