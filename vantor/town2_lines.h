@@ -4,16 +4,14 @@
 // town2_mystalia_lines.cpp, so a writer can revise them without the loops.
 #pragma once
 
-// One conversation: the windows a person (or a counter) says, in order.
+// One conversation: the windows a person says, in order. Clerks and innkeepers
+// speak through their town's plan (town.h), by the counter Mike stands at.
 struct town_talk {
     int map_num;                            // g_map_num of the map it is spoken on
-    int who;                                // person index, or TALK_COUNTER + counter number
+    int who;                                // person index
     int phases;                             // bit set of the town's story phases it belongs to
     const char* lines[12];                  // the windows, up to the first null
 };
-
-// Counters are spoken to by where Mike stands, not by a person.
-enum { TALK_COUNTER = 100 };
 
 // Agual's story phases (bits of town_talk::phases).
 enum {
