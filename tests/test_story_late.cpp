@@ -192,7 +192,9 @@ TEST_F(LateStory, TheCastStandsAndWalksOnOpenGroundOfEveryMap)
             EXPECT_TRUE(px == x || py == y) << "walk " << w << " leg " << i << " is not straight";
             for (int cx = std::min(px, x); cx <= std::max(px, x); cx += 16)
                 for (int cy = std::min(py, y); cy <= std::max(py, y); cy += 16)
-                    if (cx >= 0 && cy >= 0) EXPECT_TRUE(open_at(s.map_num, cx, cy)) << "walk " << w << " crosses " << cx << "," << cy;
+                    if (cx >= 0 && cy >= 0) {
+                        EXPECT_TRUE(open_at(s.map_num, cx, cy)) << "walk " << w << " crosses " << cx << "," << cy;
+                    }
         }
     }
     EXPECT_TRUE(maps_used.count(17) && maps_used.count(31)) << "both scene maps are walked";
