@@ -257,10 +257,10 @@ void BM_BattleCastingBoulderRain(benchmark::State& state)
 // the figure is per step, the whole unroll being 241 of them.
 void BM_MenuUnrollStep(benchmark::State& state)
 {
-    int was = emulate;
-    emulate = (int)state.range(0);
+    int was_scale = screen_scale;
     BITMAP* was_screen = screen;
-    BITMAP* doubled = emulate ? create_bitmap(640, 480) : nullptr;
+    screen_scale = state.range(0) ? 2 : 1;
+    BITMAP* doubled = screen_scale == 2 ? create_bitmap(640, 480) : nullptr;
     if (doubled) screen = doubled;
     quiet_field();
     clear_to_color(buffer, makecol(40, 60, 120));
@@ -277,7 +277,7 @@ void BM_MenuUnrollStep(benchmark::State& state)
     door_remove_int(fps_proc);
     screen = was_screen;
     if (doubled) destroy_bitmap(doubled);
-    emulate = was;
+    screen_scale = was_scale;
 }
 
 void measure_yardstick()
