@@ -166,6 +166,8 @@ TEST_F(StoryScenes, RunhonJoinsOnceUpstairs)
     EXPECT_EQ(story_flag[SF_RUNHON_JOINED], TRUE);
     EXPECT_EQ(ftrunhon->in_fight, TRUE);
     EXPECT_EQ(ftrunhon->alive, TRUE);
+    for (int i = 0; i < 3; i++) EXPECT_TRUE(ftrunhon->actions[i].have) << "Runhon's spell " << i;
+    EXPECT_FALSE(ftrunhon->actions[3].have);
     // Talked to again, he is one of the party: no second joining.
     ftrunhon->in_fight = FALSE;
     script(15);

@@ -21,6 +21,9 @@ using namespace scene_kit;
 
 namespace {
 
+// Runhon's spells: the first slots of his action table.
+constexpr int RUNHON_ACTIONS = 3;
+
 // ---- the dream ----
 
 // A caption of the unseen voice, faded in over the dark, then a key.
@@ -483,6 +486,9 @@ void lumin_agual_story(int id)
         say(runhon_meeting);
         ftrunhon->in_fight = TRUE;
         ftrunhon->alive = TRUE;
+        // He learns nothing by level, so he comes with everything he has: Rain,
+        // Freeze and Anti-Rain. Without them a mage joined with an empty Action menu.
+        for (int i = 0; i < RUNHON_ACTIONS; i++) ftrunhon->actions[i].have = TRUE;
         runhon->x = mike->x;
         runhon->y = mike->y;
         runhon->visible = FALSE;
