@@ -13,9 +13,9 @@
 
 namespace castle_fixture {
 
-using Cell = std::pair<int, int>;  // column, row
+using Cell = std::pair<int, int>; // column, row
 
-const Cell steps[] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}};  // up, down, left, right
+const Cell steps[] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}}; // up, down, left, right
 
 inline Cell cell_of(int x, int y) { return {x / 16, y / 16}; }
 
@@ -62,7 +62,10 @@ inline bool walkable(int room, Cell c)
     return !object_collision(n, tile(room, 0, c), 0) && !object_collision(n, tile(room, 1, c), 1);
 }
 
-inline const castle_door* door_at(int room, Cell c) { return castle_door_at(room, c.first * 16, c.second * 16); }
+inline const castle_door* door_at(int room, Cell c)
+{
+    return castle_door_at(room, c.first * 16, c.second * 16);
+}
 
 inline bool person_at(int room, Cell c)
 {

@@ -23,7 +23,7 @@ protected:
         mx = my = town_counter = 0;
         show_place_window = 0;
         screen_light = 255;
-        g_map_num = 17;  // a scene map: no special drawing rules
+        g_map_num = 17; // a scene map: no special drawing rules
         swind_speed = 5;
         mike->visible = FALSE;
         for (int k = 0; k < KEY_MAX; k++) key[k] = 0;

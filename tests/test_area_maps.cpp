@@ -25,7 +25,7 @@
 
 namespace {
 
-using Cell = std::pair<int, int>;  // column, row
+using Cell = std::pair<int, int>; // column, row
 
 Cell cell_of(int x, int y) { return {x / 16, y / 16}; }
 const Cell steps[] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}};
@@ -103,7 +103,7 @@ struct AreaMaps : ::testing::Test {
         TILEMAP* m = maps.at(map);
         std::vector<Cell> out;
         for (int i = 0; i < (edge == DIR_UP || edge == DIR_DOWN ? m->xsize : m->ysize); i++) {
-            Cell c = edge == DIR_UP ? Cell{i, 0}
+            Cell c = edge == DIR_UP     ? Cell{i, 0}
                      : edge == DIR_DOWN ? Cell{i, m->ysize - 1}
                      : edge == DIR_LEFT ? Cell{0, i}
                                         : Cell{m->xsize - 1, i};
@@ -194,14 +194,15 @@ TEST_F(AreaMaps, EveryWayOutHasAPathAndEveryEntryReachesAllOfThem)
             ASSERT_FALSE(in.empty()) << a.name << " map " << map << " cannot be reached";
             for (Cell e : in) {
                 std::set<Cell> r = reachable(map, e);
-                ASSERT_FALSE(r.empty()) << "map " << map << " entry " << e.first << "," << e.second << " is solid";
+                ASSERT_FALSE(r.empty())
+                    << "map " << map << " entry " << e.first << "," << e.second << " is solid";
                 for (int i = 0; i < a.n; i++) {
                     const area_link& l = a.links[i];
                     if (l.from != map) continue;
                     bool found = false;
                     for (Cell c : border(map, l.edge)) found = found || r.count(c);
-                    EXPECT_TRUE(found) << a.name << " map " << map << ": no way to edge " << l.edge << " from "
-                                       << e.first << "," << e.second;
+                    EXPECT_TRUE(found) << a.name << " map " << map << ": no way to edge " << l.edge
+                                       << " from " << e.first << "," << e.second;
                 }
                 for (Cell o : in) EXPECT_TRUE(r.count(o)) << "map " << map << ": entries apart";
             }
@@ -210,7 +211,8 @@ TEST_F(AreaMaps, EveryWayOutHasAPathAndEveryEntryReachesAllOfThem)
                 const area_link& l = a.links[i];
                 if (l.from != map || l.to == -1) continue;
                 bool back = false;
-                for (int j = 0; j < a.n; j++) back = back || (a.links[j].from == l.to && a.links[j].to == map);
+                for (int j = 0; j < a.n; j++)
+                    back = back || (a.links[j].from == l.to && a.links[j].to == map);
                 EXPECT_TRUE(back) << a.name << ": no way back from " << l.to << " to " << map;
             }
         }
@@ -232,7 +234,8 @@ TEST_F(AreaMaps, TheWoodsTableIsWhereTheForestLeadsAndEndsEastOfMapTwo)
     EXPECT_EQ(num_woods_links, 31);
     // The start and the world exit share map 2's east path.
     int w = maps.at(2)->xsize * 16;
-    const area_link* l = area_link_at(woods_links, num_woods_links, 2, WOODS_START_X + 16, WOODS_START_Y, w, 480);
+    const area_link* l =
+        area_link_at(woods_links, num_woods_links, 2, WOODS_START_X + 16, WOODS_START_Y, w, 480);
     ASSERT_NE(l, nullptr);
     EXPECT_EQ(l->to, -1);
     // The sand garden is left only through the top of map 19, where it begins.
@@ -249,7 +252,8 @@ TEST_F(AreaMaps, ChestsHerbsObjectsSaveSpotsAndSceneCellsSitOnTheirMaps)
         const area_chest& c = woods_chests[i];
         EXPECT_EQ(tile_name(tile(c.map, 1, {c.col, c.row})), "chest_closed") << "chest " << c.id;
         Cell front = {c.col, c.row + 1};
-        EXPECT_TRUE(reachable(c.map, entries(areas[0], c.map)[0]).count(front)) << "chest " << c.id << " out of reach";
+        EXPECT_TRUE(reachable(c.map, entries(areas[0], c.map)[0]).count(front))
+            << "chest " << c.id << " out of reach";
         for (int j = 0; j < i; j++) EXPECT_NE(woods_chests[j].id, c.id);
         EXPECT_TRUE(c.id >= 0 && c.id <= 500);
     }
@@ -257,7 +261,8 @@ TEST_F(AreaMaps, ChestsHerbsObjectsSaveSpotsAndSceneCellsSitOnTheirMaps)
     for (int i = 0; i < num_sand_finds; i++) {
         const area_find& f = sand_finds[i];
         std::string t = tile_name(tile(f.map, 1, {f.col, f.row}));
-        EXPECT_TRUE(t == "herb_green" || t == "herb_red") << "find " << f.pot << " on map " << f.map << ": " << t;
+        EXPECT_TRUE(t == "herb_green" || t == "herb_red")
+            << "find " << f.pot << " on map " << f.map << ": " << t;
         EXPECT_EQ(f.item, t == "herb_green" ? 15 : 17) << "the herb's colour tells what it is";
         EXPECT_TRUE(reachable(f.map, entries(areas[1], f.map)[0]).count({f.col, f.row})) << "herb " << f.pot;
         EXPECT_TRUE(pots_seen.insert(f.pot).second);
@@ -284,7 +289,8 @@ TEST_F(AreaMaps, ChestsHerbsObjectsSaveSpotsAndSceneCellsSitOnTheirMaps)
         std::set<Cell> r = reachable(t->map, entries(a, t->map)[0]);
         int inside = 0;
         for (Cell c : r)
-            if (c.first * 16 >= t->x1 && c.first * 16 <= t->x2 && c.second * 16 >= t->y1 && c.second * 16 <= t->y2)
+            if (c.first * 16 >= t->x1 && c.first * 16 <= t->x2 && c.second * 16 >= t->y1 &&
+                c.second * 16 <= t->y2)
                 inside++;
         EXPECT_GT(inside, 0) << "scene cells of map " << t->map << " out of reach";
     }
@@ -365,7 +371,8 @@ TEST_F(AreaMaps, EveryTileIsMeantForItsMapGroup)
                 for (int x = 0; x < m->xsize; x++) {
                     int t = get_sprite_number(m, l, x, y);
                     if (t >= 0) {
-                        EXPECT_TRUE(meant(t, group)) << "map " << num << " tile " << t << " at " << x << "," << y;
+                        EXPECT_TRUE(meant(t, group))
+                            << "map " << num << " tile " << t << " at " << x << "," << y;
                     }
                 }
     }

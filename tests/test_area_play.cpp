@@ -26,7 +26,7 @@
 
 namespace {
 
-using Cell = std::pair<int, int>;  // pixels
+using Cell = std::pair<int, int>; // pixels
 
 const char* const key_of[] = {"", "Up", "Down", "Left", "Right"};
 const Cell delta[] = {{0, 0}, {0, -16}, {0, 16}, {-16, 0}, {16, 0}};
@@ -43,7 +43,8 @@ struct AreaMap {
     ~AreaMap() { destroy_tilemap(m); }
     bool open(Cell c) const
     {
-        if (c.first < 0 || c.second < 0 || c.first >= m->xsize * 16 || c.second >= m->ysize * 16) return false;
+        if (c.first < 0 || c.second < 0 || c.first >= m->xsize * 16 || c.second >= m->ysize * 16)
+            return false;
         int t0 = get_sprite_number(m, 0, c.first / 16, c.second / 16);
         int t1 = get_sprite_number(m, 1, c.first / 16, c.second / 16);
         if (t1 >= 231 && t1 <= 234) t0 = -1;
@@ -81,7 +82,7 @@ struct AreaMap {
         std::vector<Cell> out;
         if (goal.first < 0) return out;
         for (Cell c = goal; c != from; c = came[c]) out.insert(out.begin(), c);
-        if (out.empty()) out.push_back(from);  // already there
+        if (out.empty()) out.push_back(from); // already there
         return out;
     }
 };
@@ -92,8 +93,8 @@ struct AreaMap {
 std::string hold(int dir, int steps)
 {
     int ms = (steps * 2 - 1) * 17 * 1000 / 120;
-    return std::string("hold ") + key_of[dir] + "\nwait " + std::to_string(ms) + "ms\nrelease " + key_of[dir] +
-           "\nwait 200ms\n";
+    return std::string("hold ") + key_of[dir] + "\nwait " + std::to_string(ms) + "ms\nrelease " +
+           key_of[dir] + "\nwait 200ms\n";
 }
 
 std::string walk_script(Cell from, const std::vector<Cell>& path)
@@ -108,7 +109,8 @@ std::string walk_script(Cell from, const std::vector<Cell>& path)
         }
         int dir = 0;
         for (int d = 1; d <= 4; d++)
-            if (path[i].first - at.first == delta[d].first && path[i].second - at.second == delta[d].second) dir = d;
+            if (path[i].first - at.first == delta[d].first && path[i].second - at.second == delta[d].second)
+                dir = d;
         int steps = 0;
         while (i < path.size() && path[i].first - at.first == delta[dir].first &&
                path[i].second - at.second == delta[dir].second) {
@@ -129,7 +131,8 @@ const area_link* link_of(const area_link* links, int n, int from, int edge)
 
 // A trip through an area: from `at` on map `map`, leaving by each edge in turn.
 // Appends the script and returns where Mike stands at the end (on map `*map`).
-Cell trip(const area_link* links, int n, int* map, Cell at, const std::vector<int>& edges, std::string* script)
+Cell trip(const area_link* links, int n, int* map, Cell at, const std::vector<int>& edges,
+          std::string* script)
 {
     for (int edge : edges) {
         AreaMap m(*map);
@@ -159,12 +162,13 @@ void no_exit_inside_a_run()
     }
 }
 
-const std::vector<int> woods_in = {DIR_LEFT, DIR_LEFT, DIR_LEFT, DIR_DOWN, DIR_DOWN, DIR_DOWN, DIR_LEFT,
-                                   DIR_UP, DIR_UP, DIR_UP};  // 2 3 6 7 8 9 10 12 14 15 16
-const std::vector<int> woods_out = {DIR_DOWN, DIR_DOWN, DIR_DOWN, DIR_RIGHT, DIR_UP, DIR_UP, DIR_UP, DIR_RIGHT,
-                                    DIR_RIGHT, DIR_RIGHT, DIR_RIGHT};  // 16 15 14 12 10 9 8 7 6 3 2 world
-const std::vector<int> sand_in = {DIR_DOWN, DIR_RIGHT, DIR_RIGHT, DIR_DOWN, DIR_DOWN, DIR_RIGHT, DIR_DOWN,
-                                  DIR_RIGHT};  // 19 20 21 23 25 27 28 29 30
+const std::vector<int> woods_in = {DIR_LEFT, DIR_LEFT, DIR_LEFT, DIR_DOWN, DIR_DOWN, DIR_DOWN,
+                                   DIR_LEFT, DIR_UP,   DIR_UP,   DIR_UP}; // 2 3 6 7 8 9 10 12 14 15 16
+const std::vector<int> woods_out = {
+    DIR_DOWN, DIR_DOWN,  DIR_DOWN,  DIR_RIGHT, DIR_UP,   DIR_UP,
+    DIR_UP,   DIR_RIGHT, DIR_RIGHT, DIR_RIGHT, DIR_RIGHT}; // 16 15 14 12 10 9 8 7 6 3 2 world
+const std::vector<int> sand_in = {DIR_DOWN, DIR_RIGHT, DIR_RIGHT, DIR_DOWN,
+                                  DIR_DOWN, DIR_RIGHT, DIR_DOWN,  DIR_RIGHT}; // 19 20 21 23 25 27 28 29 30
 
 struct AreaPlay : ::testing::Test {
     void SetUp() override
@@ -256,14 +260,12 @@ TEST_F(AreaPlay, TheRealGameWalksFromTheBridgeIntoTheWoodsAcrossAWayAndBackOut)
     AreaMap world(-1, "wmap.map");
     ASSERT_NE(world.m, nullptr);
     Cell start{1424, 192}, gate{2112, 704};
-    std::vector<Cell> p = world.path(start, [&](Cell c) {
-        return c == gate;
-    });
+    std::vector<Cell> p = world.path(start, [&](Cell c) { return c == gate; });
     ASSERT_FALSE(p.empty());
     for (Cell c : p) {
         if (c != gate) {
-            ASSERT_EQ(world_place_at(c.first, c.second), WP_NONE) << "the way passes a place at " << c.first << ","
-                                                                  << c.second;
+            ASSERT_EQ(world_place_at(c.first, c.second), WP_NONE)
+                << "the way passes a place at " << c.first << "," << c.second;
         }
     }
     std::string s = "wait 2s\n" + walk_script(start, p) + "wait 1500ms\n";
@@ -434,7 +436,7 @@ TEST_F(AreaPlay, TheSaveSpotOfMapFifteenHealsAndAsksToSave)
     std::string s;
     int map = 2;
     Cell at = trip(woods_links, num_woods_links, &map, {WOODS_START_X, WOODS_START_Y},
-              std::vector<int>(woods_in.begin(), woods_in.end() - 1), &s);
+                   std::vector<int>(woods_in.begin(), woods_in.end() - 1), &s);
     ASSERT_EQ(map, 15);
     AreaMap m(15);
     Cell spot{WOODS_RESUME_X, WOODS_RESUME_Y};
@@ -445,8 +447,8 @@ TEST_F(AreaPlay, TheSaveSpotOfMapFifteenHealsAndAsksToSave)
          "wait 300ms\n";
     map = 14;
     at = {176, 0};
-    trip(woods_links, num_woods_links, &map, at,
-         std::vector<int>(woods_out.begin() + 2, woods_out.end()), &s);
+    trip(woods_links, num_woods_links, &map, at, std::vector<int>(woods_out.begin() + 2, woods_out.end()),
+         &s);
     run(s);
     visit(do_aphondus_woods);
     EXPECT_EQ(ftmike->hp, ftmike->hpmax) << "healed on the rune";
@@ -469,8 +471,8 @@ TEST_F(AreaPlay, AGameSavedOnMapFifteenResumesOnTheSpotWithoutItOpening)
     std::string s = walk_script(spot, m.path(spot, [&](Cell c) { return m.on_edge(c, DIR_DOWN); })) +
                     hold(DIR_DOWN, 1) + "wait 300ms\n";
     int map = 14;
-    trip(woods_links, num_woods_links, &map, {176, 0}, std::vector<int>(woods_out.begin() + 2, woods_out.end()),
-         &s);
+    trip(woods_links, num_woods_links, &map, {176, 0},
+         std::vector<int>(woods_out.begin() + 2, woods_out.end()), &s);
     run(s);
     visit(do_aphondus_woods);
     EXPECT_EQ(ftmike->hp, 1) << "the spot did not open on arrival";

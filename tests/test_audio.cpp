@@ -30,7 +30,7 @@ struct Heard {
 };
 
 struct TrackScan {
-    long end_tick = -1;              // tick of end-of-track
+    long end_tick = -1; // tick of end-of-track
     bool has_tempo = false;
     std::vector<Heard> notes;
 };
@@ -133,9 +133,8 @@ std::vector<Heard> compile_notes(const std::string& text)
         auto s = scan_track(m.tracks[t]);
         all.insert(all.end(), s.notes.begin(), s.notes.end());
     }
-    std::sort(all.begin(), all.end(), [](const Heard& a, const Heard& b) {
-        return a.on != b.on ? a.on < b.on : a.pitch < b.pitch;
-    });
+    std::sort(all.begin(), all.end(),
+              [](const Heard& a, const Heard& b) { return a.on != b.on ? a.on < b.on : a.pitch < b.pitch; });
     return all;
 }
 
@@ -181,7 +180,7 @@ TEST(Music, EveryPieceIsAWellFormedCleanLoop)
                 EXPECT_GT(n.off, n.on);
                 if (n.channel != 9) pitches.insert(n.pitch);
             }
-            if (t == 1) {   // the lead voice moves both ways, it is no scale
+            if (t == 1) { // the lead voice moves both ways, it is no scale
                 for (size_t k = 2; k < s.notes.size(); k++) {
                     int a = s.notes[k - 1].pitch - s.notes[k - 2].pitch;
                     int b = s.notes[k].pitch - s.notes[k - 1].pitch;
@@ -222,7 +221,8 @@ TEST(Music, BattleMusicJoinsOnTheFillAtBeatSix)
 {
     // Random fights seek the battle piece to beat 6: the drums must be busy there.
     auto all = sources("music");
-    auto it = std::find_if(all.begin(), all.end(), [](const Source& s) { return s.text.find("piece 47 ") != std::string::npos; });
+    auto it = std::find_if(all.begin(), all.end(),
+                           [](const Source& s) { return s.text.find("piece 47 ") != std::string::npos; });
     ASSERT_NE(it, all.end());
     MidiPiece m = compile_music(it->text, it->path);
     int hits = 0;
@@ -234,9 +234,8 @@ TEST(Music, BattleMusicJoinsOnTheFillAtBeatSix)
 
 TEST(Music, ChordsMoveByTheSmallestStepsAndPatternsFillThem)
 {
-    auto notes = compile_notes(
-        "piece 1 T\ntempo 120\nmeter 4/4\n"
-        "track pad ch=1 range=c4-c5\n pat 1 x\n C:1 | Am:1 | F:1 | G:1 |\nend\n");
+    auto notes = compile_notes("piece 1 T\ntempo 120\nmeter 4/4\n"
+                               "track pad ch=1 range=c4-c5\n pat 1 x\n C:1 | Am:1 | F:1 | G:1 |\nend\n");
     ASSERT_EQ(notes.size(), 12u);
     // Common tones are kept: C (c e g) to Am keeps c and e.
     std::vector<int> c = {notes[0].pitch, notes[1].pitch, notes[2].pitch};
@@ -259,9 +258,8 @@ TEST(Music, ChordsMoveByTheSmallestStepsAndPatternsFillThem)
 
 TEST(Music, RepeatsPhrasesShiftsAndOverlaps)
 {
-    auto notes = compile_notes(
-        "piece 1 T\ndefine P\n c4:8 e4:8\nend\n"
-        "track m ch=1\n [ $P ]x4 |\n shift=12\n $P r:4 c5:2 |\nend\n");
+    auto notes = compile_notes("piece 1 T\ndefine P\n c4:8 e4:8\nend\n"
+                               "track m ch=1\n [ $P ]x4 |\n shift=12\n $P r:4 c5:2 |\nend\n");
     ASSERT_EQ(notes.size(), 11u);
     EXPECT_EQ(notes[8].pitch, 72);
     EXPECT_EQ(notes[9].pitch, 76);
@@ -346,7 +344,7 @@ TEST(Sounds, LoopsJoinWithoutASeamOrAFade)
         EXPECT_GT(head, mid * 0.5);
         EXPECT_GT(tail, mid * 0.5);
     }
-    EXPECT_GE(loops, 7);   // ghost, dread, quake, rain, grind, sand, glow
+    EXPECT_GE(loops, 7); // ghost, dread, quake, rain, grind, sand, glow
 }
 
 TEST(Sounds, MistakesNameTheFileAndLine)
@@ -429,7 +427,8 @@ TEST(AudioData, BuiltDatafileHoldsTheSoundsAndMusicAtTheirNumbers)
         ASSERT_EQ(s->len, pcm.size());
         // Allegro keeps 16-bit samples unsigned; the signed wave must come back intact.
         const uint16_t* d = (const uint16_t*)s->data;
-        for (size_t i = 0; i < pcm.size(); i += 97) ASSERT_EQ((int16_t)(d[i] ^ 0x8000), pcm[i]) << src.path << " at " << i;
+        for (size_t i = 0; i < pcm.size(); i += 97)
+            ASSERT_EQ((int16_t)(d[i] ^ 0x8000), pcm[i]) << src.path << " at " << i;
     }
     for (auto& src : sources("music")) {
         MidiPiece m = compile_music(src.text, src.path);

@@ -233,7 +233,7 @@ TEST_F(Battle, HeroesAndEnemiesDueInTheSameTick)
 TEST_F(Battle, ADyingEnemyHoldsTheClockOfTheSlotsAfterIt)
 {
     four_enemies(FOE_DARK_WEED);
-    enemy2->alive = FALSE;  // still in the fight: its death is being played
+    enemy2->alive = FALSE; // still in the fight: its death is being played
     for (int t = 0; t < 10; t++) battle_tick();
     EXPECT_GT(enemy1->turn_ind, 1.0f);
     EXPECT_EQ(enemy2->turn_ind, 0);
@@ -299,7 +299,7 @@ TEST_F(Battle, PlacesWithoutARosterStartNoBattle)
 {
     g_map_num = 101;
     EXPECT_FALSE(battle_possible());
-    do_battle();  // refused at once instead of drawing empty encounters for ever
+    do_battle(); // refused at once instead of drawing empty encounters for ever
     EXPECT_EQ(enemy1, nullptr);
     g_map_num = -1;
     current_region = 3;
@@ -458,13 +458,13 @@ TEST_F(Battle, NumbersOfFourDigitsAreNotCutOff)
 TEST_F(Battle, VictoryRewardsEverySurvivorWithTheWholeTotal)
 {
     four_enemies(FOE_EMPTY);
-    make_enemy(enemy1, FOE_FANGED);  // 35 exp, 50 gp
-    make_enemy(enemy3, FOE_CHUNK);   // 50 exp, 40 gp
+    make_enemy(enemy1, FOE_FANGED); // 35 exp, 50 gp
+    make_enemy(enemy3, FOE_CHUNK);  // 50 exp, 40 gp
     ftrunhon->in_fight = FALSE;
     ftelizabeth->in_fight = FALSE;
     ftmike->nextexp = 5;
-    ftcharlie->alive = FALSE;  // knocked out: no experience...
-    ftcharlie->nextexp = 0;    // ...but a level already earned is still taken
+    ftcharlie->alive = FALSE; // knocked out: no experience...
+    ftcharlie->nextexp = 0;   // ...but a level already earned is still taken
     int gp = g_gp;
     victory_rewards();
     EXPECT_EQ(ftmike->exp, 85);
@@ -488,7 +488,8 @@ TEST_F(Battle, LevelsTeachActionsAtTheirLevels)
     EXPECT_EQ(ftcharlie->actions[1].have, -1) << "Soul Slash at level 6";
     ftrunhon->level = 10;
     for (int i = 0; i < 3; i++) level_up(ftrunhon, FALSE);
-    for (int k = 0; k < 4; k++) EXPECT_EQ(ftrunhon->actions[k].have, saved[2].actions[k].have) << "Runhon learns nothing";
+    for (int k = 0; k < 4; k++)
+        EXPECT_EQ(ftrunhon->actions[k].have, saved[2].actions[k].have) << "Runhon learns nothing";
 }
 
 TEST_F(Battle, ATurnWithoutATargetIsHarmless)

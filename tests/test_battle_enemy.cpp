@@ -15,7 +15,10 @@ namespace {
 
 struct EnemyTurn : ::testing::Test {
     ftchar saved[4];
-    static ftchar* hero(int i) { return i == 0 ? ftmike : i == 1 ? ftcharlie : i == 2 ? ftrunhon : ftelizabeth; }
+    static ftchar* hero(int i)
+    {
+        return i == 0 ? ftmike : i == 1 ? ftcharlie : i == 2 ? ftrunhon : ftelizabeth;
+    }
     void SetUp() override
     {
         std::string script;
@@ -125,7 +128,7 @@ TEST_F(EnemyTurn, EveryEnemyAttacksAndLeavesTheBackgroundAlone)
 TEST_F(EnemyTurn, GlassBallLetsExactlyOneThroughAndADrainHealsByIt)
 {
     ftenemy* e = alone(FOE_BLOOD_CRAWLER);
-    ftcharlie->alive = FALSE;  // one hero left: every single blow finds him
+    ftcharlie->alive = FALSE; // one hero left: every single blow finds him
     ftmike->status[ST_GLASS_BALL] = 2;
     e->hp = 10;
     enemy_take_turn(e);

@@ -36,12 +36,14 @@ int first_index(const GameRun& run, const std::string& prefix)
 TEST(BattlePlay, AWonRandomBattlePaysAndPutsTheWorldBack)
 {
     // Strike every turn: Fight, then the first enemy.
-    std::string script = start_fight + repeat("tap Enter 20\nwait 300ms\n", 220) + "wait 1s\npress Esc\nwait 1s\nend\n";
+    std::string script =
+        start_fight + repeat("tap Enter 20\nwait 300ms\n", 220) + "wait 1s\npress Esc\nwait 1s\nend\n";
     GameRun run = run_game(script, debug_switch, {}, 1);
     ASSERT_EQ(run.status, 0) << run.output;
     // Time passes only when the game waits: over a minute of battle takes a small part of that.
     // (Loose, for a shared machine; alone it takes well under a second.)
-    EXPECT_LT(run.wall_seconds, run.dump_int("time_ms") / 8000.0) << "a whole random battle runs far faster than real time";
+    EXPECT_LT(run.wall_seconds, run.dump_int("time_ms") / 8000.0)
+        << "a whole random battle runs far faster than real time";
     EXPECT_EQ(run.dump_int("ggp"), 45);
     // Mike fell during the fight: Charlie alone is paid.
     EXPECT_EQ(run.dump_int("mikealive"), 0);
@@ -72,7 +74,8 @@ bool same_region(BITMAP* shot, BITMAP* pic, int x0, int y0, int x1, int y1)
     for (int y = y0; y <= y1; y++)
         for (int x = x0; x <= x1; x++) {
             int a = getpixel(shot, x, y), b = getpixel(pic, x, y);
-            if (std::abs(getr(a) - getr(b)) > 8 || std::abs(getg(a) - getg(b)) > 8 || std::abs(getb(a) - getb(b)) > 8)
+            if (std::abs(getr(a) - getr(b)) > 8 || std::abs(getg(a) - getg(b)) > 8 ||
+                std::abs(getb(a) - getb(b)) > 8)
                 return false;
         }
     return true;

@@ -70,7 +70,10 @@ std::set<Cell> reach_from(int room, const std::vector<Cell>& from)
 std::set<Cell> reach(int room) { return reach_from(room, entries(room)); }
 
 struct CastleMaps : ::testing::Test {
-    static void SetUpTestSuite() { ASSERT_EQ((int)rooms().size(), CASTLE_ROOMS) << "a room's map is missing"; }
+    static void SetUpTestSuite()
+    {
+        ASSERT_EQ((int)rooms().size(), CASTLE_ROOMS) << "a room's map is missing";
+    }
 };
 
 TEST_F(CastleMaps, EveryRoomFillsTheScreenAndIsShownAsACastleRoom)
@@ -101,15 +104,17 @@ TEST_F(CastleMaps, DoorsAndEntriesLieOnOpenFloorAndDoorsNeverOverlap)
         EXPECT_EQ(d.y % 16, 0) << i;
         for (int k = 0; k < d.w; k++) {
             Cell c = cell_of(d.x + 16 * k, d.y);
-            EXPECT_TRUE(walkable(d.room, c)) << "door " << i << " of room " << d.room << " at " << c.first << ","
-                                             << c.second << " is solid";
+            EXPECT_TRUE(walkable(d.room, c)) << "door " << i << " of room " << d.room << " at " << c.first
+                                             << "," << c.second << " is solid";
             EXPECT_TRUE(door_cells.insert({d.room, c}).second) << "two doors on one cell of room " << d.room;
             if (d.to == CASTLE_OUTSIDE) continue;
             int x, y;
             castle_door_target(&d, d.x + 16 * k, &x, &y);
             Cell e = cell_of(x, y);
-            EXPECT_TRUE(walkable(d.to, e)) << "room " << d.room << " leads onto a solid cell of room " << d.to;
-            EXPECT_EQ(door_at(d.to, e), nullptr) << "room " << d.room << " leads onto a door of room " << d.to;
+            EXPECT_TRUE(walkable(d.to, e))
+                << "room " << d.room << " leads onto a solid cell of room " << d.to;
+            EXPECT_EQ(door_at(d.to, e), nullptr)
+                << "room " << d.room << " leads onto a door of room " << d.to;
             EXPECT_FALSE(person_at(d.to, e)) << "someone stands where Mike enters room " << d.to;
         }
     }
@@ -146,8 +151,8 @@ TEST_F(CastleMaps, EveryDoorHasAWayBackThatLinesUp)
                 // Back beside the door, on the side Mike walked in from.
                 if (again == Cell{here.first + s.first, here.second + s.second}) found = true;
             }
-            EXPECT_TRUE(found) << "room " << d.room << " cell " << here.first << "," << here.second << " to room "
-                               << d.to << ": no way straight back";
+            EXPECT_TRUE(found) << "room " << d.room << " cell " << here.first << "," << here.second
+                               << " to room " << d.to << ": no way straight back";
         }
     }
 }
@@ -162,8 +167,9 @@ TEST_F(CastleMaps, EveryDoorCanBeReachedFromEveryWayIn)
             for (int i = 0; i < num_castle_doors; i++) {
                 const castle_door& d = castle_doors[i];
                 if (d.room != r) continue;
-                EXPECT_TRUE(seen.count(cell_of(d.x, d.y))) << "room " << r << ": door " << i << " cannot be reached from "
-                                                           << e.first << "," << e.second;
+                EXPECT_TRUE(seen.count(cell_of(d.x, d.y)))
+                    << "room " << r << ": door " << i << " cannot be reached from " << e.first << ","
+                    << e.second;
             }
         }
     }
@@ -227,8 +233,8 @@ TEST_F(CastleMaps, PeopleStandOnFloorAndTorchesHangOnWalls)
             for (int x = 0; x < m->xsize; x++)
                 if (tile(r, 1, {x, y}) == TILE_TORCH_A) {
                     torches++;
-                    EXPECT_TRUE(object_collision(castle_map_num(r), tile(r, 0, {x, y}), 0)) << "room " << r << " torch "
-                                                                                          << x << "," << y;
+                    EXPECT_TRUE(object_collision(castle_map_num(r), tile(r, 0, {x, y}), 0))
+                        << "room " << r << " torch " << x << "," << y;
                 }
         EXPECT_GT(torches, 0) << "room " << r << " is dark";
         EXPECT_LE(torches, 21) << "room " << r;
@@ -289,10 +295,10 @@ void expect_fits(const char* text, const std::string& what)
 TEST(CastleTexts, EveryLineAndPageFitsItsWindow)
 {
     headless_game_start();
-    castle_talk_text* talks[] = {&gate_guard_west, &gate_guard_east, &gate_maid,       &wounded_soldier,
-                                 &old_patient,     &soup_soldier,    &armor_soldier,   &clock_soldier,
-                                 &librarian,       &young_reader,    &king_on_throne,  &merlon_at_court,
-                                 &royal_guard_west, &royal_guard_east, &chancellor,    &old_general,
+    castle_talk_text* talks[] = {&gate_guard_west,  &gate_guard_east,  &gate_maid,      &wounded_soldier,
+                                 &old_patient,      &soup_soldier,     &armor_soldier,  &clock_soldier,
+                                 &librarian,        &young_reader,     &king_on_throne, &merlon_at_court,
+                                 &royal_guard_west, &royal_guard_east, &chancellor,     &old_general,
                                  &healer_greeting};
     for (castle_talk_text* t : talks)
         for (int s = 0; s < CASTLE_STAGES; s++) {

@@ -27,7 +27,8 @@ namespace {
 std::string walk(const char* key, int steps)
 {
     int ms = (steps * 2 - 1) * 17 * 1000 / 120;
-    return std::string("hold ") + key + "\nwait " + std::to_string(ms) + "ms\nrelease " + key + "\nwait 400ms\n";
+    return std::string("hold ") + key + "\nwait " + std::to_string(ms) + "ms\nrelease " + key +
+           "\nwait 400ms\n";
 }
 // Through a door: the step onto it, then time for the fades.
 std::string through(const char* key, int steps) { return walk(key, steps) + "wait 1500ms\n"; }
@@ -43,7 +44,8 @@ std::string read(int n)
 // east along it past the village, and round to the gate from the east.
 std::string to_the_castle()
 {
-    return "wait 2s\n" + walk("Down", 7) + walk("Right", 15) + walk("Up", 2) + through("Left", 2) + "wait 1500ms\n";
+    return "wait 2s\n" + walk("Down", 7) + walk("Right", 15) + walk("Up", 2) + through("Left", 2) +
+           "wait 1500ms\n";
 }
 
 // Mean brightness of a 16-bit screenshot's middle, read straight from the BMP.
@@ -51,8 +53,10 @@ double brightness(const std::string& path)
 {
     std::string b = read_file(path);
     if (b.size() < 54) return -1;
-    auto u32 = [&](size_t o) { return (unsigned)(unsigned char)b[o] | (unsigned)(unsigned char)b[o + 1] << 8 |
-                                      (unsigned)(unsigned char)b[o + 2] << 16 | (unsigned)(unsigned char)b[o + 3] << 24; };
+    auto u32 = [&](size_t o) {
+        return (unsigned)(unsigned char)b[o] | (unsigned)(unsigned char)b[o + 1] << 8 |
+               (unsigned)(unsigned char)b[o + 2] << 16 | (unsigned)(unsigned char)b[o + 3] << 24;
+    };
     unsigned off = u32(10), w = u32(18), h = u32(22);
     unsigned bpp = (unsigned char)b[28];
     if (bpp != 24 && bpp != 32) return -1;
@@ -204,12 +208,14 @@ TEST(CastlePlay, ThroughEveryDoorOfTheCastleAndBack)
     ASSERT_FALSE(t.lost) << "the plan found no way on from room " << t.room;
     EXPECT_EQ((int)t.seen.size(), CASTLE_ROOMS);
     for (int i = 0; i < num_castle_doors; i++)
-        if (castle_doors[i].to == CASTLE_OUTSIDE) t.take(&castle_doors[i], castle_fixture::cell_of(castle_doors[i].x, castle_doors[i].y));
+        if (castle_doors[i].to == CASTLE_OUTSIDE)
+            t.take(&castle_doors[i], castle_fixture::cell_of(castle_doors[i].x, castle_doors[i].y));
     ASSERT_FALSE(t.lost);
 
-    GameRun run = run_game("wait 2s\n" + walk("Down", 7) + walk("Right", 15) + walk("Up", 2) + through("Left", 2) +
-                               "wait 1500ms\n" + t.script + "wait 2s\npress Esc\nwait 1s\nend\n",
-                           {"-nofight:47390"});
+    GameRun run =
+        run_game("wait 2s\n" + walk("Down", 7) + walk("Right", 15) + walk("Up", 2) + through("Left", 2) +
+                     "wait 1500ms\n" + t.script + "wait 2s\npress Esc\nwait 1s\nend\n",
+                 {"-nofight:47390"});
     ASSERT_EQ(run.status, 0) << run.output;
     EXPECT_EQ(run.dump_int("mapnum"), -1) << "lost in the castle after " << t.doors_taken << " doors";
     EXPECT_EQ(run.dump_int("mx"), 160 - 1648);

@@ -18,11 +18,12 @@
 namespace {
 
 struct Actor {
-    const char* name;   // as in the recipes of cast.txt
-    character** who;    // the game's record, filled by init_variables
+    const char* name; // as in the recipes of cast.txt
+    character** who;  // the game's record, filled by init_variables
 };
 
 // Every actor the game creates at start; their frames are read from the records themselves.
+// clang-format off
 const Actor kActors[] = {
     {"mike", &mike}, {"elizabeth", &elizabeth}, {"ian", &ian}, {"runhon", &runhon}, {"charlie", &charlie},
     {"lumin_soldier", &lumin_soldier}, {"drakian_soldier", &drakian_soldier},
@@ -39,9 +40,11 @@ const Actor kActors[] = {
     {"scientist_02", &scientist_02}, {"merlon", &merlon}, {"lumin_king", &lumin_king}, {"cmangler", &cmangler},
     {"cmadknight", &cmadknight}, {"young_mike", &young_mike}, {"young_ian", &young_ian},
 };
-const char* const kFrameName[8] = {"down a", "down b", "left a", "left b", "right a", "right b", "up a", "up b"};
+// clang-format on
+const char* const kFrameName[8] = {"down a",  "down b",  "left a", "left b",
+                                   "right a", "right b", "up a",   "up b"};
 
-using Pixels = std::vector<int>;   // 16 x 16 colours, -1 where transparent
+using Pixels = std::vector<int>; // 16 x 16 colours, -1 where transparent
 
 std::string chr_path() { return std::string(VANTOR_DATA_DIR) + "/chrctrs.dat"; }
 
@@ -123,7 +126,8 @@ TEST_F(ChrActors, EachActorWalksWithTwoStepsAndFacesFourWays)
         // Every standing direction looks different from the others.
         for (int d = 0; d < 4; d++)
             for (int e = d + 1; e < 4; e++)
-                EXPECT_NE(f[2 * d], f[2 * e]) << a.name << ": " << kFrameName[2 * d] << " = " << kFrameName[2 * e];
+                EXPECT_NE(f[2 * d], f[2 * e])
+                    << a.name << ": " << kFrameName[2 * d] << " = " << kFrameName[2 * e];
     }
     EXPECT_NE(pixels(cbarghest->upa), pixels(cbarghest->upb)) << "the barghest's two steps are the same";
 }
@@ -137,7 +141,8 @@ TEST_F(ChrActors, ActorsAreTellApartAndSharedFramesSayWhomTheyServe)
         for (int j = i + 1; j < n; j++) {
             EXPECT_NE(pixels((*kActors[i].who)->dna), pixels((*kActors[j].who)->dna))
                 << kActors[i].name << " and " << kActors[j].name << " look the same facing down";
-            EXPECT_NE(frames(kActors[i]), frames(kActors[j])) << kActors[i].name << " and " << kActors[j].name;
+            EXPECT_NE(frames(kActors[i]), frames(kActors[j]))
+                << kActors[i].name << " and " << kActors[j].name;
         }
 
     std::ifstream in(std::string(VANTOR_SOURCE_DIR) + "/assets/manifest/chrctrs_actors.txt");

@@ -92,7 +92,8 @@ protected:
         w = h = -1;
         if (n >= count()) return;
         if (g_chr[n].type == DAT_BITMAP) w = ((BITMAP*)g_chr[n].dat)->w, h = ((BITMAP*)g_chr[n].dat)->h;
-        if (g_chr[n].type == DAT_RLE_SPRITE) w = ((RLE_SPRITE*)g_chr[n].dat)->w, h = ((RLE_SPRITE*)g_chr[n].dat)->h;
+        if (g_chr[n].type == DAT_RLE_SPRITE)
+            w = ((RLE_SPRITE*)g_chr[n].dat)->w, h = ((RLE_SPRITE*)g_chr[n].dat)->h;
     }
 };
 
@@ -119,11 +120,12 @@ TEST_F(ChrBattle, EnemyPosesHaveTheSizesTheBattleLaysOut)
     // The enemy catalogue's picture sizes: the battle positions, splits and
     // aims its effects by these, so a picture of another size looks wrong.
     const std::vector<std::pair<std::vector<int>, std::pair<int, int>>> sizes = {
-        {{EN_DARKWEED_A, EN_DARKWEED_B, EN_HORNET_A, EN_HORNET_B, EN_HORNET_C, EN_SLIMEEYE_A, EN_SLIMEEYE_B,
-          EN_SLIMEEYE_C, EN_FANGED_A, EN_FANGED_B, EN_FANGED_C, EN_CHUNK, EN_INFERIA_A, EN_INFERIA_B,
-          EN_INFERIA_C, EN_REPTEL_A, EN_REPTEL_B, EN_REPTEL_C, EN_REPTEL_D, EN_POLTER_A, EN_POLTER_B,
-          EN_POLTER_C, EN_SPUD_A, EN_SPUD_B, EN_SPUD_C, EN_SHORTY_A, EN_SHORTY_B, EN_DARKFLYER_A,
-          EN_DARKFLYER_B, EN_BLOODCRAWL_A, EN_BLOODCRAWL_B, EN_BLOODCRAWL_C, EN_ROCK},
+        {{EN_DARKWEED_A,   EN_DARKWEED_B,   EN_HORNET_A,  EN_HORNET_B,    EN_HORNET_C,    EN_SLIMEEYE_A,
+          EN_SLIMEEYE_B,   EN_SLIMEEYE_C,   EN_FANGED_A,  EN_FANGED_B,    EN_FANGED_C,    EN_CHUNK,
+          EN_INFERIA_A,    EN_INFERIA_B,    EN_INFERIA_C, EN_REPTEL_A,    EN_REPTEL_B,    EN_REPTEL_C,
+          EN_REPTEL_D,     EN_POLTER_A,     EN_POLTER_B,  EN_POLTER_C,    EN_SPUD_A,      EN_SPUD_B,
+          EN_SPUD_C,       EN_SHORTY_A,     EN_SHORTY_B,  EN_DARKFLYER_A, EN_DARKFLYER_B, EN_BLOODCRAWL_A,
+          EN_BLOODCRAWL_B, EN_BLOODCRAWL_C, EN_ROCK},
          {25, 25}},
         {{EN_UNDEADLY}, {25, 35}},
         {{EN_ROCKCRAWLER, EN_REDCRAWLER, EN_SPIZZER}, {30, 30}},
@@ -153,8 +155,8 @@ TEST_F(ChrBattle, LightSourcesHaveNoMaskColourAndFadeToBlackAtTheirBorders)
 {
     // A mask-coloured pixel in a light map shines as solid magenta; a bright
     // border shows the picture's rectangle on screen.
-    std::vector<int> lights = {EN_POLTER_A, EN_POLTER_B, EN_POLTER_C, FX_EMBER_GLOW,
-                               FX_SPARK_GLOW, FX_UNDEAD_GLOW, FX_POLTER_BLAST, FX_AURIA_POINT,
+    std::vector<int> lights = {EN_POLTER_A,   EN_POLTER_B,    EN_POLTER_C,      FX_EMBER_GLOW,
+                               FX_SPARK_GLOW, FX_UNDEAD_GLOW, FX_POLTER_BLAST,  FX_AURIA_POINT,
                                WPN_MOONROD_C, WPN_SHORTROD_C, FX_REDLIGHT_CORE, FX_REDLIGHT_HALO};
     for (int n = FX_REDHERB_01; n <= FX_REDHERB_24; n++) lights.push_back(n);
     for (int n : lights) {
@@ -188,7 +190,8 @@ TEST_F(ChrBattle, EveryWeaponHasTheFramesOfItsClass)
         int have = 0;
         for (const RLE_SPRITE* f : frames) have += f != nullptr;
         EXPECT_EQ(have, w->w_class == 1 ? 3 : w->w_class == 2 ? 6 : 5);
-        for (int k = 0; k < have; k++) EXPECT_NE(frames[k], nullptr) << "frame " << k << " missing among the first";
+        for (int k = 0; k < have; k++)
+            EXPECT_NE(frames[k], nullptr) << "frame " << k << " missing among the first";
         for (const RLE_SPRITE* s : w->slash) {
             ASSERT_NE(s, nullptr);
             // Slashes are centred on the target from their middle, 12 pixels in.
@@ -238,9 +241,10 @@ TEST_F(ChrBattle, PicturesDrawnOverTheSceneAreCutOutNotRectangles)
 {
     // Attack and effect pictures with a mask must leave the scene visible
     // around them, and must not be empty.
-    for (int n : {FX_CLAW_1, FX_CLAW_2, FX_CLAW_3, FX_SLIME_DROP, FX_SPIZZER_HIT, FX_KNIGHT_SWORD, FX_FANGED_BITE,
-                  FX_SERPENT_STRIKE, FX_GRASSWORM_HIT, FX_COMBUST_1, FX_COMBUST_4, FX_GLASSBALL_1, FX_GLASSBALL_4,
-                  FX_SHINE, FX_BURN_1, FX_BURN_5, FX_SAND_SMALL, FX_SAND_LARGE}) {
+    for (int n :
+         {FX_CLAW_1, FX_CLAW_2, FX_CLAW_3, FX_SLIME_DROP, FX_SPIZZER_HIT, FX_KNIGHT_SWORD, FX_FANGED_BITE,
+          FX_SERPENT_STRIKE, FX_GRASSWORM_HIT, FX_COMBUST_1, FX_COMBUST_4, FX_GLASSBALL_1, FX_GLASSBALL_4,
+          FX_SHINE, FX_BURN_1, FX_BURN_5, FX_SAND_SMALL, FX_SAND_LARGE}) {
         Bmp b(picture(n), destroy_bitmap);
         ASSERT_TRUE(b) << n;
         int see_through = 0, drawn = 0;
@@ -261,14 +265,20 @@ TEST_F(ChrBattle, WeaponFramesMeetTheFightersHandsAtTheirOffsets)
     };
     const Shot shots[] = {
         // Mike, Steel Blade raised and struck; the other blades share the grip.
-        {FT_MIKE_D, WPN_STEEL_B, 4, -15}, {FT_MIKE_E, WPN_STEEL_C, -11, 18},
-        {FT_MIKE_D, WPN_APPLE_B, 4, -15}, {FT_MIKE_E, WPN_DREAMER_C, -11, 18},
+        {FT_MIKE_D, WPN_STEEL_B, 4, -15},
+        {FT_MIKE_E, WPN_STEEL_C, -11, 18},
+        {FT_MIKE_D, WPN_APPLE_B, 4, -15},
+        {FT_MIKE_E, WPN_DREAMER_C, -11, 18},
         // Charlie, StainlessSlasher; Iron Sword, Jade Melt.
-        {FT_CHARLIE_C, WPN_STAINLESS_B, -12, -6}, {FT_CHARLIE_E, WPN_STAINLESS_A, -12, -6},
-        {FT_CHARLIE_C, WPN_IRON_B, -12, -6}, {FT_CHARLIE_E, WPN_JADE_A, -12, -6},
+        {FT_CHARLIE_C, WPN_STAINLESS_B, -12, -6},
+        {FT_CHARLIE_E, WPN_STAINLESS_A, -12, -6},
+        {FT_CHARLIE_C, WPN_IRON_B, -12, -6},
+        {FT_CHARLIE_E, WPN_JADE_A, -12, -6},
         // Runhon, Short Rod; Elizabeth, Moon Rod (drawn 5 further left).
-        {FT_RUNHON_C, WPN_SHORTROD_A, -8, -9}, {FT_RUNHON_E, WPN_SHORTROD_B, -10, 13},
-        {FT_ELIZABETH_C, WPN_MOONROD_A, -13, -9}, {FT_ELIZABETH_E, WPN_MOONROD_B, -10, 13},
+        {FT_RUNHON_C, WPN_SHORTROD_A, -8, -9},
+        {FT_RUNHON_E, WPN_SHORTROD_B, -10, 13},
+        {FT_ELIZABETH_C, WPN_MOONROD_A, -13, -9},
+        {FT_ELIZABETH_E, WPN_MOONROD_B, -10, 13},
     };
     for (auto& s : shots) {
         SCOPED_TRACE("pose " + std::to_string(s.pose) + " with frame " + std::to_string(s.frame));
@@ -281,7 +291,8 @@ TEST_F(ChrBattle, WeaponFramesMeetTheFightersHandsAtTheirOffsets)
                 for (int j = -1; j <= 1; j++)
                     for (int i = -1; i <= 1; i++) {
                         int fx = x + s.dx + i, fy = y + s.dy + j;
-                        if (fx >= 0 && fy >= 0 && fx < fig->w && fy < fig->h && !is_mask(fig.get(), fx, fy)) touching++;
+                        if (fx >= 0 && fy >= 0 && fx < fig->w && fy < fig->h && !is_mask(fig.get(), fx, fy))
+                            touching++;
                     }
             }
         EXPECT_GT(touching, 2);
@@ -314,7 +325,8 @@ TEST(ChrBattleKit, RampsRunFromOutlineToHighlight)
     for (int mid : {0x000000, 0x181425, 0x3a6ad8, 0x8a5438, 0xd8b070, 0xffffff, 0xff00ff}) {
         kit::Ramp r = kit::ramp(mid);
         EXPECT_EQ(r.c[2], mid);
-        for (int i = 0; i < 4; i++) EXPECT_LE(lum(r.c[i]), lum(r.c[i + 1])) << std::hex << mid << " shade " << i;
+        for (int i = 0; i < 4; i++)
+            EXPECT_LE(lum(r.c[i]), lum(r.c[i + 1])) << std::hex << mid << " shade " << i;
         EXPECT_LT(lum(r.c[0]), lum(0x404040)) << "outlines stay dark";
     }
 }

@@ -35,7 +35,7 @@ DATAFILE* logo()
     return d;
 }
 
-#define NEED(df) \
+#define NEED(df)                                                                                             \
     if (!(df)) FAIL() << "datafile not built or not loadable"
 
 const int SHADOW = 1, TEXT = 16;
@@ -67,8 +67,10 @@ int shown_at(DATAFILE* d, int n, int x, int y)
     BITMAP* b = create_bitmap_ex(16, 400, 300);
     const int marker = makecol16(1 << 3, 2 << 2, 3 << 3);
     clear_to_color(b, marker);
-    if (d[n].type == DAT_RLE_SPRITE) draw_rle_sprite(b, (RLE_SPRITE*)d[n].dat, 0, 0);
-    else draw_sprite(b, (BITMAP*)d[n].dat, 0, 0);
+    if (d[n].type == DAT_RLE_SPRITE)
+        draw_rle_sprite(b, (RLE_SPRITE*)d[n].dat, 0, 0);
+    else
+        draw_sprite(b, (BITMAP*)d[n].dat, 0, 0);
     int c = getpixel(b, x, y);
     destroy_bitmap(b);
     return c == marker ? -1 : c;
@@ -98,7 +100,8 @@ TEST(Fonts, AreColourFontsCoveringTextAndIconsInTheTextColour)
         for (int c : {0xA1, 0xA2, 0xA3, 0xA4, 0xA5, 0xA6, 0xA7, 0xA8, 0xA9, 0xAA, 0xAD, 0xAE, 0xAF, 0xB0}) {
             BITMAP* g = glyph(n, c);
             ASSERT_NE(g, nullptr) << "no icon " << std::hex << c;
-            EXPECT_FALSE(glyph_uses(g, TEXT)) << "icon " << std::hex << c << " would change colour with the text";
+            EXPECT_FALSE(glyph_uses(g, TEXT))
+                << "icon " << std::hex << c << " would change colour with the text";
             int inked = 0;
             for (int y = 0; y < g->h; y++)
                 for (int x = 0; x < g->w; x++) inked += getpixel(g, x, y) > SHADOW;
@@ -131,16 +134,18 @@ TEST(Palette, TextColoursAreDistinctAndReadable)
 {
     NEED(data());
     RGB* pal = (RGB*)data()[GAME_PALETTE].dat;
-    auto bright = [&](int i) { return 0.299 * pal[i].r + 0.587 * pal[i].g + 0.114 * pal[i].b; };   // 0..63
+    auto bright = [&](int i) { return 0.299 * pal[i].r + 0.587 * pal[i].g + 0.114 * pal[i].b; }; // 0..63
     EXPECT_GT(bright(TEXT), 50) << "text must be light on the blue windows";
     EXPECT_LT(bright(SHADOW), 8) << "the shadow must be dark";
     for (int a : STATUS_COLOURS) {
         EXPECT_GT(bright(a), 22) << "colour " << a << " would vanish on the windows";
-        int d = std::abs(pal[a].r - pal[TEXT].r) + std::abs(pal[a].g - pal[TEXT].g) + std::abs(pal[a].b - pal[TEXT].b);
+        int d = std::abs(pal[a].r - pal[TEXT].r) + std::abs(pal[a].g - pal[TEXT].g) +
+                std::abs(pal[a].b - pal[TEXT].b);
         EXPECT_GT(d, 20) << "colour " << a << " looks like plain text";
         for (int b : STATUS_COLOURS)
             if (a < b) {
-                int e = std::abs(pal[a].r - pal[b].r) + std::abs(pal[a].g - pal[b].g) + std::abs(pal[a].b - pal[b].b);
+                int e = std::abs(pal[a].r - pal[b].r) + std::abs(pal[a].g - pal[b].g) +
+                        std::abs(pal[a].b - pal[b].b);
                 EXPECT_GT(e, 20) << "colours " << a << " and " << b << " look alike";
             }
     }

@@ -28,7 +28,7 @@ namespace {
 
 struct Entry {
     int number = -1;
-    std::string type, size, name, file;   // file: manifest file and line, for messages
+    std::string type, size, name, file; // file: manifest file and line, for messages
 };
 
 // datafile name ("data", "chrctrs", ...) -> number -> entry
@@ -62,22 +62,27 @@ ParseResult parse_manifests()
             std::string num;
             if (!(ss >> num)) continue;
             e.file = path.filename().string() + ":" + std::to_string(n);
-            if (!(ss >> e.type >> e.size >> e.name) || num.find_first_not_of("0123456789") != std::string::npos) {
+            if (!(ss >> e.type >> e.size >> e.name) ||
+                num.find_first_not_of("0123456789") != std::string::npos) {
                 r.errors.push_back(e.file + ": expected NUMBER TYPE SIZE NAME DESCRIPTION");
                 continue;
             }
             e.number = std::stoi(num);
             std::string description;
             std::getline(ss, description);
-            if (description.find_first_not_of(" \t") == std::string::npos) r.errors.push_back(e.file + ": no description");
+            if (description.find_first_not_of(" \t") == std::string::npos)
+                r.errors.push_back(e.file + ": no description");
             if (!kTypes.count(e.type)) r.errors.push_back(e.file + ": unknown type " + e.type);
-            if (!std::regex_match(e.name, std::regex("[A-Za-z0-9_]+"))) r.errors.push_back(e.file + ": bad name " + e.name);
+            if (!std::regex_match(e.name, std::regex("[A-Za-z0-9_]+")))
+                r.errors.push_back(e.file + ": bad name " + e.name);
             bool picture = e.type == "BMP" || e.type == "RLE";
-            if (picture != std::regex_match(e.size, std::regex("[0-9]+x[0-9]+")) || (!picture && e.size != "-"))
+            if (picture != std::regex_match(e.size, std::regex("[0-9]+x[0-9]+")) ||
+                (!picture && e.size != "-"))
                 r.errors.push_back(e.file + ": size " + e.size + " does not suit " + e.type);
             auto& objects = r.manifest[datafile];
             if (objects.count(e.number))
-                r.errors.push_back(e.file + ": object " + num + " already listed at " + objects[e.number].file);
+                r.errors.push_back(e.file + ": object " + num + " already listed at " +
+                                   objects[e.number].file);
             else
                 objects[e.number] = e;
         }
@@ -104,7 +109,10 @@ int allegro_type(const std::string& t)
 
 void start_library() { headless_library_start(); }
 
-std::string data_path(const std::string& datafile) { return std::string(VANTOR_DATA_DIR) + "/" + datafile + ".dat"; }
+std::string data_path(const std::string& datafile)
+{
+    return std::string(VANTOR_DATA_DIR) + "/" + datafile + ".dat";
+}
 
 // Loads a built datafile once per run; null when it was not built.
 DATAFILE* loaded(const std::string& datafile)
@@ -137,8 +145,8 @@ std::vector<uint8_t> read_bytes(const std::string& path)
 // Runs the builder; returns its exit status.
 int run_datbuild(const std::string& which, const std::string& out)
 {
-    std::string cmd = std::string(VANTOR_BUILD_DIR) + "/datbuild " + which + " " + out + " " + VANTOR_SOURCE_DIR +
-                      "/assets > " + out + ".log 2>&1";
+    std::string cmd = std::string(VANTOR_BUILD_DIR) + "/datbuild " + which + " " + out + " " +
+                      VANTOR_SOURCE_DIR + "/assets > " + out + ".log 2>&1";
     return std::system(cmd.c_str());
 }
 
@@ -158,15 +166,13 @@ TEST(Manifest, NamesAreUniqueWithinEachDatafile)
         std::map<std::string, std::string> seen;
         for (auto& [n, e] : objects) {
             auto [it, fresh] = seen.emplace(e.name, e.file);
-            EXPECT_TRUE(fresh) << datafile << ": name " << e.name << " at " << e.file << " and " << it->second;
+            EXPECT_TRUE(fresh) << datafile << ": name " << e.name << " at " << e.file << " and "
+                               << it->second;
         }
     }
 }
 
-TEST(Manifest, TheLogoMovieHasItsElevenFrames)
-{
-    EXPECT_EQ(manifest().at("lgmovie").size(), 11u);
-}
+TEST(Manifest, TheLogoMovieHasItsElevenFrames) { EXPECT_EQ(manifest().at("lgmovie").size(), 11u); }
 
 // The game reads objects by the generated names; each must find, in the file
 // the build made, an object of the type and name the header promises.
@@ -238,8 +244,9 @@ TEST(BuiltDatafiles, HoldNothingTheManifestDoesNotList)
         if (!d) continue;
         for (int i = 0; d[i].type != DAT_END; i++)
             if (d[i].type != DAT_DATA) {
-                EXPECT_TRUE(objects.count(i)) << datafile << ".dat object " << i << " ("
-                                              << get_datafile_property(&d[i], DAT_NAME) << ") is not in the manifest";
+                EXPECT_TRUE(objects.count(i))
+                    << datafile << ".dat object " << i << " (" << get_datafile_property(&d[i], DAT_NAME)
+                    << ") is not in the manifest";
             }
     }
 }

@@ -35,12 +35,12 @@ TEST(Script, ParsesCommandsIntoTimedEvents)
     EXPECT_EQ(s.events[0].arg, KEY_ENTER);
     EXPECT_EQ(s.events[0].arg2, 13);
     EXPECT_EQ(s.events[1].kind, EV_KEY_UP);
-    EXPECT_EQ(s.events[3].kind, EV_KEY_UP);   // tap's release comes 100 ms after its press
+    EXPECT_EQ(s.events[3].kind, EV_KEY_UP); // tap's release comes 100 ms after its press
     EXPECT_EQ(s.events[3].tick - s.events[2].tick, DOOR_TICKS_PER_SECOND / 10);
     EXPECT_EQ(s.events[4].kind, EV_TYPE);
     EXPECT_EQ(s.events[4].arg2, 'q');
     EXPECT_EQ(s.events[5].arg, 3);
-    EXPECT_EQ(s.events[6].arg, 3);            // stick left
+    EXPECT_EQ(s.events[6].arg, 3); // stick left
     EXPECT_EQ(s.events[7].text, "here");
     EXPECT_EQ(s.events.back().kind, EV_END);
 }
@@ -64,9 +64,9 @@ TEST(VirtualClock, FiresCallbacksInTimeOrderOnlyWhileWaiting)
     headless_game_start("wait 10s\nend\n");
     ticks_a = ticks_b = 0;
     order_len = 0;
-    door_install_int(tick_a, 10);   // 100 per second
-    door_install_int(tick_b, 25);   // 40 per second
-    EXPECT_EQ(ticks_a, 0);          // time stands still without a wait
+    door_install_int(tick_a, 10); // 100 per second
+    door_install_int(tick_b, 25); // 40 per second
+    EXPECT_EQ(ticks_a, 0);        // time stands still without a wait
     door_rest(100);
     EXPECT_EQ(ticks_a, 10);
     EXPECT_EQ(ticks_b, 4);
@@ -75,7 +75,7 @@ TEST(VirtualClock, FiresCallbacksInTimeOrderOnlyWhileWaiting)
     EXPECT_EQ(order_log[1], 1);
     EXPECT_EQ(order_log[2], 2);
     long before = door_time_ms();
-    door_wait();                    // to the next callback
+    door_wait(); // to the next callback
     EXPECT_EQ(door_time_ms() - before, 10);
     door_remove_int(tick_a);
     door_remove_int(tick_b);
@@ -116,7 +116,8 @@ TEST(VirtualClock, GuardsStopRunsThatWouldHang)
 
 TEST(ScriptedRun, SameScriptAndSeedGiveIdenticalDumpsAndShots)
 {
-    const char* script = "wait 2s\nshot a\nhold Right\nwait 1500ms\nrelease Right\nshot b\npress Esc\nwait 1s\nend\n";
+    const char* script =
+        "wait 2s\nshot a\nhold Right\nwait 1500ms\nrelease Right\nshot b\npress Esc\nwait 1s\nend\n";
     GameRun one = run_game(script, {}, {}, 7);
     GameRun two = run_game(script, {}, {}, 7);
     ASSERT_EQ(one.status, 0) << one.output;
@@ -141,8 +142,10 @@ TEST(ScriptedRun, AMinuteOfPlayPassesOnTheVirtualClock)
 {
     // How fast that minute passes on the wall clock is measured in tests/bench.
     std::string script = "wait 2s\n";
-    for (int i = 0; i < 6; i++) script += std::string("hold ") + (i % 2 ? "Left" : "Right") + "\nwait 4s\nrelease " +
-                                          (i % 2 ? "Left" : "Right") + "\nhold Down\nwait 1s\nrelease Down\nhold Up\nwait 1s\nrelease Up\nwait 4s\n";
+    for (int i = 0; i < 6; i++)
+        script += std::string("hold ") + (i % 2 ? "Left" : "Right") + "\nwait 4s\nrelease " +
+                  (i % 2 ? "Left" : "Right") +
+                  "\nhold Down\nwait 1s\nrelease Down\nhold Up\nwait 1s\nrelease Up\nwait 4s\n";
     script += "press Esc\nwait 1s\nend\n";
     GameRun run = run_game(script, {"-nofight:47390"});
     ASSERT_EQ(run.status, 0) << run.output;

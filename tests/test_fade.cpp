@@ -96,7 +96,6 @@ TEST_F(FrameTest, DrawHalfShowsTheTopHalfRoundedDown)
     EXPECT_EQ(getpixel(buffer, 39, 46), makecol(0, 200, 0)) << "7 rows of 15";
     EXPECT_EQ(getpixel(buffer, 30, 47), 0);
     destroy_rle_sprite(s);
-
 }
 
 TEST_F(FrameTest, MusicFadeTakesItsStepsAndLeavesTheVolumeSetting)

@@ -14,9 +14,9 @@
 
 namespace {
 
-const int GRASS = 1;       // open ground in the village and on the world map
-const int WALL = 10;       // solid in the village
-const int FOREST = 360;    // forest on the world map
+const int GRASS = 1;    // open ground in the village and on the world map
+const int WALL = 10;    // solid in the village
+const int FOREST = 360; // forest on the world map
 
 struct Trail : ::testing::Test {
     void SetUp() override
@@ -104,9 +104,9 @@ TEST_F(Trail, FollowersNeverChangeMikesWalkNorTheCamera)
     // The same walk, alone and with the party, ends in the same place and view.
     auto route = [] {
         walk(DIR_RIGHT, 3);
-        walk(DIR_LEFT, 2);  // straight back through Charlie and Runhon
+        walk(DIR_LEFT, 2); // straight back through Charlie and Runhon
         walk(DIR_UP, 2);
-        walk(DIR_DOWN, 1);  // onto Charlie's cell
+        walk(DIR_DOWN, 1); // onto Charlie's cell
     };
     ftcharlie->in_fight = ftrunhon->in_fight = FALSE;
     follow_gather();
@@ -167,7 +167,7 @@ TEST_F(Trail, OnTheWorldMapTheyHideInTheTreesAsMikeDoes)
     g_map_num = -1;
     for (int x = 12; x < 20; x++) set_sprite_number(map, 0, x, 10, FOREST);
     follow_gather();
-    walk(DIR_RIGHT, 4);  // 160 -> 224, the forest begins at 192
+    walk(DIR_RIGHT, 4); // 160 -> 224, the forest begins at 192
     EXPECT_EQ(mike->halved, TRUE);
     expect_at(charlie, 208, 160, "charlie");
     EXPECT_EQ(charlie->halved, TRUE);
@@ -205,7 +205,7 @@ TEST_F(Trail, AScenesMovesAreItsOwnAndTheTrailGoesOnFromThere)
 TEST_F(Trail, WhoLeavesThePartyStopsFollowingAndWhoJoinsFallsIn)
 {
     walk(DIR_RIGHT, 3);
-    ftrunhon->in_fight = FALSE;  // he stays with Agual
+    ftrunhon->in_fight = FALSE; // he stays with Agual
     walk(DIR_RIGHT);
     EXPECT_EQ(follow_count(), 1);
     EXPECT_EQ(runhon->visible, FALSE);
@@ -230,7 +230,7 @@ TEST_F(Trail, CharlieWaitsAtTheInnUntilTheNightIsOver)
     EXPECT_EQ(follower(0), runhon) << "in the village only the others follow";
     walk(DIR_RIGHT, 2);
     EXPECT_EQ(charlie->visible, FALSE);
-    g_map_num = -1;  // out on the world map he walks with Mike
+    g_map_num = -1; // out on the world map he walks with Mike
     follow_sync();
     EXPECT_EQ(follower(0), charlie);
     g_map_num = 101;
@@ -244,7 +244,8 @@ TEST(TrailPlay, CharlieWalksBehindMikeAndGathersAtTheGate)
 {
     auto hold = [](const char* key, int steps) {
         int ms = (steps * 2 - 1) * 17 * 1000 / 120;
-        return std::string("hold ") + key + "\nwait " + std::to_string(ms) + "ms\nrelease " + key + "\nwait 300ms\n";
+        return std::string("hold ") + key + "\nwait " + std::to_string(ms) + "ms\nrelease " + key +
+               "\nwait 300ms\n";
     };
     std::string script = "wait 2s\n" + hold("Down", 3) + hold("Right", 2) + "shot world_trail\n";
     GameRun out = run_game(script + "press Esc\nwait 1s\nend\n", {"-nofight:47390"});

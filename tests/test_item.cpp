@@ -57,7 +57,8 @@ TEST(ItemEffect, HealingStopsAtTheMaximumAndPassesTheDeadBy)
 
     ftchar dead{};
     dead.alive = FALSE, dead.hpmax = 50, dead.mpmax = 10;
-    for (int id : {IT_SMALL_POTION, IT_GLOW_DUST, IT_LIGHT_STONE, IT_GLOW_ROCK, IT_LARGE_POTION, IT_BLUE_HERB})
+    for (int id :
+         {IT_SMALL_POTION, IT_GLOW_DUST, IT_LIGHT_STONE, IT_GLOW_ROCK, IT_LARGE_POTION, IT_BLUE_HERB})
         apply_heal_amount(id, &dead, 40);
     EXPECT_EQ(dead.hp, 0);
     EXPECT_EQ(dead.mp, 0);
@@ -92,7 +93,8 @@ TEST(ItemEffect, GreenHerbCuresOnlyPoisonAndFear)
     h.alive = TRUE;
     for (int i = 0; i < 20; i++) h.status[i] = 7;
     cure_bad_status(&h);
-    for (int i = 0; i < 20; i++) EXPECT_EQ(h.status[i], i == ST_POISON || i == ST_FEAR ? 0 : 7) << "slot " << i;
+    for (int i = 0; i < 20; i++)
+        EXPECT_EQ(h.status[i], i == ST_POISON || i == ST_FEAR ? 0 : 7) << "slot " << i;
     h.mpmax = 33;
     apply_heal_amount(IT_BLUE_HERB, &h, -1);
     EXPECT_EQ(h.mp, 33);

@@ -130,7 +130,8 @@ TEST_F(FightTest, CombusterScorchesByTheEnemysDefence)
     enemy1->dfp = 40;
     items[IT_COMBUSTER].have = 1;
     item_menu_pos = IT_COMBUSTER;
-    fight(taps(ITEM) + taps("E") + taps("E"), "wait 800ms\nshot item_combuster\nwait 80ms\nshot item_combuster2\n");
+    fight(taps(ITEM) + taps("E") + taps("E"),
+          "wait 800ms\nshot item_combuster\nwait 80ms\nshot item_combuster2\n");
     EXPECT_EQ(enemy1->hp, 465);
     EXPECT_EQ(enemy1->total_damage, 35);
     EXPECT_EQ(items[IT_COMBUSTER].have, 0);
@@ -179,7 +180,8 @@ TEST_F(FightTest, BurnPaysAndScorches)
     enemy1->weakness = enemy1->strength = -1;
     ftmike->actions[0].have = -1;
     ftmike->mp = ftmike->mpmax = 10;
-    fight(taps(ACTION) + taps("E") + taps("E"), "wait 1400ms\nshot spell_cast\nwait 1500ms\nshot spell_burn\n");
+    fight(taps(ACTION) + taps("E") + taps("E"),
+          "wait 1400ms\nshot spell_cast\nwait 1500ms\nshot spell_burn\n");
     EXPECT_EQ(ftmike->mp, 7);
     EXPECT_GE(enemy1->hp, 400 - 35);
     EXPECT_LE(enemy1->hp, 400 - 29);
@@ -214,8 +216,8 @@ TEST_F(FightTest, AKeyHeldThroughAWindowOrAMenuChoosesNothingMore)
     foe(enemy2, FOE_EMPTY, 0, 0);
     items[IT_SMALL_POTION].have = 1;
     ftmike->hp = 30;
-    fight(taps(ITEM) + taps("E") + "hold Backspace\nwait 200ms\n" + taps(ITEM) + "release Backspace\nwait 200ms\n" +
-          taps("EE"));
+    fight(taps(ITEM) + taps("E") + "hold Backspace\nwait 200ms\n" + taps(ITEM) +
+          "release Backspace\nwait 200ms\n" + taps("EE"));
     EXPECT_EQ(items[IT_SMALL_POTION].have, 0);
     EXPECT_GE(ftmike->hp, 47);
     EXPECT_LE(ftmike->hp, 53);
@@ -231,7 +233,7 @@ TEST_F(FightTest, RedLightHitsEveryStandingEnemyWithItsOwnSpread)
         e->hp = e->hpmax = 1000;
         e->weakness = e->strength = -1;
     }
-    enemy2->alive = FALSE;  // fallen, still in the fight
+    enemy2->alive = FALSE; // fallen, still in the fight
     enemy4->in_fight = FALSE;
     enemy4->alive = FALSE;
     ftmike->actions[2].have = -1;
@@ -338,7 +340,8 @@ TEST_F(FightTest, BladeShineOnAnAlly)
     items[IT_BLADE_SHINE].have = 1;
     item_menu_pos = IT_BLADE_SHINE;
     // The shine's message waits for a key.
-    fight(taps(ITEM) + taps("E") + taps("DE"), "hold F12\nwait 2500ms\nshot item_shine\nwait 2500ms\ntype Enter\n");
+    fight(taps(ITEM) + taps("E") + taps("DE"),
+          "hold F12\nwait 2500ms\nshot item_shine\nwait 2500ms\ntype Enter\n");
     EXPECT_EQ(ftcharlie->status[ST_BLADE_SHINE], 10) << "counted down only on Charlie's own turns";
     EXPECT_EQ(items[IT_BLADE_SHINE].have, 0);
 }
@@ -364,17 +367,17 @@ TEST_F(FightTest, EveryOtherSkillAndSpellLandsAndIsPaidFor)
     struct cast {
         ftchar* hero;
         int slot;
-        int lo, hi;     // damage range before elements (the Chunk has none for these)
+        int lo, hi; // damage range before elements (the Chunk has none for these)
     };
     int charlie_w = ftcharlie->charweapon ? ftcharlie->charweapon->atp : 0;
     int eliz_w = ftelizabeth->charweapon ? ftelizabeth->charweapon->atp : 0;
     const cast casts[] = {
-        {ftcharlie, 0, 12 + charlie_w, 18 + charlie_w},   // Phantom Blade
-        {ftcharlie, 2, 47 + charlie_w, 53 + charlie_w},   // Backlash
-        {ftmike, 1, 39, 45},                              // Sand Blast
-        {ftrunhon, 0, 22, 28},                            // Rain
-        {ftrunhon, 1, 42, 48},                            // Freeze
-        {ftelizabeth, 2, 37 + eliz_w, 43 + eliz_w},       // Light Beam
+        {ftcharlie, 0, 12 + charlie_w, 18 + charlie_w}, // Phantom Blade
+        {ftcharlie, 2, 47 + charlie_w, 53 + charlie_w}, // Backlash
+        {ftmike, 1, 39, 45},                            // Sand Blast
+        {ftrunhon, 0, 22, 28},                          // Rain
+        {ftrunhon, 1, 42, 48},                          // Freeze
+        {ftelizabeth, 2, 37 + eliz_w, 43 + eliz_w},     // Light Beam
     };
     for (const cast& c : casts) {
         foe(enemy1, FOE_CHUNK, 60, 90);
@@ -391,7 +394,8 @@ TEST_F(FightTest, EveryOtherSkillAndSpellLandsAndIsPaidFor)
         c.hero->actions[c.slot].have = -1;
         action_menu_pos = c.slot;
         std::string what = c.hero->actions[c.slot].name;
-        fight(taps(ACTION) + taps("E") + taps("E"), "wait 4s\nshot cast_" + std::to_string(c.hero->actions[c.slot].id) + "\n");
+        fight(taps(ACTION) + taps("E") + taps("E"),
+              "wait 4s\nshot cast_" + std::to_string(c.hero->actions[c.slot].id) + "\n");
         EXPECT_EQ(c.hero->mp, 40 - c.hero->actions[c.slot].mpcost) << what;
         EXPECT_GE(900 - enemy1->hp, c.lo) << what;
         EXPECT_LE(900 - enemy1->hp, c.hi) << what;
@@ -419,10 +423,11 @@ TEST_F(FightTest, TheRestOfTheBagWorksOnItsTarget)
 {
     struct use {
         int id;
-        const char* keys;   // after the list: pick the target
+        const char* keys; // after the list: pick the target
     };
-    const use uses[] = {{IT_GLOW_DUST, "DE"}, {IT_GLOW_ROCK, "DE"}, {IT_LARGE_POTION, "DE"}, {IT_ALOE_DRINK, "DE"},
-                        {IT_GREEN_HERB, "DE"}, {IT_BLUE_HERB, "DE"}, {IT_GLASS_BALL, "DE"}, {IT_SPIRIT_BOMB, "E"}};
+    const use uses[] = {{IT_GLOW_DUST, "DE"},  {IT_GLOW_ROCK, "DE"},  {IT_LARGE_POTION, "DE"},
+                        {IT_ALOE_DRINK, "DE"}, {IT_GREEN_HERB, "DE"}, {IT_BLUE_HERB, "DE"},
+                        {IT_GLASS_BALL, "DE"}, {IT_SPIRIT_BOMB, "E"}};
     for (const use& u : uses) {
         foe(enemy1, FOE_CHUNK, 60, 90);
         enemy1->mp = enemy1->mpmax = 30;

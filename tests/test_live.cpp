@@ -78,7 +78,8 @@ int wait_for(pid_t pid, std::chrono::milliseconds limit, rusage* usage)
 
 TEST(LiveGame, StartsInAWindowWalksOnHeldKeysAndQuitsOnEsc)
 {
-    if (!installed("/usr/bin/Xvfb") || !installed("/usr/bin/xdotool")) GTEST_SKIP() << "needs Xvfb and xdotool";
+    if (!installed("/usr/bin/Xvfb") || !installed("/usr/bin/xdotool"))
+        GTEST_SKIP() << "needs Xvfb and xdotool";
     std::string dir = make_game_dir();
     // A display number nobody else uses.
     std::string display, socket;
@@ -119,9 +120,9 @@ TEST(LiveGame, StartsInAWindowWalksOnHeldKeysAndQuitsOnEsc)
     // No window manager: keys go to the window under the pointer.
     xdotool(display, "mousemove --window " + window + " 100 100");
     xdotool(display, "windowfocus " + window);
-    std::this_thread::sleep_for(2500ms);  // the one-second wait of start-up, then the world map
+    std::this_thread::sleep_for(2500ms); // the one-second wait of start-up, then the world map
     xdotool(display, "keydown Right");
-    std::this_thread::sleep_for(2500ms);  // long enough to walk even if start-up was slow
+    std::this_thread::sleep_for(2500ms); // long enough to walk even if start-up was slow
     xdotool(display, "keyup Right");
     std::this_thread::sleep_for(600ms);
     // Alt+Enter: the real driver opens full screen, and the keys still work there.
@@ -148,7 +149,9 @@ TEST(LiveGame, StartsInAWindowWalksOnHeldKeysAndQuitsOnEsc)
     ASSERT_NE(at, std::string::npos) << dump.substr(0, 200);
     EXPECT_GT(atoi(dump.c_str() + at + 7), 1424) << "Mike did not walk right";
     EXPECT_NE(dump.find("\nfullscreen -1\n"), std::string::npos) << "Alt+Enter did not reach full screen";
-    EXPECT_NE(dump.find("\nscreenscale 2\n"), std::string::npos);  // 800 x 600 holds the picture twice
-    double cpu = usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-    printf("live run: %.1f s of wall time, %.2f s of CPU (%.0f %% of one core)\n", wall, cpu, 100 * cpu / wall);
+    EXPECT_NE(dump.find("\nscreenscale 2\n"), std::string::npos); // 800 x 600 holds the picture twice
+    double cpu = usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+                 (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    printf("live run: %.1f s of wall time, %.2f s of CPU (%.0f %% of one core)\n", wall, cpu,
+           100 * cpu / wall);
 }

@@ -16,10 +16,7 @@ using Bmp = std::unique_ptr<BITMAP, BitmapDeleter>;
 
 class LightMaps : public testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        headless_library_start();
-    }
+    static void SetUpTestSuite() { headless_library_start(); }
     Bmp filled(int w, int h, int r, int g, int b)
     {
         Bmp bmp(create_bitmap(w, h));
@@ -69,10 +66,10 @@ TEST_F(LightMaps, OffsetsFadeAndAreHeldToTheBlendRange)
     LIGHTMAP* l = create_lightmap(grey.get());
     ASSERT_TRUE(l);
     Bmp dest = filled(4, 4, 0, 0, 0);
-    l->a_offset = -300;  // below zero counts as zero: nothing shows
+    l->a_offset = -300; // below zero counts as zero: nothing shows
     draw_lightmap(dest.get(), l, 0, 0);
     EXPECT_EQ(getr(getpixel(dest.get(), 1, 1)), 0);
-    l->a_offset = 400;   // far above 255 is full, not wrapped around
+    l->a_offset = 400; // far above 255 is full, not wrapped around
     draw_lightmap(dest.get(), l, 0, 0);
     EXPECT_GT(getr(getpixel(dest.get(), 1, 1)), 240);
     // Drawing partly off the bitmap is clipped, not written out of bounds.
@@ -109,7 +106,7 @@ TEST_F(LightMaps, ColorizeKeepsMagentaAndCanKeepEverything)
     rgb_at(b.get(), 0, 0, &r, &g, &bl);
     EXPECT_NEAR(r, 200, 8);
     EXPECT_NEAR(g, 40, 8);
-    colorize(b.get(), 240.0f, -1.0f);  // to blue, same saturation and value
+    colorize(b.get(), 240.0f, -1.0f); // to blue, same saturation and value
     rgb_at(b.get(), 0, 0, &r, &g, &bl);
     EXPECT_GT(bl, 180);
     EXPECT_LT(r, 60);

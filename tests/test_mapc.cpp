@@ -23,7 +23,8 @@ struct ToolRun {
     std::string output;
 };
 
-ToolRun run(const std::string& args) {
+ToolRun run(const std::string& args)
+{
     std::string cmd = std::string(VANTOR_BUILD_DIR) + "/mapc " + args + " 2>&1";
     ToolRun r{-1, ""};
     FILE* p = popen(cmd.c_str(), "r");
@@ -42,7 +43,8 @@ using MapPtr = std::unique_ptr<TILEMAP, MapDeleter>;
 
 // Writes a tile set whose object i is a 16 x 16 sprite of one colour named names[i]
 // ("" leaves a placeholder there).
-void write_tileset(const std::string& path, const std::vector<std::string>& names) {
+void write_tileset(const std::string& path, const std::vector<std::string>& names)
+{
     DatFile f;
     for (size_t i = 0; i < names.size(); i++) {
         if (names[i].empty()) continue;
@@ -57,7 +59,8 @@ void write_tileset(const std::string& path, const std::vector<std::string>& name
 class Mapc : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { fake_allegro_start(); }
-    void SetUp() override {
+    void SetUp() override
+    {
         char tmpl[] = "/tmp/vantor_mapc_XXXXXX";
         dir = mkdtemp(tmpl);
         fs::create_directories(dir + "/src");
@@ -65,37 +68,40 @@ protected:
         write_tileset(tiles, {"", "grass", "water", "", "tree_top", "sand"});
     }
     void TearDown() override { fs::remove_all(dir); }
-    void source(const std::string& name, const std::string& text) const {
+    void source(const std::string& name, const std::string& text) const
+    {
         std::ofstream(dir + "/src/" + name) << text;
     }
-    ToolRun compile_one(const std::string& name) const {
+    ToolRun compile_one(const std::string& name) const
+    {
         return run(dir + "/src/" + name + " " + tiles + " " + dir + "/out " + dir + "/sheets");
     }
     std::string dir, tiles;
 };
 
-const char* village =
-    "# a small test village\n"
-    "map town01~1.map\n"
-    "size 4 3   # columns rows\n"
-    "layers 3\n"
-    "cell 2\n"
-    "include common.legend\n"
-    "tile .. -\n"
-    "layer 0\n"
-    "gggggggg\n"
-    "\n"
-    "# comments may sit between grid rows\n"
-    "  ggwwwwgg   \r\n"
-    "ssssssss\n"
-    "layer 1\n"
-    "........\n"
-    "..TT....\n"
-    "........\n"
-    "layer 2 fill ..\n";
+const char* village = "# a small test village\n"
+                      "map town01~1.map\n"
+                      "size 4 3   # columns rows\n"
+                      "layers 3\n"
+                      "cell 2\n"
+                      "include common.legend\n"
+                      "tile .. -\n"
+                      "layer 0\n"
+                      "gggggggg\n"
+                      "\n"
+                      "# comments may sit between grid rows\n"
+                      "  ggwwwwgg   \r\n"
+                      "ssssssss\n"
+                      "layer 1\n"
+                      "........\n"
+                      "..TT....\n"
+                      "........\n"
+                      "layer 2 fill ..\n";
 
-TEST_F(Mapc, CompilesCellsNamesAndAPicture) {
-    std::ofstream(dir + "/src/common.legend") << "# shared keys\ntile gg grass\ntile ww water\ntile ss sand\ntile TT tree_top\n";
+TEST_F(Mapc, CompilesCellsNamesAndAPicture)
+{
+    std::ofstream(dir + "/src/common.legend")
+        << "# shared keys\ntile gg grass\ntile ww water\ntile ss sand\ntile TT tree_top\n";
     source("village.txt", village);
     ToolRun r = compile_one("village.txt");
     ASSERT_EQ(0, r.status) << r.output;
@@ -130,7 +136,8 @@ TEST_F(Mapc, CompilesCellsNamesAndAPicture) {
     unload_datafile(dat);
 }
 
-TEST_F(Mapc, UnknownTileNameFailsAtItsLineEvenWhenUnused) {
+TEST_F(Mapc, UnknownTileNameFailsAtItsLineEvenWhenUnused)
+{
     source("bad.txt", "map a.map\nsize 1 1\nlayers 1\ntile g grasss\ntile s sand\nlayer 0\ns\n");
     ToolRun r = compile_one("bad.txt");
     EXPECT_NE(0, r.status);
@@ -144,8 +151,9 @@ TEST_F(Mapc, UnknownTileNameFailsAtItsLineEvenWhenUnused) {
     EXPECT_NE(std::string::npos, r.output.find("x.legend:3: unknown tile quicksand")) << r.output;
 }
 
-TEST_F(Mapc, SourceMistakesStopAtTheirLine) {
-    const std::string head = "map m.map\nsize 3 2\nlayers 2\ntile g grass\ntile . -\n";   // lines 1-5
+TEST_F(Mapc, SourceMistakesStopAtTheirLine)
+{
+    const std::string head = "map m.map\nsize 3 2\nlayers 2\ntile g grass\ntile . -\n"; // lines 1-5
     struct Case {
         std::string body;
         std::string where;
@@ -172,14 +180,16 @@ TEST_F(Mapc, SourceMistakesStopAtTheirLine) {
     EXPECT_NE(std::string::npos, compile_one("m.txt").output.find("m.txt:1: expected 'map FILE'"));
 }
 
-TEST_F(Mapc, AllWithoutSourcesDoesNothingEvenWithoutATileSet) {
+TEST_F(Mapc, AllWithoutSourcesDoesNothingEvenWithoutATileSet)
+{
     std::ofstream(dir + "/src/README.md") << "# not a map\n";
     ToolRun r = run("--all " + dir + "/src " + dir + "/no-such-tiles.dat " + dir + "/out " + dir + "/sheets");
     EXPECT_EQ(0, r.status) << r.output;
     EXPECT_FALSE(fs::exists(dir + "/out"));
 }
 
-TEST_F(Mapc, AllCompilesEveryGoodSourceAndFailsOnAnyBadOne) {
+TEST_F(Mapc, AllCompilesEveryGoodSourceAndFailsOnAnyBadOne)
+{
     source("a.txt", "map a.map\nsize 2 1\nlayers 1\ntile g grass\nlayer 0\ngg\n");
     source("b.txt", "map b.map\nsize 1 1\nlayers 1\ntile g grass\nlayer 0 fill g\n");
     std::string args = "--all " + dir + "/src " + tiles + " " + dir + "/out " + dir + "/sheets";
@@ -188,7 +198,7 @@ TEST_F(Mapc, AllCompilesEveryGoodSourceAndFailsOnAnyBadOne) {
     EXPECT_TRUE(fs::exists(dir + "/out/a.map"));
     EXPECT_TRUE(fs::exists(dir + "/sheets/b.map.png"));
 
-    source("c.txt", "map a.map\nsize 1 1\nlayers 1\n");   // a second source for a.map
+    source("c.txt", "map a.map\nsize 1 1\nlayers 1\n"); // a second source for a.map
     source("d.txt", "map d.map\nsize 1 1\nlayers 1\ntile g gras\n");
     r = run(args);
     EXPECT_EQ(1, r.status);
@@ -196,4 +206,4 @@ TEST_F(Mapc, AllCompilesEveryGoodSourceAndFailsOnAnyBadOne) {
     EXPECT_NE(std::string::npos, r.output.find("d.txt:4: unknown tile gras")) << r.output;
 }
 
-}  // namespace
+} // namespace

@@ -13,11 +13,9 @@
 
 #include <string>
 
-namespace
-{
+namespace {
 
-class MenuTest : public FrameTest
-{
+class MenuTest : public FrameTest {
 protected:
     void SetUp() override
     {
@@ -57,8 +55,8 @@ std::string taps(std::initializer_list<const char*> keys)
     return s;
 }
 
-const char* OPEN = "wait 3s\n";           // the fade in
-const char* UNROLL = "wait 3s\n";         // a sub-screen rolling down
+const char* OPEN = "wait 3s\n";   // the fade in
+const char* UNROLL = "wait 3s\n"; // a sub-screen rolling down
 const char* CLOSE = "tap Esc\nwait 3s\ntap Esc\nwait 3s\n";
 
 TEST_F(MenuTest, APotionFromTheItemsScreenHealsTwentyAndIsTakenFromTheBag)
@@ -141,8 +139,8 @@ TEST_F(MenuTest, ArmsEquipOwnedWeaponsOnlyAndRunhonHasNone)
     steel_blade->equipped = TRUE;
     scalder->equipped = FALSE;
     // Arms, Mike, down to Scalder (row 2), take it; then Dreamer, not owned.
-    menu_with(std::string(OPEN) + taps({"Down", "Enter", "Enter"}) + UNROLL + taps({"Down", "Down", "Enter"}) +
-              "shot menu_arms\n" + taps({"Down", "Enter"}) + CLOSE);
+    menu_with(std::string(OPEN) + taps({"Down", "Enter", "Enter"}) + UNROLL +
+              taps({"Down", "Down", "Enter"}) + "shot menu_arms\n" + taps({"Down", "Enter"}) + CLOSE);
     EXPECT_EQ(ftmike->charweapon, scalder);
     EXPECT_TRUE(scalder->equipped);
     EXPECT_FALSE(steel_blade->equipped);
@@ -163,8 +161,8 @@ TEST_F(MenuTest, AttireSwapsAndTakesOffWithTheStockCounted)
     second->have = 2;
     // Attire, Mike, row 1: the second piece on, the first back to the stock;
     // then X takes it off again.
-    menu_with(std::string(OPEN) + taps({"Down", "Down", "Enter", "Enter"}) + UNROLL + taps({"Down", "Enter"}) +
-              "shot menu_attire\n" + CLOSE);
+    menu_with(std::string(OPEN) + taps({"Down", "Down", "Enter", "Enter"}) + UNROLL +
+              taps({"Down", "Enter"}) + "shot menu_attire\n" + CLOSE);
     EXPECT_EQ(ftmike->chararmor, second);
     EXPECT_EQ(first->have, 1);
     EXPECT_EQ(second->have, 1);
@@ -201,8 +199,8 @@ TEST_F(MenuTest, GleamerFromTheMenuHealsAndCostsMp)
     // Actions, Elizabeth (third row of the picker), her Gleamer on Mike.
     std::string down;
     for (int i = 0; i < slot; i++) down += "Down ";
-    std::string script = std::string(OPEN) + taps({"Up", "Up", "Up", "Up", "Up", "Enter", "Down", "Enter"}) +
-                         UNROLL;
+    std::string script =
+        std::string(OPEN) + taps({"Up", "Up", "Up", "Up", "Up", "Enter", "Down", "Enter"}) + UNROLL;
     for (int i = 0; i < slot; i++) script += taps({"Down"});
     script += "shot menu_actions\n" + taps({"Enter", "Enter"}) + "wait 5s\n";
     // Now short of MP: refused with its message.
@@ -242,10 +240,10 @@ TEST_F(MenuTest, OptionsStayInTheirBoundsAndEscapeKeepsThem)
     current_sound_driver = DIGI_NONE;
     // Options, the window speed up twice (kept at 5), the volume up twice
     // (kept at 255), the sound card back to autodetect; Escape.
-    std::string script = std::string(OPEN) + taps({"Up", "Up", "Up", "Enter"}) + UNROLL +
-                         taps({"Down", "Down", "Down", "Left", "Down", "Down", "Right", "Right", "Down", "Right",
-                               "Right"}) +
-                         "shot menu_options\n" + CLOSE;
+    std::string script =
+        std::string(OPEN) + taps({"Up", "Up", "Up", "Enter"}) + UNROLL +
+        taps({"Down", "Down", "Down", "Left", "Down", "Down", "Right", "Right", "Down", "Right", "Right"}) +
+        "shot menu_options\n" + CLOSE;
     menu_with(script);
     EXPECT_EQ(swind_speed, 5);
     EXPECT_EQ(sound_vol, 255);
@@ -258,8 +256,8 @@ TEST_F(MenuTest, ApplyChangesSwitchesTheFontAndWarnsOfANewDisplayDriver)
     current_gfx_driver = 0;
     // Options, the display driver one step on, the font toggled, Apply Changes.
     std::string script = std::string(OPEN) + taps({"Up", "Up", "Up", "Enter"}) + UNROLL + taps({"Right"}) +
-                         taps({"Up", "Up", "Right", "Down"}) + "wait 300ms\n" + taps({"Enter"}) + "wait 2s\n" +
-                         taps({"Enter"}) + "wait 3s\ntap Esc\nwait 3s\n";
+                         taps({"Up", "Up", "Right", "Down"}) + "wait 300ms\n" + taps({"Enter"}) +
+                         "wait 2s\n" + taps({"Enter"}) + "wait 3s\ntap Esc\nwait 3s\n";
     menu_with(script);
     EXPECT_EQ(current_gfx_driver, GFX_XWINDOWS);
     EXPECT_TRUE(window_said("Please restart game_to correct_discolorations."));
@@ -274,7 +272,8 @@ TEST_F(MenuTest, ApplyChangesSwitchesTheFontAndWarnsOfANewDisplayDriver)
 TEST_F(MenuTest, SaveIsOnlyForTheWorldMap)
 {
     in_town = TRUE;
-    menu_with(std::string(OPEN) + taps({"Up", "Up", "Enter"}) + "wait 2s\n" + taps({"Enter"}) + "tap Esc\nwait 3s\n");
+    menu_with(std::string(OPEN) + taps({"Up", "Up", "Enter"}) + "wait 2s\n" + taps({"Enter"}) +
+              "tap Esc\nwait 3s\n");
     EXPECT_TRUE(window_said("Only in World Map!"));
     // On the world map the slot picker comes up; Escape puts it away unsaved.
     in_town = FALSE;
@@ -285,16 +284,17 @@ TEST_F(MenuTest, SaveIsOnlyForTheWorldMap)
 
 TEST_F(MenuTest, QuitAnsweredNoReturnsToTheMenu)
 {
-    menu_with(std::string(OPEN) + taps({"Up", "Enter"}) + "wait 2s\nshot menu_quit\n" + taps({"Down", "Enter"}) +
-              "wait 1s\n" + "tap Esc\nwait 3s\n");
+    menu_with(std::string(OPEN) + taps({"Up", "Enter"}) + "wait 2s\nshot menu_quit\n" +
+              taps({"Down", "Enter"}) + "wait 1s\n" + "tap Esc\nwait 3s\n");
     EXPECT_TRUE(window_said("Quit to OS?"));
 }
 
 TEST_F(MenuTest, QuitAnsweredAbsolutelyEndsTheProgramCleanly)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(menu_with(std::string(OPEN) + taps({"Up", "Enter"}) + "wait 2s\n" + taps({"Enter"}) + "wait 5s\n"),
-                ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(
+        menu_with(std::string(OPEN) + taps({"Up", "Enter"}) + "wait 2s\n" + taps({"Enter"}) + "wait 5s\n"),
+        ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(MenuTest, AnUnrolledScreenFillsTheWholeDoubledDisplay)
@@ -309,16 +309,17 @@ TEST_F(MenuTest, AnUnrolledScreenFillsTheWholeDoubledDisplay)
     // And the screens at double size, for the eye.
     items[IT_SMALL_POTION].have = 3;
     items[IT_GLOW_ROCK].have = 1;
-    menu_with(std::string(OPEN) + "shot menu_main_2x\n" + taps({"Enter"}) + "wait 1s\nshot menu_unrolling_2x\n" +
-              UNROLL + "shot menu_items_2x\n" + CLOSE);
+    menu_with(std::string(OPEN) + "shot menu_main_2x\n" + taps({"Enter"}) +
+              "wait 1s\nshot menu_unrolling_2x\n" + UNROLL + "shot menu_items_2x\n" + CLOSE);
 }
 
 TEST(MenuPlay, AltOnTheWorldMapOpensTheMenuAndQuitEndsTheGame)
 {
     // Items and straight back, then Quit, answered "Absolutely!".
-    GameRun run = run_game("wait 2s\ntap Alt\nwait 3s\n" + taps({"Enter"}) + "wait 3s\n" + taps({"Esc"}) +
-                               "wait 3s\n" + taps({"Up", "Enter"}) + "wait 2s\n" + taps({"Enter"}) + "wait 3s\nend\n",
-                           {"-nofight:47390"});
+    GameRun run =
+        run_game("wait 2s\ntap Alt\nwait 3s\n" + taps({"Enter"}) + "wait 3s\n" + taps({"Esc"}) + "wait 3s\n" +
+                     taps({"Up", "Enter"}) + "wait 2s\n" + taps({"Enter"}) + "wait 3s\nend\n",
+                 {"-nofight:47390"});
     EXPECT_EQ(run.status, 0) << run.output;
     EXPECT_TRUE(run.said("Quit to OS?"));
     EXPECT_TRUE(run.heard("sample 71 vol 255 pan 127 freq 1000"));
@@ -327,7 +328,7 @@ TEST(MenuPlay, AltOnTheWorldMapOpensTheMenuAndQuitEndsTheGame)
 
 TEST_F(MenuTest, StatusAndTheMainScreenShowThePartysNumbers)
 {
-    ftmike->hp = 20;  // below a quarter: drawn in the warning colour
+    ftmike->hp = 20; // below a quarter: drawn in the warning colour
     ftcharlie->status[ST_POISON] = 2;
     menu_with(std::string(OPEN) + taps({"Up", "Up", "Up", "Up", "Enter", "Enter"}) + UNROLL +
               "shot menu_status\n" + taps({"Enter"}) + "wait 3s\n" + "tap Esc\nwait 3s\n");

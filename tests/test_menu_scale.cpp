@@ -10,8 +10,7 @@
 
 #include <string>
 
-namespace
-{
+namespace {
 
 std::string taps(std::initializer_list<const char*> keys)
 {
@@ -76,9 +75,10 @@ TEST(DisplayScale, TheOptionsRowGoesRoundOneToFourAndTheShutdownKeepsIt)
 {
     // Menu, Options, the size row: 2, 3, 4, round to 1, back to 4 and 3.
     std::string script = "wait 2s\ntap Alt\nwait 3s\n" + taps({"Up", "Up", "Up", "Enter"}) + "wait 3s\n" +
-                         taps({"Down", "Right"}) + "shot s2\n" + taps({"Right"}) + "shot s3\n" + taps({"Right"}) +
-                         "shot s4\n" + taps({"Right"}) + "shot s1\n" + taps({"Left", "Left"}) + "shot back3\n" +
-                         "tap Esc\nwait 3s\ntap Esc\nwait 3s\n" + QUIT;
+                         taps({"Down", "Right"}) + "shot s2\n" + taps({"Right"}) + "shot s3\n" +
+                         taps({"Right"}) + "shot s4\n" + taps({"Right"}) + "shot s1\n" +
+                         taps({"Left", "Left"}) + "shot back3\n" + "tap Esc\nwait 3s\ntap Esc\nwait 3s\n" +
+                         QUIT;
     GameRun run = run_game(script, {"-nofight:47390"});
     ASSERT_EQ(run.status, 0) << run.output;
     EXPECT_EQ(shot_size(run, "s2"), std::make_pair(640, 480));
@@ -101,8 +101,8 @@ TEST(DisplayScale, AltEnterSwitchesToFullScreenAndBackWithoutOpeningTheMenu)
     EXPECT_EQ(setting(run, "Fullscreen"), "1");
     // The next start comes up in full screen; Alt+Enter in the menu goes back
     // to a window and the menu stays where it was (its Enter chose nothing).
-    GameRun next = run_game(std::string("wait 2s\nshot start\ntap Alt\nwait 3s\n") + ALT_ENTER + "shot menu\n" +
-                                "tap Esc\nwait 3s\n" + QUIT,
+    GameRun next = run_game(std::string("wait 2s\nshot start\ntap Alt\nwait 3s\n") + ALT_ENTER +
+                                "shot menu\n" + "tap Esc\nwait 3s\n" + QUIT,
                             {"-nofight:47390"}, {{"winconfig.cfg", read_file(run.dir + "/winconfig.cfg")}});
     ASSERT_EQ(next.status, 0) << next.output;
     EXPECT_EQ(shot_size(next, "start"), std::make_pair(800, 600));
@@ -110,8 +110,7 @@ TEST(DisplayScale, AltEnterSwitchesToFullScreenAndBackWithoutOpeningTheMenu)
     EXPECT_EQ(setting(next, "Fullscreen"), "0");
 }
 
-class DisplayTest : public FrameTest
-{
+class DisplayTest : public FrameTest {
 protected:
     void TearDown() override
     {
@@ -155,18 +154,18 @@ TEST_F(DisplayTest, ARefusedModePutsAWorkingDisplayBack)
     EXPECT_EQ(window_scale, 1);
     bool told = false;
     for (int i = 0; i < door_window_count(); i++)
-        told = told || std::string(door_window_text(i)) == "The display could not_be switched; it stays_as it was.";
+        told = told ||
+               std::string(door_window_text(i)) == "The display could not_be switched; it stays_as it was.";
     EXPECT_TRUE(told);
 }
 
 TEST_F(DisplayTest, ApplyingARefusedDriverFallsBackToAutodetect)
 {
     // Options, the driver three steps on (DGA 2.0), Apply; both notes answered.
-    headless_game_start(
-        (std::string("wait 3s\n") + taps({"Up", "Up", "Up", "Enter"}) + "wait 3s\n" + taps({"Right", "Right", "Right"}) +
-         taps({"Up", "Enter"}) + "wait 2s\n" + taps({"Enter"}) + "wait 2s\n" + taps({"Enter"}) +
-         "wait 3s\ntap Esc\nwait 3s\n")
-            .c_str());
+    headless_game_start((std::string("wait 3s\n") + taps({"Up", "Up", "Up", "Enter"}) + "wait 3s\n" +
+                         taps({"Right", "Right", "Right"}) + taps({"Up", "Enter"}) + "wait 2s\n" +
+                         taps({"Enter"}) + "wait 2s\n" + taps({"Enter"}) + "wait 3s\ntap Esc\nwait 3s\n")
+                            .c_str());
     do_vantor_menu();
     EXPECT_EQ(current_gfx_driver, 0);
     ASSERT_NE(screen, nullptr);

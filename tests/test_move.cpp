@@ -12,11 +12,11 @@
 namespace {
 
 // Tile numbers as the collision sets see them.
-const int GRASS = 1;          // open ground in the village and on the world map
-const int WALL = 10;          // solid in the village, Agual and Mystalia
-const int MOUNTAIN = 375;     // solid on the world map
-const int FOREST = 360;       // forest on the world map
-const int WOODS_DOOR = 357;   // forest too
+const int GRASS = 1;        // open ground in the village and on the world map
+const int WALL = 10;        // solid in the village, Agual and Mystalia
+const int MOUNTAIN = 375;   // solid on the world map
+const int FOREST = 360;     // forest on the world map
+const int WOODS_DOOR = 357; // forest too
 
 struct Field : ::testing::Test {
     void SetUp() override
@@ -38,7 +38,7 @@ struct Field : ::testing::Test {
         num_people = -1;
         min_person = 1;
         do_battle_test = FALSE;
-        looping = FALSE;  // every update_screen is then exactly one drawn frame
+        looping = FALSE; // every update_screen is then exactly one drawn frame
         virtual_screen = TRUE;
         mike->halved = FALSE;
         for (ftchar* f : {ftmike, ftcharlie, ftrunhon, ftelizabeth}) f->status[ST_POISON] = 0;
@@ -65,7 +65,9 @@ struct Field : ::testing::Test {
 
 TEST_F(Field, StepWalksOneTileInSixteenPixelsAndArmsTheBattleRoll)
 {
-    struct { int speed, frames; } cases[] = {{1, 16}, {2, 8}, {4, 4}, {16, 1}};
+    struct {
+        int speed, frames;
+    } cases[] = {{1, 16}, {2, 8}, {4, 4}, {16, 1}};
     for (auto c : cases) {
         put_mike(160, 160);
         do_battle_test = FALSE;
@@ -138,19 +140,22 @@ TEST_F(Field, TownspersonWalkingOntoTheCellAheadBlocks)
 
 TEST_F(Field, MapEdgesOpenWhereTheMapsAreLeft)
 {
-    struct { int map_num, x, y, dir; bool moves; } cases[] = {
-        {101, 0, 0, DIR_UP, false},     {101, 0, 0, DIR_LEFT, false},     {101, 624, 464, DIR_RIGHT, false},
-        {101, 624, 464, DIR_DOWN, true},  // towns and rooms are left through the bottom
-        {103, 624, 464, DIR_DOWN, false}, {103, 0, 160, DIR_LEFT, true},
-        {103, 160, 0, DIR_UP, false},   {104, 160, 0, DIR_UP, true},      {104, 160, 464, DIR_DOWN, false},
-        {104, 0, 160, DIR_LEFT, false},
+    struct {
+        int map_num, x, y, dir;
+        bool moves;
+    } cases[] = {
+        {101, 0, 0, DIR_UP, false},       {101, 0, 0, DIR_LEFT, false},     {101, 624, 464, DIR_RIGHT, false},
+        {101, 624, 464, DIR_DOWN, true}, // towns and rooms are left through the bottom
+        {103, 624, 464, DIR_DOWN, false}, {103, 0, 160, DIR_LEFT, true},    {103, 160, 0, DIR_UP, false},
+        {104, 160, 0, DIR_UP, true},      {104, 160, 464, DIR_DOWN, false}, {104, 0, 160, DIR_LEFT, false},
     };
     for (auto c : cases) {
         g_map_num = c.map_num;
         put_mike(c.x, c.y);
         move_mike(c.dir, 4);
         bool moved = mike->x != c.x || mike->y != c.y;
-        EXPECT_EQ(moved, c.moves) << "map " << c.map_num << " from (" << c.x << "," << c.y << ") dir " << c.dir;
+        EXPECT_EQ(moved, c.moves) << "map " << c.map_num << " from (" << c.x << "," << c.y << ") dir "
+                                  << c.dir;
     }
     // The areas switch the edge test off: every edge lets Mike through.
     bound_check = FALSE;
@@ -189,13 +194,13 @@ TEST_F(Field, ForestHalvesMikeOnTheWorldMapFromEitherLayer)
 {
     g_map_num = -1;
     set_sprite_number(map, 0, 11, 10, FOREST);
-    set_sprite_number(map, 1, 12, 10, WOODS_DOOR);  // forest drawn over grass
+    set_sprite_number(map, 1, 12, 10, WOODS_DOOR); // forest drawn over grass
     set_sprite_number(map, 0, 13, 9, MOUNTAIN);
     move_mike(DIR_RIGHT, 4);
     EXPECT_TRUE(mike->halved) << "layer-0 forest";
     move_mike(DIR_RIGHT, 4);
     EXPECT_TRUE(mike->halved) << "layer-1 forest over grass";
-    move_mike(DIR_UP, 4);  // open grass above
+    move_mike(DIR_UP, 4); // open grass above
     EXPECT_FALSE(mike->halved);
     move_mike(DIR_DOWN, 4);
     EXPECT_TRUE(mike->halved);
@@ -283,7 +288,7 @@ TEST_F(Field, ScriptedActorsWalkWithoutTurning)
     c->x = 0;
     c->y = 0;
     c->face = DIR_DOWN;
-    move_character(c, DIR_LEFT, 4);  // at the edge: nothing at all
+    move_character(c, DIR_LEFT, 4); // at the edge: nothing at all
     move_character(c, DIR_UP, 4);
     EXPECT_EQ(c->x, 0);
     EXPECT_EQ(c->y, 0);

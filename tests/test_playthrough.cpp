@@ -143,7 +143,8 @@ std::string where(const GameRun& run)
 
 void report(const char* what, const GameRun& run)
 {
-    printf("[ playthrough ] %s: %.1f s wall, %d s of play\n", what, run.wall_seconds, run.dump_int("time_ms") / 1000);
+    printf("[ playthrough ] %s: %.1f s wall, %d s of play\n", what, run.wall_seconds,
+           run.dump_int("time_ms") / 1000);
 }
 
 } // namespace
@@ -152,11 +153,15 @@ TEST(Playthrough, TheGameFromTheTitleOnThroughItsSaves)
 {
     // Run 1: a new game, the bridge, and the fields until Mike has his first spell.
     // Random battles are on: they are the point of it. They are the battles of seed 5.
-    GameRun first = run_game(chapters({"01_opening.script", "02_to_level_three.script", "quit.script"}), {}, {}, 5, true);
+    GameRun first =
+        run_game(chapters({"01_opening.script", "02_to_level_three.script", "quit.script"}), {}, {}, 5, true);
     report("new game to level three", first);
     ASSERT_EQ(first.status, 0) << where(first);
-    expect_said_in_order(first, {"Jack: This is not the best time to be daydreaming!", "Charlie:  ...no, everything_is fine.._let's go",
-                                 "Mike learned \xa1" "Burn!", "Saved!"});
+    expect_said_in_order(first, {"Jack: This is not the best time to be daydreaming!",
+                                 "Charlie:  ...no, everything_is fine.._let's go",
+                                 "Mike learned \xa1"
+                                 "Burn!",
+                                 "Saved!"});
     std::string slot1 = read_file(first.dir + "/f1.vtr");
     ASSERT_FALSE(slot1.empty()) << "the first slot was saved";
     expect_flags(first, {});
@@ -168,26 +173,31 @@ TEST(Playthrough, TheGameFromTheTitleOnThroughItsSaves)
 
     // Run 2: continued from the first slot, with random battles off from here on: the
     // council, the night in the village and Runhon, saved outside Agual.
-    GameRun second = run_game(chapters({"03_council.script", "04_village_night.script", "05_runhon.script", "quit.script"}),
-                              no_fights, {{"f1.vtr", slot1}}, 5, true);
+    GameRun second = run_game(
+        chapters({"03_council.script", "04_village_night.script", "05_runhon.script", "quit.script"}),
+        no_fights, {{"f1.vtr", slot1}}, 5, true);
     report("council, village night, Runhon", second);
     ASSERT_EQ(second.status, 0) << where(second);
-    expect_said_in_order(second, {"HP Restored!", "Merlon:  Ahh our two guests of_honor have arrived.", "King:  I ....don't know.",
-                                  "Charlie:  I'm heading to the INN.", "Elizabeth:  Mike..help!", "Charlie:  SouthEast to Aqual!",
-                                  "Runhon Joins!!!", "Runhon:  The Aphondus Woods are west of here.", "Saved!"});
+    expect_said_in_order(second,
+                         {"HP Restored!", "Merlon:  Ahh our two guests of_honor have arrived.",
+                          "King:  I ....don't know.", "Charlie:  I'm heading to the INN.",
+                          "Elizabeth:  Mike..help!", "Charlie:  SouthEast to Aqual!", "Runhon Joins!!!",
+                          "Runhon:  The Aphondus Woods are west of here.", "Saved!"});
     std::string slot2 = read_file(second.dir + "/f2.vtr");
     ASSERT_FALSE(slot2.empty()) << "the second slot was saved";
     expect_flags(second, {2, 5, 6});
     expect_party(second, true, true, false);
     EXPECT_EQ(second.dump_int("ggp"), 1040) << "the king's 500 gold and the beast's 300";
-    EXPECT_GE(second.dump_int("elizmp"), 0) << "Elizabeth heals on her own that night, but never on magic she has not got";
+    EXPECT_GE(second.dump_int("elizmp"), 0)
+        << "Elizabeth heals on her own that night, but never on magic she has not got";
     EXPECT_EQ(second.dump_int("mapnum"), -1);
     EXPECT_EQ(second.dump_int("mikex"), 2304) << "outside Agual's west gate";
     EXPECT_EQ(second.dump_int("mikey"), 656);
 
     // Run 3: continued from the second slot: five Combusters from Agual's shop, then the
     // woods as far as the ring of stones in their last clearing but one, saved there.
-    GameRun third = run_game(chapters({"06_woods.script", "quit.script"}), no_fights, {{"f2.vtr", slot2}}, 5, true);
+    GameRun third =
+        run_game(chapters({"06_woods.script", "quit.script"}), no_fights, {{"f2.vtr", slot2}}, 5, true);
     report("Combusters and the woods", third);
     ASSERT_EQ(third.status, 0) << where(third);
     expect_said_in_order(third, {"Hp/Mp Restored!!", "Would you like_to save??", "Saved!"});

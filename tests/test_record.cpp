@@ -58,10 +58,11 @@ TEST(Record, ARecordedSessionReplaysToTheSameState)
     const std::vector<std::string> args = {"-nofight:47390"};
     std::string rec = make_temp_dir() + "/session.txt";
     setenv("VANTOR_RECORD", rec.c_str(), 1);
-    GameRun first = run_game("wait 2s\nhold Left\nwait 700ms\nrelease Left\nwait 300ms\ntap Up 400\n"
-                             "joy button 3 down\nwait 100ms\njoy button 3 up\nwait 200ms\nhold Down\nwait 333ms\n"
-                             "release Down\nwait 500ms\npress Esc\nwait 1s\nend\n",
-                             args, {}, 7);
+    GameRun first =
+        run_game("wait 2s\nhold Left\nwait 700ms\nrelease Left\nwait 300ms\ntap Up 400\n"
+                 "joy button 3 down\nwait 100ms\njoy button 3 up\nwait 200ms\nhold Down\nwait 333ms\n"
+                 "release Down\nwait 500ms\npress Esc\nwait 1s\nend\n",
+                 args, {}, 7);
     unsetenv("VANTOR_RECORD");
     ASSERT_EQ(first.status, 0) << first.output;
     std::string recorded = read_file(rec);

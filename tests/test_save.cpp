@@ -48,7 +48,10 @@ std::string unpacked(const char* file)
     return text;
 }
 
-void write_bytes(const char* file, const std::string& bytes) { std::ofstream(file, std::ios::binary) << bytes; }
+void write_bytes(const char* file, const std::string& bytes)
+{
+    std::ofstream(file, std::ios::binary) << bytes;
+}
 
 void write_packed(const char* file, const std::string& text)
 {
@@ -103,7 +106,7 @@ void play_a_while(int seed)
     ftelizabeth->chararmor = seed == 1 ? NO_ARMOR : apple_copper;
     for (int i = 0; i < 10; i++) weapon_list[i]->have = (i + seed) % 4 - 1;
     for (int i = 0; i < 6; i++) armor_list[i]->have = (i + seed) % 3 - 1;
-    moon_rod->have = -1;  // the glued last line with a minus sign
+    moon_rod->have = -1; // the glued last line with a minus sign
     swind_speed = seed == 1 ? 5 : 2;
     show_timebar = seed == 1 ? TRUE : FALSE;
 }
@@ -143,17 +146,24 @@ TEST_F(SaveTest, TheFileIsCompressedTextWithItsLinesInOrder)
     std::vector<std::string> l = lines_of(text);
     ASSERT_EQ(l.size(), (size_t)SAVE_LINES);
     const std::pair<int, const char*> expected[] = {
-        {0, "animatewater -1"}, {2, "gmapnum 10105"},   {4, "ggp 1037"},         {10, "oldmy -9"},
-        {11, "item0 1"},        {111, "item100 1"},     {117, "mikeaction5 -1"},  {413, "elizaction1 0"},
-        {514, "sflag2 -1"},     {617, "pot4 -1"},       {720, "chest6 -1"},      {1215, "mikex 176"},
-        {1217, "mikevisible -1"}, {1218, "mikelvl 5"},  {1222, "mikemax 21"},    {1232, "mikechararmorid 4"},
-        {1236, "mikestat3 3"},  {1253, "charlielvl 6"}, {1264, "charliealive 0"}, {1358, "ironvesthave 0"},
-        {1373, "moonrodhave-1 "}, {1374, "swindspeed 5"}, {1375, "showtimebar -1"}, {1376, "saveversion 0.320000"},
+        {0, "animatewater -1"},   {2, "gmapnum 10105"},
+        {4, "ggp 1037"},          {10, "oldmy -9"},
+        {11, "item0 1"},          {111, "item100 1"},
+        {117, "mikeaction5 -1"},  {413, "elizaction1 0"},
+        {514, "sflag2 -1"},       {617, "pot4 -1"},
+        {720, "chest6 -1"},       {1215, "mikex 176"},
+        {1217, "mikevisible -1"}, {1218, "mikelvl 5"},
+        {1222, "mikemax 21"},     {1232, "mikechararmorid 4"},
+        {1236, "mikestat3 3"},    {1253, "charlielvl 6"},
+        {1264, "charliealive 0"}, {1358, "ironvesthave 0"},
+        {1373, "moonrodhave-1 "}, {1374, "swindspeed 5"},
+        {1375, "showtimebar -1"}, {1376, "saveversion 0.320000"},
     };
     for (auto [at, line] : expected) EXPECT_EQ(l[at], line) << "line " << at;
     EXPECT_EQ(text.back(), '\n');
     write_packed("f2.vtr", text);
-    EXPECT_EQ(read_file("f1.vtr"), read_file("f2.vtr")) << "byte for byte what the library's own writer makes";
+    EXPECT_EQ(read_file("f1.vtr"), read_file("f2.vtr"))
+        << "byte for byte what the library's own writer makes";
 }
 
 TEST_F(SaveTest, AWholeGameGoesThroughASlotAndComesBackTheSame)
@@ -187,7 +197,8 @@ TEST_F(SaveTest, KeysMatchOnlyAtTheStartOfALineAndOrderDoesNotMatter)
     EXPECT_EQ(g.heroes[0].hpmax, 70);
     EXPECT_EQ(g.heroes[0].hp, want.heroes[0].hp) << "\"mikehpmax\" and \"xmikehp\" are not \"mikehp\" lines";
     EXPECT_EQ(g.heroes[1].exp, want.heroes[1].exp) << "a line must begin with its key";
-    EXPECT_TRUE(g.gp == 12 && g.my == -4 && g.items[7] == 42 && g.gear[SAVE_GEAR - 1] == -1 && g.gear[0] == 2);
+    EXPECT_TRUE(g.gp == 12 && g.my == -4 && g.items[7] == 42 && g.gear[SAVE_GEAR - 1] == -1 &&
+                g.gear[0] == 2);
 
     // Backwards, and without two lines: those keep what the game had.
     std::vector<std::string> l = lines_of(save_text(want));
@@ -218,12 +229,12 @@ TEST_F(SaveTest, EquipmentLinksFollowTheIdsEachHeroMayHold)
 {
     saved_game g;
     capture_saved_game(&g);
-    g.heroes[0].weapon_id = 7;   // Mike: Dreamer's Edge
-    g.heroes[1].weapon_id = 0;   // a blade Charlie cannot hold: unchanged
-    g.heroes[2].weapon_id = 9;   // Runhon keeps his weapon whatever the file says
-    g.heroes[3].weapon_id = 9;   // Elizabeth: the Moon Rod
+    g.heroes[0].weapon_id = 7; // Mike: Dreamer's Edge
+    g.heroes[1].weapon_id = 0; // a blade Charlie cannot hold: unchanged
+    g.heroes[2].weapon_id = 9; // Runhon keeps his weapon whatever the file says
+    g.heroes[3].weapon_id = 9; // Elizabeth: the Moon Rod
     g.heroes[0].armor_id = -1;
-    g.heroes[1].armor_id = 77;   // no such armor: unchanged
+    g.heroes[1].armor_id = 77; // no such armor: unchanged
     weapon* charlie_had = ftcharlie->charweapon;
     armor* charlie_wore = ftcharlie->chararmor;
     apply_saved_game(g);
@@ -325,7 +336,8 @@ TEST_F(SaveTest, OverwritingAsksFirstAndRefusingTouchesNothing)
     std::string old_bytes = read_file("f1.vtr");
     play_a_while(2);
     EXPECT_EQ(save_with("wait 100ms\ntap Enter\nwait 200ms\ntap Down\ntap Enter\n"), FALSE) << "...doh!";
-    EXPECT_EQ(save_with("wait 100ms\ntap Enter\nwait 200ms\ntap Esc\n"), FALSE) << "cancel is the second answer";
+    EXPECT_EQ(save_with("wait 100ms\ntap Enter\nwait 200ms\ntap Esc\n"), FALSE)
+        << "cancel is the second answer";
     EXPECT_EQ(read_file("f1.vtr"), old_bytes);
     EXPECT_EQ(save_with("wait 100ms\ntap Enter\nwait 200ms\ntap Enter\n"), TRUE) << "Yeah.";
     EXPECT_EQ(lines_of(unpacked("f1.vtr"))[4], "ggp 2037");
@@ -333,14 +345,15 @@ TEST_F(SaveTest, OverwritingAsksFirstAndRefusingTouchesNothing)
 
 TEST_F(SaveTest, PickerShowsEachSlotAndItsCursorWrapsAndKeepsItsPlace)
 {
-    play_a_while(1);  // Elizabeth in the party, Runhon not
+    play_a_while(1); // Elizabeth in the party, Runhon not
     ASSERT_EQ(save_with(PICK), TRUE);
-    play_a_while(2);  // Runhon in the party, Elizabeth not
+    play_a_while(2); // Runhon in the party, Elizabeth not
     ASSERT_EQ(save_with("wait 100ms\ntap Up\ntap Enter\n"), TRUE) << "up from slot 1 is slot 3";
     save_info info[3];
     for (int i = 0; i < 3; i++) get_save_info((std::string("f") + char('1' + i) + ".vtr").c_str(), &info[i]);
     EXPECT_TRUE(info[0].exists && info[0].readable && info[2].exists && !info[1].exists);
-    EXPECT_TRUE(info[0].mikelev == 5 && info[0].mikehp == 60 && info[0].mikehpmax == 61 && info[0].gp == 1037);
+    EXPECT_TRUE(info[0].mikelev == 5 && info[0].mikehp == 60 && info[0].mikehpmax == 61 &&
+                info[0].gp == 1037);
     EXPECT_STREQ(info[0].location, get_gplace(10105));
     EXPECT_EQ(info[0].in_fight[2], -2) << "Elizabeth's portrait in Runhon's place";
     EXPECT_EQ(info[2].in_fight[2], -1);
@@ -374,6 +387,7 @@ TEST_F(SaveTest, PickerShowsEachSlotAndItsCursorWrapsAndKeepsItsPlace)
     DoubledDisplay big;
     clear_to_color(screen, makecol(40, 90, 40));
     EXPECT_EQ(scripted("wait 100ms\ntap Esc\n", pick(FALSE)), nullptr);
-    EXPECT_TRUE(is_rgb(getpixel(screen, 70, 2 * 76 + 20), 255, 255, 255, 0)) << "slot 2's left edge at twice x 35";
+    EXPECT_TRUE(is_rgb(getpixel(screen, 70, 2 * 76 + 20), 255, 255, 255, 0))
+        << "slot 2's left edge at twice x 35";
     EXPECT_EQ(getpixel(screen, 10, 10), makecol(40, 90, 40));
 }

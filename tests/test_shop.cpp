@@ -14,11 +14,9 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 
-class ShopTest : public FrameTest
-{
+class ShopTest : public FrameTest {
 protected:
     void SetUp() override
     {
@@ -111,7 +109,7 @@ TEST_F(ShopTest, ASecondCopyOfAnOwnedWeaponIsRefusedButArmorSellsAgainAndAgain)
     EXPECT_EQ(g_gp, after_first);
 
     stock_armor({iron_vest});
-    iron_vest->have = -1;  // never owned: the first purchase makes one spare piece
+    iron_vest->have = -1; // never owned: the first purchase makes one spare piece
     EXPECT_EQ(shop_buy(0), TRADE_DONE);
     EXPECT_EQ(iron_vest->have, 1);
     EXPECT_EQ(shop_buy(0), TRADE_DONE);
@@ -124,7 +122,7 @@ TEST_F(ShopTest, WhatAHeroWearsOrHoldsAndElizabethsAmuletAreNeverSold)
     g_gp = 0;
     steel_blade->have = -1;
     steel_blade->equipped = TRUE;
-    iron_vest->have = 0;  // the worn vest is not counted as a spare
+    iron_vest->have = 0; // the worn vest is not counted as a spare
     items[IT_AURORA_AMULET].have = 1;
     items[IT_STORAGE_ROOM_KEY].have = 1;
 
@@ -159,7 +157,8 @@ TEST_F(ShopTest, ThroughTheScreenBuyingWrapsFromTheTopRowToTheLast)
     // Four pieces: Up from the first row lands on the fourth (Viver).
     stock_items({IT_SMALL_POTION, IT_GLOW_DUST, IT_LIGHT_STONE, IT_VIVER});
     g_gp = 5000;
-    shop_with("wait 200ms\ntap Enter\nwait 3s\ntap Up\nwait 100ms\ntap Enter\nwait 200ms\nshot shop_buy\ntap Esc\nwait 2s\nend\n");
+    shop_with("wait 200ms\ntap Enter\nwait 3s\ntap Up\nwait 100ms\ntap Enter\nwait 200ms\nshot shop_buy\ntap "
+              "Esc\nwait 2s\nend\n");
     EXPECT_EQ(items[IT_VIVER].have, 1);
     EXPECT_EQ(items[IT_SMALL_POTION].have, 0);
     EXPECT_EQ(g_gp, 5000 - item_template(IT_VIVER).cost);
@@ -169,7 +168,8 @@ TEST_F(ShopTest, ThroughTheScreenAShortPurchaseShowsNotEnoughGoldAndChangesNothi
 {
     stock_items({IT_LARGE_POTION});
     g_gp = item_template(IT_LARGE_POTION).cost - 1;
-    shop_with("wait 200ms\ntap Enter\nwait 3s\ntap Enter\nwait 500ms\ntap Enter\nwait 200ms\ntap Esc\nwait 2s\nend\n");
+    shop_with("wait 200ms\ntap Enter\nwait 3s\ntap Enter\nwait 500ms\ntap Enter\nwait 200ms\ntap Esc\nwait "
+              "2s\nend\n");
     EXPECT_EQ(items[IT_LARGE_POTION].have, 0);
     EXPECT_EQ(g_gp, item_template(IT_LARGE_POTION).cost - 1);
 }
@@ -193,7 +193,8 @@ TEST_F(ShopTest, ThroughTheScreenSellingAnItemPaysHalfAndTakesOne)
     g_gp = 0;
     stock_items({IT_SMALL_POTION});
     // Glow Dust is row 1 of the bag: one step down from the top.
-    shop_with("wait 200ms\ntap Down\ntap Enter\nwait 3s\ntap Down\nwait 100ms\ntap Enter\nwait 200ms\nshot shop_sell\ntap Esc\n"
+    shop_with("wait 200ms\ntap Down\ntap Enter\nwait 3s\ntap Down\nwait 100ms\ntap Enter\nwait 200ms\nshot "
+              "shop_sell\ntap Esc\n"
               "wait 2s\nend\n");
     EXPECT_EQ(items[IT_GLOW_DUST].have, 1);
     EXPECT_EQ(g_gp, sell_price(item_template(IT_GLOW_DUST).cost));
@@ -201,8 +202,7 @@ TEST_F(ShopTest, ThroughTheScreenSellingAnItemPaysHalfAndTakesOne)
 
 } // namespace
 
-namespace
-{
+namespace {
 
 // Every counter of every town: its title and its stock in list order, as the
 // shop screen receives them. The names are the catalogue's own records.
@@ -243,10 +243,12 @@ void expect_store(const ShopRow& want)
 TEST_F(ShopTest, EveryTownsCountersOfferTheirOwnStockInOrder)
 {
     const ShopRow village[] = {
-        {"Lumin Recovery Item Shop", 1, item_stock({IT_SMALL_POTION, IT_GLOW_DUST, IT_LIGHT_STONE, IT_VIVER})},
+        {"Lumin Recovery Item Shop", 1,
+         item_stock({IT_SMALL_POTION, IT_GLOW_DUST, IT_LIGHT_STONE, IT_VIVER})},
         {"Lumin Arms Shop", 2, {steel_blade, stainless_slasher, apple_copper_blade, mythril_katana}},
         {"Lumin Attire Shop", 3, {iron_vest, mythril_vest, apple_copper}},
-        {"Lumin Battle Item Shop", 1, item_stock({IT_BLADE_SHINE, IT_VEST_SHINE, IT_GLASS_BALL, IT_COMBUSTER})},
+        {"Lumin Battle Item Shop", 1,
+         item_stock({IT_BLADE_SHINE, IT_VEST_SHINE, IT_GLASS_BALL, IT_COMBUSTER})},
     };
     ASSERT_EQ(village_plan.shop_count, 4);
     for (int i = 0; i < 4; i++) {
@@ -268,18 +270,21 @@ TEST_F(ShopTest, EveryTownsCountersOfferTheirOwnStockInOrder)
          item_stock({IT_BLADE_SHINE, IT_VEST_SHINE, IT_GLASS_BALL, IT_COMBUSTER, IT_SMOKE_BOMB})},
         {"Agual Recovery Item Shop", 1,
          item_stock({IT_SMALL_POTION, IT_ALOE_DRINK, IT_GLOW_DUST, IT_LIGHT_STONE, IT_VIVER})},
-        {"Agual Arms Shop", 2,
+        {"Agual Arms Shop",
+         2,
          {steel_blade, stainless_slasher, apple_copper_blade, mythril_katana, scalder, iron_sword}},
         {"Agual Attire Shop", 3, {iron_vest, mythril_vest, apple_copper, warrior_vest}},
     };
     const ShopRow mystalia[] = {
         {"Mystalia Recovery Item Shop", 1,
-         item_stock({IT_SMALL_POTION, IT_ALOE_DRINK, IT_GLOW_DUST, IT_LIGHT_STONE, IT_LARGE_POTION, IT_GLOW_ROCK,
-                     IT_VIVER})},
+         item_stock({IT_SMALL_POTION, IT_ALOE_DRINK, IT_GLOW_DUST, IT_LIGHT_STONE, IT_LARGE_POTION,
+                     IT_GLOW_ROCK, IT_VIVER})},
         {"Mystalia Battle Item Shop", 1,
-         item_stock({IT_BLADE_SHINE, IT_VEST_SHINE, IT_GLASS_BALL, IT_COMBUSTER, IT_SMOKE_BOMB, IT_SPIRIT_BOMB})},
+         item_stock(
+             {IT_BLADE_SHINE, IT_VEST_SHINE, IT_GLASS_BALL, IT_COMBUSTER, IT_SMOKE_BOMB, IT_SPIRIT_BOMB})},
         {"Agual Attire Shop", 3, {iron_vest, mythril_vest, apple_copper, warrior_vest, soldier_mail}},
-        {"Mystalia Arms Shop", 2,
+        {"Mystalia Arms Shop",
+         2,
          {steel_blade, stainless_slasher, apple_copper_blade, mythril_katana, scalder, iron_sword, dreamer,
           jade_melt, moon_rod}},
     };

@@ -20,10 +20,7 @@ bool exists(const std::string& path)
     return stat(path.c_str(), &st) == 0;
 }
 
-void touch(const std::string& path)
-{
-    std::ofstream(path) << "x";
-}
+void touch(const std::string& path) { std::ofstream(path) << "x"; }
 
 } // namespace
 
@@ -34,7 +31,8 @@ TEST(Shot, PngKeepsEveryPixelOfASixteenBitPicture)
     ASSERT_NE(b, nullptr);
     const int rgb[5][3] = {{0, 0, 0}, {255, 255, 255}, {248, 0, 0}, {0, 252, 0}, {16, 32, 200}};
     for (int y = 0; y < 3; y++)
-        for (int x = 0; x < 5; x++) putpixel(b, x, y, makecol16(rgb[(x + y) % 5][0], rgb[(x + y) % 5][1], rgb[(x + y) % 5][2]));
+        for (int x = 0; x < 5; x++)
+            putpixel(b, x, y, makecol16(rgb[(x + y) % 5][0], rgb[(x + y) % 5][1], rgb[(x + y) % 5][2]));
     std::string path = make_temp_dir() + "/t.png";
     ASSERT_EQ(write_png(path.c_str(), b), 0);
 

@@ -46,7 +46,7 @@ TEST(Startup, RunsHeadlessAndWritesAllSettingsFromDefaults)
     EXPECT_EQ(cfg["DigiSoundDriver"], "-1");
     EXPECT_EQ(cfg["MidiSoundDriver"], "-1");
     EXPECT_EQ(cfg["SoundVolume"], "255");
-    EXPECT_EQ(cfg["MidiVolume"], "160");  // the file's default, not the built-in 255
+    EXPECT_EQ(cfg["MidiVolume"], "160"); // the file's default, not the built-in 255
     EXPECT_EQ(cfg["AskEmu"], "-1");
     EXPECT_EQ(cfg["FontSetting"], "0");
     EXPECT_EQ(run.dump_int("exit"), 0);
@@ -73,7 +73,8 @@ TEST(Startup, GarbageSettingsStartSaneAndAreRewrittenCleanly)
 
 TEST(Startup, SwitchesAreTakenWholeAndCaseSensitively)
 {
-    GameRun ok = run_game(quit_script, {"-nojoy", "-mute", "-nofight:47390", "-nofight:47390", "-showcoords"});
+    GameRun ok =
+        run_game(quit_script, {"-nojoy", "-mute", "-nofight:47390", "-nofight:47390", "-showcoords"});
     ASSERT_EQ(ok.status, 0) << ok.output;
     EXPECT_EQ(ok.dump_int("fights"), 0);
     EXPECT_EQ(ok.dump_int("mute"), -1);
@@ -125,7 +126,8 @@ TEST(Startup, NoDisplayIsExplainedNotCrashed)
 {
     // A live run (no script) on a machine without X.
     std::string dir = make_temp_dir();
-    std::string cmd = "cd " + dir + " && env -u DISPLAY -u VANTOR_SCRIPT " + VANTOR_BINARY + " > out.txt 2>&1";
+    std::string cmd =
+        "cd " + dir + " && env -u DISPLAY -u VANTOR_SCRIPT " + VANTOR_BINARY + " > out.txt 2>&1";
     int status = system(cmd.c_str());
     EXPECT_EQ(WEXITSTATUS(status), 1);
     EXPECT_NE(read_file(dir + "/out.txt").find("needs a graphical display"), std::string::npos);
@@ -159,7 +161,8 @@ TEST(GameState, NewProcessStartsWithTheOpeningPartyBagAndChests)
     // Bag rows follow the catalogue; actions are copied but not yet learned.
     EXPECT_EQ(items[13].id, 13);
     EXPECT_STREQ(items[13].name, "\xb0S. Room Key");
-    EXPECT_STREQ(ftmike->actions[0].name, "\xa1" "Burn");
+    EXPECT_STREQ(ftmike->actions[0].name, "\xa1"
+                                          "Burn");
     EXPECT_EQ(ftmike->actions[0].have, 0);
     EXPECT_EQ(ftmike->actions[4].id, 0);
     EXPECT_EQ(chests[19].item_id, -1000);

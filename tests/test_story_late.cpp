@@ -32,6 +32,7 @@
 
 namespace {
 
+// clang-format off
 const char* const* const all_lists[] = {
     dead_end_lines, dead_end_beast_lines, dead_end_after_lines, hollow_lines, hollow_orders_lines,
     hollow_leave_lines, agual_inn_night_lines, gathering_lines, gathering_pair_lines, gathering_after_lines,
@@ -39,6 +40,7 @@ const char* const* const all_lists[] = {
     sand_arrival_lines, sand_plant_lines, sand_plant_after_lines, sand_court_lines, sand_quake_lines,
     sand_victory_lines, sand_seal_lines, gate_arrival_lines, gate_seal_lines, sand_closing_lines,
 };
+// clang-format on
 
 int windows_saying(const char* text)
 {
@@ -59,13 +61,17 @@ void print_windows()
 std::string press_on(int rounds, const char* fight_key = "F11")
 {
     std::string s = "wait 1s\n";
-    for (int i = 0; i < rounds; i++) s += "tap Enter 80\nwait 300ms\ntap " + std::string(fight_key) + " 80\nwait 300ms\n";
+    for (int i = 0; i < rounds; i++)
+        s += "tap Enter 80\nwait 300ms\ntap " + std::string(fight_key) + " 80\nwait 300ms\n";
     return s + "end\n";
 }
 
 struct LateStory : ::testing::Test {
     ftchar saved[4];
-    static ftchar* hero(int i) { return i == 0 ? ftmike : i == 1 ? ftcharlie : i == 2 ? ftrunhon : ftelizabeth; }
+    static ftchar* hero(int i)
+    {
+        return i == 0 ? ftmike : i == 1 ? ftcharlie : i == 2 ? ftrunhon : ftelizabeth;
+    }
     void SetUp() override
     {
         headless_game_start();
@@ -95,7 +101,10 @@ struct LateStory : ::testing::Test {
         mike->x = x;
         mike->y = y;
     }
-    static void script(int rounds, const char* key = "F11") { headless_game_start(press_on(rounds, key).c_str()); }
+    static void script(int rounds, const char* key = "F11")
+    {
+        headless_game_start(press_on(rounds, key).c_str());
+    }
     static char name_buf[16];
 };
 char LateStory::name_buf[16];
@@ -193,7 +202,8 @@ TEST_F(LateStory, TheCastStandsAndWalksOnOpenGroundOfEveryMap)
             for (int cx = std::min(px, x); cx <= std::max(px, x); cx += 16)
                 for (int cy = std::min(py, y); cy <= std::max(py, y); cy += 16)
                     if (cx >= 0 && cy >= 0) {
-                        EXPECT_TRUE(open_at(s.map_num, cx, cy)) << "walk " << w << " crosses " << cx << "," << cy;
+                        EXPECT_TRUE(open_at(s.map_num, cx, cy))
+                            << "walk " << w << " crosses " << cx << "," << cy;
                     }
         }
     }
@@ -207,7 +217,8 @@ TEST_F(LateStory, TheCastStandsAndWalksOnOpenGroundOfEveryMap)
         const scene_walk& s = late_walks[w];
         if (s.map_num != 103 || s.cells[0][1] < 224) continue;
         for (int i = 1; i < s.n; i++)
-            for (int y = std::min(s.cells[i - 1][1], s.cells[i][1]); y <= std::max(s.cells[i - 1][1], s.cells[i][1]); y += 16)
+            for (int y = std::min(s.cells[i - 1][1], s.cells[i][1]);
+                 y <= std::max(s.cells[i - 1][1], s.cells[i][1]); y += 16)
                 taken.insert({s.cells[i][0], y});
         taken.insert({s.cells[0][0], s.cells[0][1]});
     }
@@ -219,7 +230,8 @@ TEST_F(LateStory, TheCastStandsAndWalksOnOpenGroundOfEveryMap)
     // The scenes that begin where a place has just put Mike begin with him on that very cell.
     auto someone_starts_at = [](int map_num, int x, int y) {
         for (int w = 0; w < num_late_walks; w++)
-            if (late_walks[w].map_num == map_num && late_walks[w].cells[0][0] == x && late_walks[w].cells[0][1] == y)
+            if (late_walks[w].map_num == map_num && late_walks[w].cells[0][0] == x &&
+                late_walks[w].cells[0][1] == y)
                 return true;
         return false;
     };
@@ -247,7 +259,8 @@ TEST_F(LateStory, TheDeadEndNeedsRunhonThenFightsTheManglerAndEndsAtTheAgualInn)
     agual_story_dead_end();
     EXPECT_EQ(story_flag[SF_WOODS_DEAD_END], TRUE);
     EXPECT_EQ(story_flag[SF_WOODS_FIGHT], FALSE) << "the fight's mark is cleared after it";
-    EXPECT_EQ(windows_saying("Runhon:  Don't fight him when his back is turned."), 1) << "the mangler's warning";
+    EXPECT_EQ(windows_saying("Runhon:  Don't fight him when his back is turned."), 1)
+        << "the mangler's warning";
     EXPECT_EQ(enemy1, nullptr);
     EXPECT_EQ(g_map_num, 10302) << "the night at the Agual Inn ends the scene";
     EXPECT_EQ(playing, MUS_PERIL);
@@ -306,7 +319,8 @@ TEST_F(LateStory, TheMessengerRunsInAtTheWestGateAndRunhonStaysWithAgual)
     EXPECT_EQ(ftrunhon->in_fight, FALSE);
     EXPECT_EQ(windows_saying("Messenger:  Mike!!"), 1);
     EXPECT_EQ(windows_saying("Charlie:  This is terrible!"), 1);
-    EXPECT_STREQ(door_window_text(door_window_count() - 1), "Charlie:  This is terrible!") << "the news ends the scene";
+    EXPECT_STREQ(door_window_text(door_window_count() - 1), "Charlie:  This is terrible!")
+        << "the news ends the scene";
     EXPECT_FALSE(runhon->visible || charlie->visible);
 
     script(5);
@@ -420,7 +434,8 @@ TEST_F(LateStory, ALostStoryFightEndsQuietlyWithStatusZeroAndNoEndNote)
             std::atexit(print_windows);
             agual_story_dead_end();
         },
-        ::testing::ExitedWithCode(0), "window\\[Mike:  Then there's a camp behind_it\\. Stay together!\\]\n$");
+        ::testing::ExitedWithCode(0),
+        "window\\[Mike:  Then there's a camp behind_it\\. Stay together!\\]\n$");
 }
 
 namespace {
@@ -430,7 +445,8 @@ namespace {
 std::string walk(const char* dir, int steps)
 {
     int ms = (steps * 2 - 1) * 17 * 1000 / 120;
-    return std::string("hold ") + dir + "\nwait " + std::to_string(ms) + "ms\nrelease " + dir + "\nwait 200ms\n";
+    return std::string("hold ") + dir + "\nwait " + std::to_string(ms) + "ms\nrelease " + dir +
+           "\nwait 200ms\n";
 }
 
 } // namespace
@@ -454,15 +470,28 @@ TEST_F(LateStory, TheDeadEndLeadsOutOfTheWoodsStraightIntoAgualsGathering)
     // The title: Continue, the first slot. Then the way from the rune stone to the
     // north edge of map 15, and up map 16 to the dead end.
     std::string script = "wait 25s\ntap Down 80\nwait 300ms\ntap Enter 80\nwait 1s\ntap Enter 80\nwait 4s\n";
-    for (auto [dir_, n] : {std::pair<const char*, int>{"Down", 4}, {"Right", 8}, {"Up", 1}, {"Right", 3}, {"Up", 1},
-                           {"Right", 1}, {"Up", 7}, {"Right", 1}, {"Up", 3}})
+    for (auto [dir_, n] : {std::pair<const char*, int>{"Down", 4},
+                           {"Right", 8},
+                           {"Up", 1},
+                           {"Right", 3},
+                           {"Up", 1},
+                           {"Right", 1},
+                           {"Up", 7},
+                           {"Right", 1},
+                           {"Up", 3}})
         script += walk(dir_, n);
     script += "wait 1s\n";
-    for (auto [dir_, n] : {std::pair<const char*, int>{"Up", 16}, {"Left", 1}, {"Up", 2}, {"Left", 3}, {"Up", 2},
-                           {"Left", 3}, {"Up", 1}})
+    for (auto [dir_, n] : {std::pair<const char*, int>{"Up", 16},
+                           {"Left", 1},
+                           {"Up", 2},
+                           {"Left", 3},
+                           {"Up", 2},
+                           {"Left", 3},
+                           {"Up", 1}})
         script += walk(dir_, n);
     script += press_on(90);
-    GameRun run = run_game(script, {"-debug:58214", "-nofight:47390"}, {{"f1.vtr", read_file(dir + "/f1.vtr")}}, 1, true);
+    GameRun run = run_game(script, {"-debug:58214", "-nofight:47390"},
+                           {{"f1.vtr", read_file(dir + "/f1.vtr")}}, 1, true);
 
     ASSERT_EQ(run.status, 3) << "the script ran out in Agual, still waiting for a key\n" << run.output;
     EXPECT_TRUE(run.said(dead_end_lines[0]));

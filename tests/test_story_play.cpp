@@ -53,7 +53,8 @@ TEST(StoryOpening, ANewGameDreamsDefendsTheBridgeAndStartsBelowIt)
                          press_on(160, "F11", 14, "bridge") + "wait 3s\nshot world\nend\n";
     GameRun run = new_game(script);
     EXPECT_LT(run.wall_seconds, 30);
-    ASSERT_EQ(run.status, 3) << "the script ran out on the world map, still waiting for a key\n" << run.output;
+    ASSERT_EQ(run.status, 3) << "the script ran out on the world map, still waiting for a key\n"
+                             << run.output;
     EXPECT_TRUE(run.said("(Who said that?)"));
     EXPECT_TRUE(run.said("Jack: This is not the best time to be daydreaming!"));
     EXPECT_TRUE(run.said(bridge_first_won[0])) << "the first fight was won";
@@ -104,7 +105,10 @@ struct StoryScenes : ::testing::Test {
         ftelizabeth->in_fight = FALSE;
     }
     void TearDown() override { debug = FALSE; }
-    static void script(int rounds) { headless_game_start(("wait 1s\n" + press_on(rounds, "F11") + "end\n").c_str()); }
+    static void script(int rounds)
+    {
+        headless_game_start(("wait 1s\n" + press_on(rounds, "F11") + "end\n").c_str());
+    }
 };
 
 } // namespace
@@ -113,7 +117,7 @@ TEST_F(StoryScenes, TheCouncilGivesTheMissionItemsAndGoldOnce)
 {
     open_tilemap(castle_map_file(CASTLE_COUNCIL_ROOM));
     g_map_num = castle_map_num(CASTLE_COUNCIL_ROOM);
-    mike->x = 400;   // in by the side door: a step into the aisle first
+    mike->x = 400; // in by the side door: a step into the aisle first
     mike->y = 304;
     int glow = items[1].have, combusters = items[4].have;
     script(60);
@@ -202,10 +206,12 @@ TEST(StoryLines, EveryLineFitsTheWindowItIsShownIn)
         EXPECT_LE(breaks, 2) << "a fourth line would never be shown: " << text;
     };
     const char* const* const window_lists[] = {
-        bridge_wake, bridge_soldiers_come, bridge_first_won, bridge_first_lost, bridge_more_come,
-        bridge_third_over, bridge_jack_water, bridge_charlie_arrives, bridge_fifth, bridge_last, bridge_closing,
-        council_greeting, council_waiting, council_back, council_before_king, council_mission, council_gifts,
-        council_farewell, council_after, night_evening, night_noise, night_eliz, night_after_fight, morning_lines,
+        bridge_wake,      bridge_soldiers_come, bridge_first_won,    bridge_first_lost,
+        bridge_more_come, bridge_third_over,    bridge_jack_water,   bridge_charlie_arrives,
+        bridge_fifth,     bridge_last,          bridge_closing,      council_greeting,
+        council_waiting,  council_back,         council_before_king, council_mission,
+        council_gifts,    council_farewell,     council_after,       night_evening,
+        night_noise,      night_eliz,           night_after_fight,   morning_lines,
         runhon_meeting,
     };
     for (const char* const* list : window_lists)

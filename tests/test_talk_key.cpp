@@ -53,12 +53,14 @@ TEST(TalkKey, AHeldKeyStartsOneConversationAndAFreshPressTheNext)
 {
     // The soldier's wife of room 9, spoken to from the cell below her, the key held all along
     // while her windows are closed with Space; then let go and pressed once more.
-    std::string s = "wait 300ms\nhold Enter\nwait 300ms\n" + closes(8) + "wait 2s\nrelease Enter\nwait 300ms\n" +
-                    "tap Enter\nwait 300ms\n" + closes(8) + "wait 1s\n";
+    std::string s = "wait 300ms\nhold Enter\nwait 300ms\n" + closes(8) +
+                    "wait 2s\nrelease Enter\nwait 300ms\n" + "tap Enter\nwait 300ms\n" + closes(8) +
+                    "wait 1s\n";
     play_room("town01~9.map", 10109, 352, 208, s + "wait 5s\nend\n", 12000);
     ASSERT_GT(door_window_count(), 0) << "she said nothing";
     const std::string first = door_window_text(0);
-    EXPECT_EQ(windows_saying(first.c_str()), 2) << "one conversation for the held key, one for the fresh press";
+    EXPECT_EQ(windows_saying(first.c_str()), 2)
+        << "one conversation for the held key, one for the fresh press";
 }
 
 TEST(TalkKey, AHeldKeyNeverOpensTheShopAgain)

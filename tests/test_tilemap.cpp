@@ -22,18 +22,21 @@ namespace {
 
 // In memory when the machine offers it: thousands of small rewrites of one
 // file are slow on a real disk.
-std::string temp_dir() {
+std::string temp_dir()
+{
     char shm[] = "/dev/shm/vantor_tilemap_XXXXXX";
     if (mkdtemp(shm)) return shm;
     char tmp[] = "/tmp/vantor_tilemap_XXXXXX";
     return mkdtemp(tmp) ? tmp : "/tmp";
 }
 
-void write_bytes(const std::string& path, const std::vector<uint8_t>& b) {
+void write_bytes(const std::string& path, const std::vector<uint8_t>& b)
+{
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(b.data()), b.size());
 }
 
-std::vector<uint8_t> read_bytes(const std::string& path) {
+std::vector<uint8_t> read_bytes(const std::string& path)
+{
     std::ifstream in(path, std::ios::binary);
     return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
@@ -47,7 +50,8 @@ struct DatDeleter {
 };
 using DatPtr = std::unique_ptr<DATAFILE, DatDeleter>;
 
-void set_names(TILEMAP* t, const std::vector<std::pair<int, std::string>>& names) {
+void set_names(TILEMAP* t, const std::vector<std::pair<int, std::string>>& names)
+{
     delete[] t->name;
     t->name = new NAMELIST[names.size()]();
     t->names = static_cast<int>(names.size());
@@ -63,7 +67,8 @@ protected:
     void SetUp() override { dir = temp_dir(); }
     void TearDown() override { std::filesystem::remove_all(dir); }
     std::string path(const char* name) const { return dir + "/" + name; }
-    TILEMAP* load_bytes(const std::vector<uint8_t>& b) {
+    TILEMAP* load_bytes(const std::vector<uint8_t>& b)
+    {
         write_bytes(path("t.map"), b);
         return load_tilemap(path("t.map").c_str());
     }
@@ -72,7 +77,8 @@ protected:
 
 // ---- the file format ----
 
-TEST_F(Tilemap, SaveMatchesTheByteLayoutAndLoadsBack) {
+TEST_F(Tilemap, SaveMatchesTheByteLayoutAndLoadsBack)
+{
     MapPtr t(create_tilemap(2, 3, 2, 16, 16));
     ASSERT_TRUE(t);
     for (int l = 0; l < 2; l++)
@@ -88,21 +94,23 @@ TEST_F(Tilemap, SaveMatchesTheByteLayoutAndLoadsBack) {
     want.i32(12).text("grass\n").i32(-7).text("\n");
     EXPECT_EQ(want.b, read_bytes(path("a.map")));
 
-    write_bytes(path("a.map"), std::vector<uint8_t>(5000, 0xEE));   // an older, longer file is replaced
+    write_bytes(path("a.map"), std::vector<uint8_t>(5000, 0xEE)); // an older, longer file is replaced
     t->version = 9;
     t->ygrid = 8;
     ASSERT_EQ(0, save_tilemap(t.get(), path("a.map").c_str()));
     MapPtr back(load_tilemap(path("a.map").c_str()));
     ASSERT_TRUE(back);
     EXPECT_EQ((std::array<int, 6>{9, 3, 2, 16, 8, 2}),
-              (std::array<int, 6>{back->version, back->xsize, back->ysize, back->xgrid, back->ygrid, back->layers}));
+              (std::array<int, 6>{back->version, back->xsize, back->ysize, back->xgrid, back->ygrid,
+                                  back->layers}));
     EXPECT_EQ(std::vector<int>(t->data, t->data + 12), std::vector<int>(back->data, back->data + 12));
     ASSERT_EQ(2, back->names);
     EXPECT_EQ(-7, back->name[1].index);
     EXPECT_STREQ("grass", back->name[0].name);
 }
 
-TEST_F(Tilemap, NamesUpTo79CharactersSurviveLongerOnesRejectTheFile) {
+TEST_F(Tilemap, NamesUpTo79CharactersSurviveLongerOnesRejectTheFile)
+{
     std::string n78(78, 'a'), n79(79, 'b');
     MapPtr t(create_tilemap(1, 1, 1, 16, 16));
     set_names(t.get(), {{1, n78}, {2, n79}, {3, "after"}});
@@ -119,7 +127,8 @@ TEST_F(Tilemap, NamesUpTo79CharactersSurviveLongerOnesRejectTheFile) {
     EXPECT_EQ(nullptr, load_bytes(too_long.b));
 }
 
-TEST_F(Tilemap, BytesAfterCellsAreIgnoredWithoutNames) {
+TEST_F(Tilemap, BytesAfterCellsAreIgnoredWithoutNames)
+{
     MapBytes m;
     m.header(2, 1, 1, 0).i32(4).i32(-1).i32(12).text("grass\n").text("junk without line feed");
     MapPtr t(load_bytes(m.b));
@@ -130,7 +139,8 @@ TEST_F(Tilemap, BytesAfterCellsAreIgnoredWithoutNames) {
     EXPECT_EQ(-1, get_sprite_number(t.get(), 0, 1, 0));
 }
 
-TEST_F(Tilemap, MissingAndMalformedFilesGiveNull) {
+TEST_F(Tilemap, MissingAndMalformedFilesGiveNull)
+{
     EXPECT_EQ(nullptr, load_tilemap(path("nothing.map").c_str()));
     EXPECT_EQ(nullptr, load_tilemap(dir.c_str())) << "a directory is not a map";
 
@@ -165,21 +175,23 @@ TEST_F(Tilemap, MissingAndMalformedFilesGiveNull) {
 
 // ---- renumbering by name ----
 
-std::vector<FakeObject> tileset_with_grass_at_40() {
+std::vector<FakeObject> tileset_with_grass_at_40()
+{
     std::vector<FakeObject> objs;
     for (int i = 0; i < 40; i++) objs.push_back(fake_tile("t" + std::to_string(i), 0x101010 * (i % 8)));
     objs.push_back(fake_tile("grass", 0x00ff00));
-    objs.push_back(fake_tile("grass", 0xff0000));   // a later object of the same name never wins
+    objs.push_back(fake_tile("grass", 0xff0000)); // a later object of the same name never wins
     return objs;
 }
 
-TEST_F(Tilemap, CorrectRenumbersCellsByNameAcrossSaveAndLoad) {
+TEST_F(Tilemap, CorrectRenumbersCellsByNameAcrossSaveAndLoad)
+{
     DatPtr dat(fake_datafile(tileset_with_grass_at_40()));
     MapPtr t(create_tilemap(2, 4, 3, 16, 16));
     for (int y = 0; y < 3; y++)
         for (int x = 0; x < 4; x++) set_sprite_number(t.get(), 0, x, y, 12);
-    set_sprite_number(t.get(), 1, 1, 1, 7);     // a tile since removed from the set
-    set_sprite_number(t.get(), 1, 2, 1, 99);    // not in the name list: kept as it is
+    set_sprite_number(t.get(), 1, 1, 1, 7);  // a tile since removed from the set
+    set_sprite_number(t.get(), 1, 2, 1, 99); // not in the name list: kept as it is
     set_names(t.get(), {{12, "grass"}, {7, "statue"}, {12, "t3"}});
     ASSERT_EQ(0, save_tilemap(t.get(), path("g.map").c_str()));
     MapPtr back(load_tilemap(path("g.map").c_str()));
@@ -192,7 +204,8 @@ TEST_F(Tilemap, CorrectRenumbersCellsByNameAcrossSaveAndLoad) {
     EXPECT_EQ(-1, get_sprite_number(back.get(), 1, 0, 0));
 }
 
-TEST_F(Tilemap, EmptyNameListMeansNoRenumbering) {
+TEST_F(Tilemap, EmptyNameListMeansNoRenumbering)
+{
     DatPtr dat(fake_datafile(tileset_with_grass_at_40()));
     MapPtr t(create_tilemap(1, 2, 1, 16, 16));
     set_sprite_number(t.get(), 0, 0, 0, 12);
@@ -202,7 +215,8 @@ TEST_F(Tilemap, EmptyNameListMeansNoRenumbering) {
     EXPECT_EQ(500, get_sprite_number(t.get(), 0, 1, 0));
 }
 
-TEST_F(Tilemap, CreateNamelistListsRunLengthSpritesInOrder) {
+TEST_F(Tilemap, CreateNamelistListsRunLengthSpritesInOrder)
+{
     DatPtr dat(fake_datafile({fake_data("MUSIC", {1, 2}), fake_tile("grass", 0), fake_tile("", 0),
                               fake_data("", {}), fake_tile(std::string(90, 'x'), 0)}));
     MapPtr t(create_tilemap(1, 1, 1, 16, 16));
@@ -223,7 +237,8 @@ TEST_F(Tilemap, CreateNamelistListsRunLengthSpritesInOrder) {
 
 // ---- cells ----
 
-TEST_F(Tilemap, CellAccessOutsideTheMapReadsMinusOneAndWritesNothing) {
+TEST_F(Tilemap, CellAccessOutsideTheMapReadsMinusOneAndWritesNothing)
+{
     MapPtr t(create_tilemap(2, 4, 3, 16, 16));
     for (int i = 0; i < 24; i++) t->data[i] = i;
     EXPECT_EQ(4 * 2 + 3 + 4 * 3 * 1, get_sprite_pos(t.get(), 1, 3, 2));
@@ -234,14 +249,20 @@ TEST_F(Tilemap, CellAccessOutsideTheMapReadsMinusOneAndWritesNothing) {
     EXPECT_EQ(-1, get_sprite_number(t.get(), 2, 0, 0));
     EXPECT_EQ(-1, get_sprite_number(t.get(), -1, 0, 0));
     EXPECT_EQ(-1, get_sprite_number(nullptr, 0, 0, 0));
-    for (auto [l, x, y] : {std::array<int, 3>{0, -1, 0}, {0, 4, 0}, {0, 0, -1}, {0, 0, 3}, {2, 0, 0}, {-1, 0, 0},
+    for (auto [l, x, y] : {std::array<int, 3>{0, -1, 0},
+                           {0, 4, 0},
+                           {0, 0, -1},
+                           {0, 0, 3},
+                           {2, 0, 0},
+                           {-1, 0, 0},
                            {0, INT_MIN, INT_MAX}})
         set_sprite_number(t.get(), l, x, y, 777);
     for (int i = 0; i < 24; i++) EXPECT_EQ(i, t->data[i]);
     set_sprite_number(nullptr, 0, 0, 0, 1);
 }
 
-TEST_F(Tilemap, ResizeKeepsTopLeftOrWithCutsTheBottomRight) {
+TEST_F(Tilemap, ResizeKeepsTopLeftOrWithCutsTheBottomRight)
+{
     auto make = [] {
         TILEMAP* t = create_tilemap(2, 3, 3, 16, 16);
         for (int l = 0; l < 2; l++)
@@ -278,7 +299,8 @@ TEST_F(Tilemap, ResizeKeepsTopLeftOrWithCutsTheBottomRight) {
 
 // ---- drawing ----
 
-TEST_F(Tilemap, DrawingFromANegativeOffsetStartsInsideTheFirstVisibleColumn) {
+TEST_F(Tilemap, DrawingFromANegativeOffsetStartsInsideTheFirstVisibleColumn)
+{
     DatPtr dat(fake_datafile({fake_tile("c0", 0xff0000), fake_tile("c1", 0x00ff00), fake_tile("c2", 0x0000ff),
                               fake_tile("c3", 0xffff00)}));
     MapPtr t(create_tilemap(1, 4, 2, 16, 16));
@@ -298,11 +320,13 @@ TEST_F(Tilemap, DrawingFromANegativeOffsetStartsInsideTheFirstVisibleColumn) {
     EXPECT_EQ(makecol(255, 0, 0), getpixel(bmp.get(), 30, 5));
 }
 
-TEST_F(Tilemap, CellsThatAreNotTilesDrawNothing) {
+TEST_F(Tilemap, CellsThatAreNotTilesDrawNothing)
+{
     // Object 1 holds the bytes of a small white run-length sprite, but as plain data: never a tile.
     MapBytes white;
     white.i32(4).i32(1).i32(16).i32(12);
-    for (int w : {4, 0xffff, 0xffff, 0xffff, 0xffff, 0xf81f}) white.b.insert(white.b.end(), {uint8_t(w), uint8_t(w >> 8)});
+    for (int w : {4, 0xffff, 0xffff, 0xffff, 0xffff, 0xf81f})
+        white.b.insert(white.b.end(), {uint8_t(w), uint8_t(w >> 8)});
     DatPtr dat(fake_datafile({fake_tile("a", 0xffffff), fake_data("DATA", white.b)}));
     MapPtr t(create_tilemap(2, 5, 1, 16, 16));
     int values[] = {1, 2, 999, -5, INT_MAX};
@@ -320,7 +344,8 @@ TEST_F(Tilemap, CellsThatAreNotTilesDrawNothing) {
 }
 
 // What such a frame costs is measured in tests/bench.
-TEST_F(Tilemap, AHugeMapDrawsFarFromItsOrigin) {
+TEST_F(Tilemap, AHugeMapDrawsFarFromItsOrigin)
+{
     DatPtr dat(fake_datafile({fake_tile("a", 0x808080)}));
     MapPtr t(create_tilemap(1, 4096, 2048, 16, 16));
     ASSERT_TRUE(t);
@@ -333,9 +358,10 @@ TEST_F(Tilemap, AHugeMapDrawsFarFromItsOrigin) {
 
 // ---- datafile queries and maps held in a datafile ----
 
-TEST_F(Tilemap, DatafileQueries) {
-    DatPtr dat(fake_datafile({fake_data("A", {1}), fake_tile("wide", 0, 40, 8), fake_tile("", 0, 16, 30),
-                              fake_data("", {2})}));
+TEST_F(Tilemap, DatafileQueries)
+{
+    DatPtr dat(fake_datafile(
+        {fake_data("A", {1}), fake_tile("wide", 0, 40, 8), fake_tile("", 0, 16, 30), fake_data("", {2})}));
     EXPECT_STREQ("A", get_object_name(dat.get(), 0));
     EXPECT_STREQ("wide", get_object_name(dat.get(), 1));
     EXPECT_EQ(nullptr, get_object_name(dat.get(), 2));
@@ -355,7 +381,8 @@ TEST_F(Tilemap, DatafileQueries) {
     EXPECT_EQ(0, get_max_sprite_height(none.get()));
 }
 
-TEST_F(Tilemap, RegisterUsesTheObjectBytesInPlace) {
+TEST_F(Tilemap, RegisterUsesTheObjectBytesInPlace)
+{
     MapBytes m;
     m.header(2, 1, 1, 2).i32(5).i32(-1).i32(5).text("grass\n").i32(6).text("sand\n");
     DatPtr dat(fake_datafile({fake_tile("grass", 0x00ff00), fake_data("MAP", m.b), fake_tile("sand", 0)}));
@@ -367,7 +394,7 @@ TEST_F(Tilemap, RegisterUsesTheObjectBytesInPlace) {
     EXPECT_STREQ("sand", t->name[1].name);
     correct_tilemap(t.get(), dat.get());
     EXPECT_EQ(0, get_sprite_number(t.get(), 0, 0, 0));
-    t.reset();   // must leave the object's bytes to the datafile
+    t.reset(); // must leave the object's bytes to the datafile
 
     std::vector<std::pair<const char*, MapBytes>> bad = {
         {"short", MapBytes().header(2, 1, 1, 0).i32(5)},
@@ -386,7 +413,8 @@ TEST_F(Tilemap, RegisterUsesTheObjectBytesInPlace) {
 
 // ---- how a screen opens its map ----
 
-TEST_F(Tilemap, OpenTilemapReplacesTheCurrentMapRenumberedAgainstTheTileSet) {
+TEST_F(Tilemap, OpenTilemapReplacesTheCurrentMapRenumberedAgainstTheTileSet)
+{
     DatPtr dat(fake_datafile(tileset_with_grass_at_40()));
     MapPtr named(create_tilemap(1, 2, 1, 16, 16));
     set_sprite_number(named.get(), 0, 0, 0, 12);
@@ -409,7 +437,8 @@ TEST_F(Tilemap, OpenTilemapReplacesTheCurrentMapRenumberedAgainstTheTileSet) {
     tiles = nullptr;
 }
 
-TEST_F(Tilemap, OpenTilemapOfAMissingOrBrokenFileEndsTheGame) {
+TEST_F(Tilemap, OpenTilemapOfAMissingOrBrokenFileEndsTheGame)
+{
     std::string missing = path("nowhere.map");
     write_bytes(path("broken.map"), MapBytes().header(5, 5, 1, 0).b);
     std::string broken = path("broken.map");
@@ -427,4 +456,4 @@ TEST_F(Tilemap, OpenTilemapOfAMissingOrBrokenFileEndsTheGame) {
         ::testing::ExitedWithCode(1), "broken\\.map is damaged and cannot be read!!!");
 }
 
-}  // namespace
+} // namespace

@@ -25,7 +25,8 @@ using Entry = TileEntry;
 
 const std::vector<Entry>& catalogue()
 {
-    static const std::vector<Entry> cat = load_tile_catalogue(std::string(VANTOR_SOURCE_DIR) + "/assets/tiles/catalogue.txt");
+    static const std::vector<Entry> cat =
+        load_tile_catalogue(std::string(VANTOR_SOURCE_DIR) + "/assets/tiles/catalogue.txt");
     return cat;
 }
 
@@ -53,7 +54,8 @@ TEST(TileCatalogue, IndicesAndNamesAreCompleteAndUnique)
         EXPECT_TRUE(std::regex_match(cat[i].name, ok)) << cat[i].name;
         EXPECT_TRUE(names.insert(cat[i].name).second) << "duplicate name " << cat[i].name;
         EXPECT_FALSE(cat[i].groups.empty()) << cat[i].name << " is meant for no map group";
-        for (const std::string& g : cat[i].groups) EXPECT_TRUE(group_maps().count(g)) << cat[i].name << ": unknown group " << g;
+        for (const std::string& g : cat[i].groups)
+            EXPECT_TRUE(group_maps().count(g)) << cat[i].name << ": unknown group " << g;
     }
 }
 
@@ -66,8 +68,9 @@ TEST(TileCatalogue, SolidityAgreesWithTheGameInEveryGroupThatUsesATile)
             for (int map_num : group_maps().at(g)) {
                 for (int layer = 0; layer <= 1; layer++) {
                     bool solid = object_collision(map_num, e.index, layer) != 0;
-                    EXPECT_EQ(solid, e.solid) << e.name << " (" << e.index << ") on map " << map_num << " layer " << layer
-                                              << (e.solid ? " should block" : " should be walkable");
+                    EXPECT_EQ(solid, e.solid)
+                        << e.name << " (" << e.index << ") on map " << map_num << " layer " << layer
+                        << (e.solid ? " should block" : " should be walkable");
                 }
                 checked++;
             }
@@ -88,7 +91,10 @@ TEST(TileCatalogue, EveryGroupHasBothFloorsAndObstacles)
 
 TEST(TileCatalogue, TilesTheGameWritesByNameAreTheRightOnes)
 {
-    auto look = [](int i) { const Entry* e = by_index(i); return e ? e->look : std::string(); };
+    auto look = [](int i) {
+        const Entry* e = by_index(i);
+        return e ? e->look : std::string();
+    };
     auto in = [](int i, const char* g) {
         const Entry* e = by_index(i);
         return e && std::find(e->groups.begin(), e->groups.end(), g) != e->groups.end();
@@ -109,12 +115,14 @@ TEST(TileCatalogue, TilesTheGameWritesByNameAreTheRightOnes)
         EXPECT_TRUE(starts(look(i), "piece:")) << i << " is a walkable piece laid over water";
         EXPECT_TRUE(in(i, "W") && in(i, "BR")) << i;
     }
-    EXPECT_EQ(by_index(TILE_WOODS_GATE)->name, "woods_gate") << "any world cell of this tile enters the woods";
+    EXPECT_EQ(by_index(TILE_WOODS_GATE)->name, "woods_gate")
+        << "any world cell of this tile enters the woods";
     for (int i = TILE_FOREST; i <= TILE_FOREST_CLUMP; i++)
         EXPECT_TRUE(starts(look(i), "forest:")) << i << " halves Mike, so it must be forest";
     for (int i = TILE_DEEPWOOD; i <= TILE_DEEPWOOD_PINES; i++)
         EXPECT_TRUE(starts(look(i), "deep:")) << i << " shows the forest battle background";
-    for (int i : {TILE_DESERT, TILE_DESERT_RIPPLES, TILE_DESERT_N, TILE_DESERT_S, TILE_DESERT_W, TILE_DESERT_E})
+    for (int i :
+         {TILE_DESERT, TILE_DESERT_RIPPLES, TILE_DESERT_N, TILE_DESERT_S, TILE_DESERT_W, TILE_DESERT_E})
         EXPECT_TRUE(look(i).find("desert") != std::string::npos) << i << " shows the desert background";
     // any other world tile must not claim to be forest, or it would get the wrong background
     for (const Entry& e : catalogue()) {
@@ -154,7 +162,10 @@ TEST(TileCatalogue, FamilyListsInTheHeaderNameOnlyTilesOfThatGroup)
     std::map<std::string, std::string> lists;
     bool on = false;
     while (std::getline(in, line)) {
-        if (line.rfind("# FAMILIES BY GROUP", 0) == 0) { on = true; continue; }
+        if (line.rfind("# FAMILIES BY GROUP", 0) == 0) {
+            on = true;
+            continue;
+        }
         if (!on) continue;
         if (line.empty() || line[0] != '#' || line.rfind("# idx", 0) == 0) break;
         std::smatch m;
@@ -168,10 +179,12 @@ TEST(TileCatalogue, FamilyListsInTheHeaderNameOnlyTilesOfThatGroup)
     }
     ASSERT_GE(lists.size(), 12u);
     for (const auto& [g, txt] : lists) {
-        std::vector<std::string> groups = g == "IN" ? std::vector<std::string>{"LVI", "LC", "AGI", "MYI"} : std::vector<std::string>{g};
+        std::vector<std::string> groups =
+            g == "IN" ? std::vector<std::string>{"LVI", "LC", "AGI", "MYI"} : std::vector<std::string>{g};
         std::regex num("(^|[^\\w-])(\\d+)(-(\\d+))?");
         int listed = 0;
-        for (auto it = std::sregex_iterator(txt.begin(), txt.end(), num); it != std::sregex_iterator(); ++it) {
+        for (auto it = std::sregex_iterator(txt.begin(), txt.end(), num); it != std::sregex_iterator();
+             ++it) {
             int a = std::stoi((*it)[2]), b = (*it)[4].matched ? std::stoi((*it)[4]) : a;
             for (int i = a; i <= b; i++) {
                 const Entry* e = by_index(i);
@@ -189,7 +202,9 @@ TEST(TileCatalogue, FamilyListsInTheHeaderNameOnlyTilesOfThatGroup)
 namespace {
 
 // Clear and drawn pixel counts of a tile of the built datafile.
-struct Coverage { int clear = 0, drawn = 0; };
+struct Coverage {
+    int clear = 0, drawn = 0;
+};
 
 Coverage coverage(RLE_SPRITE* s)
 {
@@ -225,9 +240,10 @@ TEST(TileData, BuiltDatafileHoldsEveryTileAsANamed16x16Sprite)
         // the last frame through. Small things for layer 1 must leave the floor
         // visible; furniture may fill its cell but must not be empty.
         Coverage c = coverage(s);
-        static const char* ground[] = {"ground:", "edge:", "water:", "coast:", "river:", "road:", "forest:", "deep:", "trees:",
-                                       "stream:", "band:", "face:", "floor:", "carpet:", "roof:", "housewall:", "door:",
-                                       "doorway:", "stairs:", "void", "rock:", "world:", "obj:", "piece:deck"};
+        static const char* ground[] = {
+            "ground:", "edge:",    "water:",  "coast:", "river:", "road:",   "forest:", "deep:",
+            "trees:",  "stream:",  "band:",   "face:",  "floor:", "carpet:", "roof:",   "housewall:",
+            "door:",   "doorway:", "stairs:", "void",   "rock:",  "world:",  "obj:",    "piece:deck"};
         static const char* laid_over[] = {"chest:", "over:", "counter:", "bank:", "rail:", "piece:stones"};
         for (const char* p : ground) {
             if (starts(e.look, p)) {
@@ -246,7 +262,9 @@ TEST(TileData, BuiltDatafileHoldsEveryTileAsANamed16x16Sprite)
 namespace {
 
 // The built tiles as 16 x 16 grids of 0xRRGGBB (-1 where clear), by name.
-struct Pixels { int p[16][16]; };
+struct Pixels {
+    int p[16][16];
+};
 
 const std::map<std::string, Pixels>& built()
 {
@@ -262,7 +280,8 @@ const std::map<std::string, Pixels>& built()
             for (int y = 0; y < 16; y++)
                 for (int x = 0; x < 16; x++) {
                     int c = getpixel(b, x, y);
-                    px.p[y][x] = c == bitmap_mask_color(b) ? -1 : (getr16(c) << 16 | getg16(c) << 8 | getb16(c));
+                    px.p[y][x] =
+                        c == bitmap_mask_color(b) ? -1 : (getr16(c) << 16 | getg16(c) << 8 | getb16(c));
                 }
             m[e.name] = px;
         }
@@ -307,13 +326,15 @@ TEST(TileData, NoTwoTilesLookTheSame)
     const auto& cat = catalogue();
     for (size_t i = 0; i < cat.size(); i++)
         for (size_t j = i + 1; j < cat.size(); j++)
-            EXPECT_FALSE(same(built().at(cat[i].name), built().at(cat[j].name))) << cat[i].name << " and " << cat[j].name << " are identical";
+            EXPECT_FALSE(same(built().at(cat[i].name), built().at(cat[j].name)))
+                << cat[i].name << " and " << cat[j].name << " are identical";
 }
 
 TEST(TileData, AnimationFramesReallyChange)
 {
     ASSERT_FALSE(built().empty());
-    for (auto [a, b] : {std::pair{"torch_a", "torch_b"}, {"fountain_a", "fountain_b"}, {"rain_sheen_a", "rain_sheen_b"}})
+    for (auto [a, b] :
+         {std::pair{"torch_a", "torch_b"}, {"fountain_a", "fountain_b"}, {"rain_sheen_a", "rain_sheen_b"}})
         EXPECT_FALSE(same(built().at(a), built().at(b))) << a << " and " << b << " would show no movement";
 }
 
@@ -324,13 +345,18 @@ TEST(TileData, TransitionPiecesJoinTheirNeighbours)
     ASSERT_FALSE(built().empty());
     auto water = [](int c) { return blue(c) > red(c) + 40; };
     auto grass = [](int c) { return green(c) > red(c) + 20; };
-    struct Family { std::string stem; std::function<bool(int)> is; bool inner; };
-    std::vector<Family> families = {{"coast_", water, true}, {"desert_", grass, false}, {"cobble_", grass, false}};
+    struct Family {
+        std::string stem;
+        std::function<bool(int)> is;
+        bool inner;
+    };
+    std::vector<Family> families = {
+        {"coast_", water, true}, {"desert_", grass, false}, {"cobble_", grass, false}};
     for (const Family& f : families) {
         auto n = [&](const char* s) { return f.stem + s; };
         std::vector<std::tuple<std::string, std::string, bool>> pairs = {
-            {n("n"), n("n"), true}, {n("nw"), n("n"), true}, {n("n"), n("ne"), true},
-            {n("s"), n("s"), true}, {n("sw"), n("s"), true}, {n("s"), n("se"), true},
+            {n("n"), n("n"), true},  {n("nw"), n("n"), true},  {n("n"), n("ne"), true},
+            {n("s"), n("s"), true},  {n("sw"), n("s"), true},  {n("s"), n("se"), true},
             {n("w"), n("w"), false}, {n("nw"), n("w"), false}, {n("w"), n("sw"), false},
             {n("e"), n("e"), false}, {n("ne"), n("e"), false}, {n("e"), n("se"), false}};
         if (f.inner) {
@@ -342,13 +368,17 @@ TEST(TileData, TransitionPiecesJoinTheirNeighbours)
             pairs.push_back({n("e"), n("in_ne"), false});
         }
         for (const auto& [a, b, right] : pairs)
-            EXPECT_GE(joined(a, b, right, f.is), 14) << a << (right ? " | " : " over ") << b << " do not meet";
+            EXPECT_GE(joined(a, b, right, f.is), 14)
+                << a << (right ? " | " : " over ") << b << " do not meet";
     }
 }
 
 namespace {
 
-int colour_step(int a, int b) { return std::abs(red(a) - red(b)) + std::abs(green(a) - green(b)) + std::abs(blue(a) - blue(b)); }
+int colour_step(int a, int b)
+{
+    return std::abs(red(a) - red(b)) + std::abs(green(a) - green(b)) + std::abs(blue(a) - blue(b));
+}
 
 // Mean colour step across the tile's own seam (last column to first, as when
 // the tile sits beside itself), and the largest mean step between two
@@ -362,8 +392,10 @@ std::pair<double, double> seam_and_inside(const Pixels& p, bool across)
             auto at = [&](int j) { return across ? p.p[i][j] : p.p[j][i]; };
             step += colour_step(at(k), at((k + 1) % 16));
         }
-        if (k == 15) seam = step / 16;
-        else inside = std::max(inside, step / 16);
+        if (k == 15)
+            seam = step / 16;
+        else
+            inside = std::max(inside, step / 16);
     }
     return {seam, inside};
 }
@@ -376,17 +408,23 @@ std::pair<double, double> seam_and_inside(const Pixels& p, bool across)
 TEST(TileData, FillsRepeatWithoutVisibleSeams)
 {
     ASSERT_FALSE(built().empty());
-    const char* both_ways[] = {"world_grass", "sea", "sea_deep", "town_grass", "cobble", "wet_cobble", "sand", "desert",
-                               "floor_wood", "floor_stone", "floor_tile_blue", "carpet_red", "roof",
-                               "agual_roof", "forest", "deepwood", "woods_trees_fill", "stone_top_fill", "woods_floor",
-                               "plaza_paving", "river_water", "pond_water", "canal_water", "dock_planks", "room_void"};
-    const char* along_rows[] = {"house_wall", "stone_face", "wood_face", "plaster_face", "bluewood_face", "agual_wall",
-                                "stone_top_h", "wood_top_h", "bluewood_top_h", "roof_n", "roof_s", "coast_n", "road_h",
-                                "river_h", "bridge_deck_v"};
+    const char* both_ways[] = {
+        "world_grass", "sea",          "sea_deep",    "town_grass",  "cobble",           "wet_cobble",
+        "sand",        "desert",       "floor_wood",  "floor_stone", "floor_tile_blue",  "carpet_red",
+        "roof",        "agual_roof",   "forest",      "deepwood",    "woods_trees_fill", "stone_top_fill",
+        "woods_floor", "plaza_paving", "river_water", "pond_water",  "canal_water",      "dock_planks",
+        "room_void"};
+    const char* along_rows[] = {"house_wall", "stone_face",  "wood_face",  "plaster_face",   "bluewood_face",
+                                "agual_wall", "stone_top_h", "wood_top_h", "bluewood_top_h", "roof_n",
+                                "roof_s",     "coast_n",     "road_h",     "river_h",        "bridge_deck_v"};
     auto check = [](const char* name, bool across) {
         auto [seam, inside] = seam_and_inside(built().at(name), across);
-        EXPECT_LE(seam, 1.25 * inside + 12) << name << (across ? " shows a seam beside itself" : " shows a seam above itself");
+        EXPECT_LE(seam, 1.25 * inside + 12)
+            << name << (across ? " shows a seam beside itself" : " shows a seam above itself");
     };
-    for (const char* n : both_ways) { check(n, true); check(n, false); }
+    for (const char* n : both_ways) {
+        check(n, true);
+        check(n, false);
+    }
     for (const char* n : along_rows) check(n, true);
 }

@@ -9,8 +9,7 @@
 #include "menu_save.h"
 #include "vantor.h"
 
-namespace
-{
+namespace {
 
 // The logo takes about eleven seconds with its fade, the prologue five and the
 // title's slide and lettering under two: the menu is up well before this.
@@ -60,7 +59,8 @@ TEST(Title, AKeySkipsThePrologueSoTheTitleMusicStartsSooner)
         return -1L;
     };
     GameRun slow = from_the_start(std::string(TO_MENU) + "tap Esc\ntap Enter\nwait 3s\nend\n");
-    GameRun fast = from_the_start("wait 12s\ntap Space\n" + std::string(TO_MENU) + "tap Esc\ntap Enter\nwait 3s\nend\n");
+    GameRun fast =
+        from_the_start("wait 12s\ntap Space\n" + std::string(TO_MENU) + "tap Esc\ntap Enter\nwait 3s\nend\n");
     ASSERT_EQ(slow.status, 0) << slow.output;
     ASSERT_EQ(fast.status, 0) << fast.output;
     long a = title_music_at(slow), b = title_music_at(fast);
@@ -73,10 +73,10 @@ TEST(Title, ContinueEntersTheSavedGameAndAnEmptySlotSaysSoAndStaysOnTheTitle)
 {
     std::string slot = saved_slot(4321);
     // Slot 1 holds the game: Down to Continue, Enter, Enter on slot 1; on the field, Esc held quits.
-    GameRun run = from_the_start(std::string(TO_MENU) +
-                                     "tap Down\nwait 200ms\ntap Enter\nwait 1s\ntap Enter\nwait 5s\n"
-                                     "press Esc\nwait 2s\nend\n",
-                                 {"-nofight:47390"}, {{"f1.vtr", slot}});
+    GameRun run =
+        from_the_start(std::string(TO_MENU) + "tap Down\nwait 200ms\ntap Enter\nwait 1s\ntap Enter\nwait 5s\n"
+                                              "press Esc\nwait 2s\nend\n",
+                       {"-nofight:47390"}, {{"f1.vtr", slot}});
     ASSERT_EQ(run.status, 0) << run.output;
     EXPECT_EQ(run.dump_int("ggp"), 4321);
     EXPECT_EQ(run.dump_int("mapnum"), -1);

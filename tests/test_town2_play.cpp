@@ -24,7 +24,7 @@
 
 namespace {
 
-using Cell = std::pair<int, int>;  // pixels
+using Cell = std::pair<int, int>; // pixels
 
 // A path for Mike over a map, as the game tests each step, around the cells in `avoid`.
 std::vector<Cell> find_path(const char* file, int num, Cell from, Cell to, const std::set<Cell>& avoid)
@@ -33,7 +33,8 @@ std::vector<Cell> find_path(const char* file, int num, Cell from, Cell to, const
     g_map_num = num;
     moving_restricted = FALSE;
     auto open_cell = [&](Cell c) {
-        if (c.first < 0 || c.second < 0 || c.first >= map->xsize * 16 || c.second >= map->ysize * 16) return false;
+        if (c.first < 0 || c.second < 0 || c.first >= map->xsize * 16 || c.second >= map->ysize * 16)
+            return false;
         if (avoid.count(c) && c != to) return false;
         int t0 = get_sprite_number(map, 0, c.first / 16, c.second / 16);
         int t1 = get_sprite_number(map, 1, c.first / 16, c.second / 16);
@@ -75,7 +76,8 @@ std::string walk_script(Cell from, const std::vector<Cell>& path)
             steps++;
         }
         int ms = (steps * 2 - 1) * 17 * 1000 / 120;
-        s += std::string("hold ") + key + "\nwait " + std::to_string(ms) + "ms\nrelease " + key + "\nwait 300ms\n";
+        s += std::string("hold ") + key + "\nwait " + std::to_string(ms) + "ms\nrelease " + key +
+             "\nwait 300ms\n";
     }
     return s;
 }
@@ -166,7 +168,7 @@ TEST_F(TownPlay, TooEarlyCharlieTurnsThePairBackAtAgualsGate)
 {
     story_flag[2] = FALSE;
     at_world_entrance(2320, 656);
-    run("tap Enter\nwait 500ms\n");  // Charlie's line
+    run("tap Enter\nwait 500ms\n"); // Charlie's line
     visit(3);
     expect_world_restored(2304, 656);
 }
@@ -180,7 +182,8 @@ TEST_F(TownPlay, AgualFromTheWorldThroughTheInnAndOutByTheWestGate)
     Cell gate{0, 400}, inn_door{304, 208}, counter{32, 96};
     std::string s = walk("town02.map", 103, gate, inn_door);
     s += walk("town02~2.map", 10302, {160, 224}, counter) + turn("Up") + enter + turn("Down") + enter + enter;
-    s += walk("town02~2.map", 10302, counter, {160, 224}) + "hold Down\nwait 500ms\nrelease Down\nwait 1500ms\n";
+    s += walk("town02~2.map", 10302, counter, {160, 224}) +
+         "hold Down\nwait 500ms\nrelease Down\nwait 1500ms\n";
     s += walk("town02.map", 103, {304, 224}, gate) + "hold Left\nwait 500ms\nrelease Left\n";
     run(s);
     visit(3);
@@ -209,9 +212,11 @@ TEST_F(TownPlay, AFindIsTakenOnceAndTheRoomsOfRunhonsHouseLeadBackToTheirOwnDoor
     // Up Runhon's stairs, down again, and out of his front door.
     Cell runhon_door{560, 112};
     s += walk("town02.map", 103, well, runhon_door);
-    s += walk("town02~9.map", 10309, {128, 224}, {256, 96}) + "hold Up\nwait 200ms\nrelease Up\nwait 1500ms\n";
-    s += "hold Up\nwait 200ms\nrelease Up\nwait 1500ms\n";  // Runhon's stairs lead straight back down
-    s += walk("town02~9.map", 10309, {256, 96}, {128, 224}) + "hold Down\nwait 500ms\nrelease Down\nwait 1500ms\n";
+    s +=
+        walk("town02~9.map", 10309, {128, 224}, {256, 96}) + "hold Up\nwait 200ms\nrelease Up\nwait 1500ms\n";
+    s += "hold Up\nwait 200ms\nrelease Up\nwait 1500ms\n"; // Runhon's stairs lead straight back down
+    s += walk("town02~9.map", 10309, {256, 96}, {128, 224}) +
+         "hold Down\nwait 500ms\nrelease Down\nwait 1500ms\n";
     s += walk("town02.map", 103, {560, 128}, {0, 400}) + "hold Left\nwait 500ms\nrelease Left\n";
     int had = items[1].have;
     run(s);
@@ -275,8 +280,10 @@ std::string agual_inn_stay()
 {
     Cell gate{0, 400}, inn_door{304, 208}, counter{32, 96};
     std::string s = TownPlay::walk("town02.map", 103, gate, inn_door);
-    s += TownPlay::walk("town02~2.map", 10302, {160, 224}, counter) + turn("Up") + enter + enter + "wait 3s\n" + enter;
-    s += TownPlay::walk("town02~2.map", 10302, counter, {160, 224}) + "hold Down\nwait 500ms\nrelease Down\nwait 1500ms\n";
+    s += TownPlay::walk("town02~2.map", 10302, {160, 224}, counter) + turn("Up") + enter + enter +
+         "wait 3s\n" + enter;
+    s += TownPlay::walk("town02~2.map", 10302, counter, {160, 224}) +
+         "hold Down\nwait 500ms\nrelease Down\nwait 1500ms\n";
     s += TownPlay::walk("town02.map", 103, {304, 224}, gate) + "hold Left\nwait 500ms\nrelease Left\n";
     return s;
 }

@@ -21,10 +21,12 @@ struct Phase {
     int bit;
     std::vector<int> flags;
 };
+// clang-format off
 const std::vector<Phase> agual_phases = {
     {AG_SEEKING, {2}}, {AG_WITH_RUNHON, {2, 5}}, {AG_RALLIED, {2, 5, 8, 11}},
     {AG_READY, {2, 5, 8, 11, 13}}, {AG_AFTER_NEWS, {2, 5, 8, 11, 13, 14}},
 };
+// clang-format on
 const std::vector<Phase> mystalia_phases = {{MY_UNEASY, {}}, {MY_QUIET, {17}}};
 
 void set_flags(const std::vector<int>& on)
@@ -55,8 +57,8 @@ struct TownTalk : ::testing::Test {
 TEST_F(TownTalk, EveryoneHasSomethingToSayWheneverHeIsThere)
 {
     // The maps the people of these towns talk on; the rest are shops and the stranger's house.
-    const std::set<int> talking = {103, 10301, 10302, 10304, 10305, 10306, 10308, 10309, 10310,
-                                   104, 10401, 10402, 10405, 10406};
+    const std::set<int> talking = {103,   10301, 10302, 10304, 10305, 10306, 10308,
+                                   10309, 10310, 104,   10401, 10402, 10405, 10406};
     int spoken = 0;
     for (const town_plan* plan : {&agual_plan, &mystalia_plan}) {
         bool agual = plan == &agual_plan;
@@ -69,8 +71,9 @@ TEST_F(TownTalk, EveryoneHasSomethingToSayWheneverHeIsThere)
                 if (!present(p) || behind_a_counter(*plan, p) || !talking.count(p.map_num)) continue;
                 // Runhon's words before he joins are his scene's.
                 if (p.map_num == 10310) continue;
-                const town_talk* t = agual ? find_town_talk(agual_talks, agual_talk_count, p.map_num, p.index, phase)
-                                           : find_town_talk(mystalia_talks, mystalia_talk_count, p.map_num, p.index, phase);
+                const town_talk* t =
+                    agual ? find_town_talk(agual_talks, agual_talk_count, p.map_num, p.index, phase)
+                          : find_town_talk(mystalia_talks, mystalia_talk_count, p.map_num, p.index, phase);
                 EXPECT_TRUE(t && t->lines[0]) << plan->name << " map " << p.map_num << " person " << p.index
                                               << " has nothing to say in phase " << ph.bit;
                 spoken++;
@@ -90,7 +93,8 @@ TEST_F(TownTalk, NobodyTalksWhoIsNotThere)
         for (int k = 0; k < count; k++) {
             bool placed = false;
             for (int i = 0; i < plan->people_count; i++)
-                if (plan->people[i].map_num == table[k].map_num && plan->people[i].index == table[k].who) placed = true;
+                if (plan->people[i].map_num == table[k].map_num && plan->people[i].index == table[k].who)
+                    placed = true;
             EXPECT_TRUE(placed) << plan->name << " map " << table[k].map_num << " person " << table[k].who;
         }
     }
@@ -98,8 +102,8 @@ TEST_F(TownTalk, NobodyTalksWhoIsNotThere)
 
 TEST_F(TownTalk, EveryWindowFitsItsBox)
 {
-    std::vector<const char*> texts = {agual_inn_offer, mystalia_inn_offer, agual_inn_morning, mystalia_inn_morning,
-                                      agual_inn_refused, mystalia_inn_refused};
+    std::vector<const char*> texts = {agual_inn_offer,      mystalia_inn_offer, agual_inn_morning,
+                                      mystalia_inn_morning, agual_inn_refused,  mystalia_inn_refused};
     for (int i = 0; i < 4; i++) texts.push_back(agual_shop_greetings[i]);
     for (int i = 0; i < 4; i++) texts.push_back(mystalia_shop_greetings[i]);
     for (int i = 0; mystalia_stranger_lines[i]; i++) texts.push_back(mystalia_stranger_lines[i]);

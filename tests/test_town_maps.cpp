@@ -24,7 +24,7 @@
 
 namespace {
 
-using Cell = std::pair<int, int>;  // pixels
+using Cell = std::pair<int, int>; // pixels
 
 Cell facing(Cell c, int face)
 {
@@ -168,7 +168,8 @@ struct TownMaps : ::testing::Test {
             if (c.map_num != num) continue;
             Cell m{c.x, c.y}, front = facing(m, c.face);
             EXPECT_TRUE(reached.count(m)) << num << ": counter cell " << at(m) << " out of reach";
-            EXPECT_TRUE(starts_with(tile_name(front, 1), "counter")) << num << ": no counter at " << at(front);
+            EXPECT_TRUE(starts_with(tile_name(front, 1), "counter"))
+                << num << ": no counter at " << at(front);
             EXPECT_TRUE(solid(front)) << num << ": the counter at " << at(front) << " can be walked over";
             bool served = false;
             for (int k = 0; k < p.people_count; k++) served |= serves(p.people[k], c);
@@ -185,13 +186,15 @@ struct TownMaps : ::testing::Test {
             if (c.map_num != num) continue;
             Cell t{c.col * 16, c.row * 16};
             EXPECT_EQ(tile_name(t, c.layer), "chest_closed") << num << ": chest " << c.chest;
-            EXPECT_TRUE(reached.count(facing(t, DIR_DOWN))) << num << ": chest " << c.chest << " cannot be opened";
+            EXPECT_TRUE(reached.count(facing(t, DIR_DOWN)))
+                << num << ": chest " << c.chest << " cannot be opened";
         }
         for (int i = 0; i < p.find_count; i++) {
             const town_find& f = p.finds[i];
             if (f.map_num != num) continue;
             EXPECT_TRUE(reached.count({f.x, f.y})) << num << ": find " << f.pot << " out of reach";
-            EXPECT_TRUE(solid(facing({f.x, f.y}, f.face))) << num << ": find " << f.pot << " faces open floor";
+            EXPECT_TRUE(solid(facing({f.x, f.y}, f.face)))
+                << num << ": find " << f.pot << " faces open floor";
         }
         for (int i = 0; i < p.torch_count; i++) {
             const town_torch& t = p.torches[i];
@@ -235,13 +238,15 @@ struct TownMaps : ::testing::Test {
         open(p.file, p.map_num);
         std::set<Cell> doors = street_doors(p);
         for (Cell s : town.starts) ASSERT_TRUE(walkable(s)) << "start " << at(s);
-        EXPECT_EQ(p.start_mx, std::max(std::min(0, 160 - p.start_x), 320 - map->xsize * 16)) << "the start camera";
+        EXPECT_EQ(p.start_mx, std::max(std::min(0, 160 - p.start_x), 320 - map->xsize * 16))
+            << "the start camera";
         EXPECT_EQ(p.start_my, std::max(std::min(0, 120 - p.start_y), 240 - map->ysize * 16));
         std::set<Cell> reached = reach(town.starts, doors);
         for (Cell d : doors) {
             Cell below = facing(d, DIR_DOWN);
             EXPECT_TRUE(reached.count(d)) << "door " << at(d) << " cannot be reached";
-            EXPECT_TRUE(walkable(below) && reached.count(below)) << "Mike comes back out of " << at(d) << " into a wall";
+            EXPECT_TRUE(walkable(below) && reached.count(below))
+                << "Mike comes back out of " << at(d) << " into a wall";
             EXPECT_FALSE(doors.count(below)) << "Mike comes back out onto another door";
             EXPECT_TRUE(door_drawn(d)) << "no door drawn at " << at(d);
             Cell l = facing(d, DIR_LEFT), r = facing(d, DIR_RIGHT);
@@ -252,7 +257,8 @@ struct TownMaps : ::testing::Test {
             Cell c{p.people[i].x, p.people[i].y};
             if (p.people[i].map_num != p.map_num) continue;
             EXPECT_FALSE(doors.count(c)) << "person " << p.people[i].index << " on a door";
-            for (Cell s : town.starts) EXPECT_NE(c, s) << "person " << p.people[i].index << " where Mike arrives";
+            for (Cell s : town.starts)
+                EXPECT_NE(c, s) << "person " << p.people[i].index << " where Mike arrives";
         }
         check_contents(p, p.map_num, reached);
 
@@ -301,7 +307,8 @@ struct TownMaps : ::testing::Test {
             // Nowhere else can Mike walk off the bottom (he would come out of the wrong door).
             for (Cell c : in) {
                 if (c.second + 16 > r.limit_y && !solid({c.first, c.second + 16})) {
-                    EXPECT_TRUE(r.door_x >= 0 && c == Cell(r.entry_x, r.entry_y)) << "a second way out at " << at(c);
+                    EXPECT_TRUE(r.door_x >= 0 && c == Cell(r.entry_x, r.entry_y))
+                        << "a second way out at " << at(c);
                 }
             }
             check_contents(p, r.map_num, in);
@@ -404,7 +411,8 @@ TEST_F(TownMaps, EveryTileIsMeantForItsMapGroup)
                     for (int x = 0; x < map->xsize; x++) {
                         int tl = get_sprite_number(map, l, x, y);
                         if (tl >= 0) {
-                            EXPECT_TRUE(meant(tl, group)) << m.first << " tile " << tl << " at " << x << "," << y;
+                            EXPECT_TRUE(meant(tl, group))
+                                << m.first << " tile " << tl << " at " << x << "," << y;
                         }
                     }
         }

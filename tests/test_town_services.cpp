@@ -14,7 +14,6 @@
 
 namespace {
 
-
 struct TownServices : ::testing::Test {
     void SetUp() override
     {

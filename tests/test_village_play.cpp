@@ -15,7 +15,8 @@ namespace {
 std::string walk(const char* key, int steps)
 {
     int ms = (steps * 2 - 1) * 17 * 1000 / 120;
-    return std::string("hold ") + key + "\nwait " + std::to_string(ms) + "ms\nrelease " + key + "\nwait 300ms\n";
+    return std::string("hold ") + key + "\nwait " + std::to_string(ms) + "ms\nrelease " + key +
+           "\nwait 300ms\n";
 }
 
 // A press of the talk key, then time for whatever window it opens.
@@ -70,7 +71,8 @@ TEST(VillagePlay, TheInnIsEnteredAndLeftBelowItsDoor)
 
 TEST(VillagePlay, TheGateGuardAsksAfterTheQuest)
 {
-    GameRun run = run_game(into_village() + walk("Up", 2) + walk("Left", 1) + talk() + talk(600) + quit, no_battles);
+    GameRun run =
+        run_game(into_village() + walk("Up", 2) + walk("Left", 1) + talk() + talk(600) + quit, no_battles);
     ASSERT_EQ(run.status, 0) << run.output;
     expect_at(run, 101, 480, 672, "beside the guard");
     EXPECT_TRUE(run.said("Lumin Soldier:  Hey, Mike.  How's your quest going?"));
@@ -92,10 +94,12 @@ TEST(VillagePlay, AFindIsTakenOnceAndNotTwice)
 TEST(VillagePlay, TheStorageChestOpensOnceAndStaysOpen)
 {
     // The north street to the storage room, up to its east chest, open it, go out and back in.
-    std::string to_room = into_village() + walk("Up", 31) + walk("Left", 23) + walk("Up", 2) + "wait 2500ms\n";
+    std::string to_room =
+        into_village() + walk("Up", 31) + walk("Left", 23) + walk("Up", 2) + "wait 2500ms\n";
     std::string to_chest = walk("Up", 6) + walk("Right", 4) + walk("Up", 1);
     std::string script = to_room + to_chest + talk() + talk(600) + walk("Left", 4) + walk("Down", 7) +
-                         "wait 2500ms\n" + walk("Up", 1) + "wait 2500ms\n" + to_chest + talk() + talk(600) + quit;
+                         "wait 2500ms\n" + walk("Up", 1) + "wait 2500ms\n" + to_chest + talk() + talk(600) +
+                         quit;
     GameRun run = run_game(script, no_battles);
     ASSERT_EQ(run.status, 0) << run.output;
     expect_at(run, 10110, 384, 192, "below the chest again");
@@ -110,7 +114,8 @@ TEST(VillagePlay, TheInnTurnsAwayAnEmptyPurseAndTheSaveSpotHealsAnyway)
     // The counter: "Yes", and no gold for it.
     std::string inn = walk("Up", 12) + talk() + "tap Enter\nwait 600ms\n" + talk(600);
     // Back down the aisle and onto the save spot: the spiral, the flash, "Not really".
-    std::string save = walk("Down", 9) + walk("Left", 4) + "wait 8s\n" + talk() + "tap Down\nwait 300ms\ntap Enter\nwait 1s\n";
+    std::string save = walk("Down", 9) + walk("Left", 4) + "wait 8s\n" + talk() +
+                       "tap Down\nwait 300ms\ntap Enter\nwait 1s\n";
     GameRun run = run_game(inside + inn + save + quit, no_battles);
     ASSERT_EQ(run.status, 0) << run.output;
     EXPECT_TRUE(run.said("Hello, Mike!  Will you be staying?_It costs 25 Gold a night."));

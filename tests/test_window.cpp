@@ -27,7 +27,8 @@ std::set<int> text_colours(BITMAP* bmp, int x, int y, int w, int h)
 
 TEST(WindowText, WrapsAtTheLastSpacesBeforeEach36thCharacterUnlessBrokenByHand)
 {
-    const char* text = "The old bridge creaks under each step and the river below runs fast and cold. Mike stops and listens";
+    const char* text = "The old bridge creaks under each step and the river below runs fast and cold. Mike "
+                       "stops and listens";
     ASSERT_EQ(strlen(text), 100u);
     Lines lines;
     ASSERT_EQ(split_window_text(text, lines), 3);
@@ -47,7 +48,7 @@ TEST(WindowText, OverlongInputIsCutNeverOverrun)
     std::string huge(5000, 'w');
     ASSERT_EQ(split_window_text(huge.c_str(), lines), 1);
     EXPECT_EQ(strlen(lines[0]), (size_t)WINDOW_LINE_MAX);
-    std::string edge = std::string(497, 'a') + "_b_c";  // the 500th character is cut off
+    std::string edge = std::string(497, 'a') + "_b_c"; // the 500th character is cut off
     ASSERT_EQ(split_window_text(edge.c_str(), lines), 2);
     EXPECT_STREQ(lines[1], "b");
     ASSERT_EQ(split_window_text(nullptr, lines), 1);

@@ -16,7 +16,7 @@
 
 namespace {
 
-using Cell = std::pair<int, int>;  // column, row
+using Cell = std::pair<int, int>; // column, row
 
 // Every cell that enters a place, by the game's own test.
 const std::vector<Cell> entrances = {
@@ -25,8 +25,8 @@ const std::vector<Cell> entrances = {
 };
 
 struct WorldData : ::testing::Test {
-    static std::set<Cell> reached;  // cells a walker can stand on, from the start cell
-    static bool off_map;            // some walk leads off the map
+    static std::set<Cell> reached; // cells a walker can stand on, from the start cell
+    static bool off_map;           // some walk leads off the map
 
     static void SetUpTestSuite()
     {
@@ -45,7 +45,10 @@ struct WorldData : ::testing::Test {
         if (t1 >= TILE_BRIDGE_DECK_V && t1 <= TILE_STONE_BRIDGE_H) t0 = -1;
         return !object_collision(-1, t0, 0) && !object_collision(-1, t1, 1);
     }
-    static bool on_map(Cell c) { return c.first >= 0 && c.second >= 0 && c.first < map->xsize && c.second < map->ysize; }
+    static bool on_map(Cell c)
+    {
+        return c.first >= 0 && c.second >= 0 && c.first < map->xsize && c.second < map->ysize;
+    }
     static int place_of(Cell c) { return world_place_at(c.first * 16, c.second * 16); }
 
     // Flood from the start: the western limit turns Mike back, and standing on an
@@ -155,11 +158,14 @@ struct WorldLogic : ::testing::Test {
 
 TEST_F(WorldLogic, LeavingAPlacePutsTheWorldBackWithMikeBesideTheEntrance)
 {
-    struct Case { Cell entrance; Cell out; int face; } cases[] = {
-        {{89, 11}, {89, 12}, DIR_DOWN},    // the bridge: back to the start cell
-        {{101, 18}, {101, 19}, DIR_DOWN},  {{102, 18}, {102, 19}, DIR_DOWN}, {{103, 18}, {103, 19}, DIR_DOWN},
-        {{145, 41}, {144, 41}, DIR_LEFT},  {{146, 42}, {146, 43}, DIR_DOWN},
-        {{104, 70}, {104, 69}, DIR_UP},
+    struct Case {
+        Cell entrance;
+        Cell out;
+        int face;
+    } cases[] = {
+        {{89, 11}, {89, 12}, DIR_DOWN}, // the bridge: back to the start cell
+        {{101, 18}, {101, 19}, DIR_DOWN}, {{102, 18}, {102, 19}, DIR_DOWN}, {{103, 18}, {103, 19}, DIR_DOWN},
+        {{145, 41}, {144, 41}, DIR_LEFT}, {{146, 42}, {146, 43}, DIR_DOWN}, {{104, 70}, {104, 69}, DIR_UP},
     };
     for (const Case& c : cases) {
         old_mike_x = c.entrance.first * 16;
@@ -192,14 +198,16 @@ TEST_F(WorldLogic, LeavingAPlacePutsTheWorldBackWithMikeBesideTheEntrance)
 
 TEST_F(WorldLogic, RegionsFollowMikeAndGapsKeepTheLastOne)
 {
-    struct { int row, region; } rows[] = {{0, 0}, {30, 0}, {31, 1}, {70, 1}, {71, 2}, {119, 2}};
+    struct {
+        int row, region;
+    } rows[] = {{0, 0}, {30, 0}, {31, 1}, {70, 1}, {71, 2}, {119, 2}};
     for (auto r : rows) {
         mike->x = 100 * 16;
         mike->y = r.row * 16;
         update_regions();
         EXPECT_EQ(current_region, r.region) << "row " << r.row;
     }
-    mike->x = 20 * 16;  // west of every region
+    mike->x = 20 * 16; // west of every region
     mike->y = 10 * 16;
     update_regions();
     EXPECT_EQ(current_region, 2);

@@ -15,7 +15,8 @@ namespace {
 std::string walk(const char* key, int steps)
 {
     int ms = (steps * 2 - 1) * 17 * 1000 / 120;
-    return std::string("hold ") + key + "\nwait " + std::to_string(ms) + "ms\nrelease " + key + "\nwait 400ms\n";
+    return std::string("hold ") + key + "\nwait " + std::to_string(ms) + "ms\nrelease " + key +
+           "\nwait 400ms\n";
 }
 
 const char* const quit = "wait 500ms\npress Esc\nwait 1s\nend\n";
@@ -57,8 +58,8 @@ TEST(WorldPlay, EachVillageCellEntersAndLeavesMikeOneCellBelow)
     for (int k = 0; k < 3; k++) {
         // Down the road to the crossing, east along the village's south road, up into the
         // village, and straight back out of its south gate.
-        std::string script = "wait 2s\n" + walk("Down", 7) + walk("Right", 12 + k) + walk("Up", 1) + "wait 2s\n" +
-                             walk("Down", 1) + "wait 2s\n" + quit;
+        std::string script = "wait 2s\n" + walk("Down", 7) + walk("Right", 12 + k) + walk("Up", 1) +
+                             "wait 2s\n" + walk("Down", 1) + "wait 2s\n" + quit;
         GameRun run = run_game(script, no_battles);
         ASSERT_EQ(run.status, 0) << run.output;
         EXPECT_EQ(run.dump_int("mapnum"), -1) << "cell " << k;

@@ -13,13 +13,14 @@
 
 struct FakeObject {
     int type = DAT_RLE_SPRITE;
-    std::string name;             // "" gives the object no NAME property
-    int color = 0;                // RLE: fill colour (0xRRGGBB)
-    int w = 16, h = 16;           // RLE: size
-    std::vector<uint8_t> bytes;   // other types: the raw body
+    std::string name;           // "" gives the object no NAME property
+    int color = 0;              // RLE: fill colour (0xRRGGBB)
+    int w = 16, h = 16;         // RLE: size
+    std::vector<uint8_t> bytes; // other types: the raw body
 };
 
-inline FakeObject fake_tile(const std::string& name, int color, int w = 16, int h = 16) {
+inline FakeObject fake_tile(const std::string& name, int color, int w = 16, int h = 16)
+{
     FakeObject o;
     o.name = name;
     o.color = color;
@@ -28,7 +29,8 @@ inline FakeObject fake_tile(const std::string& name, int color, int w = 16, int 
     return o;
 }
 
-inline FakeObject fake_data(const std::string& name, const std::vector<uint8_t>& bytes) {
+inline FakeObject fake_data(const std::string& name, const std::vector<uint8_t>& bytes)
+{
     FakeObject o;
     o.type = DAT_DATA;
     o.name = name;
@@ -37,7 +39,8 @@ inline FakeObject fake_data(const std::string& name, const std::vector<uint8_t>&
 }
 
 // Starts the library without a display; safe to call repeatedly.
-inline void fake_allegro_start() {
+inline void fake_allegro_start()
+{
     static bool started = false;
     if (started) return;
     install_allegro(SYSTEM_NONE, &errno, atexit);
@@ -46,7 +49,8 @@ inline void fake_allegro_start() {
 }
 
 // A datafile of the objects in order, ending with the end marker.
-inline DATAFILE* fake_datafile(const std::vector<FakeObject>& objs) {
+inline DATAFILE* fake_datafile(const std::vector<FakeObject>& objs)
+{
     DATAFILE* d = static_cast<DATAFILE*>(std::calloc(objs.size() + 1, sizeof(DATAFILE)));
     for (size_t i = 0; i < objs.size(); i++) {
         const FakeObject& o = objs[i];
@@ -78,16 +82,19 @@ inline DATAFILE* fake_datafile(const std::vector<FakeObject>& objs) {
 // The little-endian bytes of a map file, for building files by hand.
 struct MapBytes {
     std::vector<uint8_t> b;
-    MapBytes& i32(int32_t v) {
+    MapBytes& i32(int32_t v)
+    {
         for (int k = 0; k < 4; k++) b.push_back(static_cast<uint8_t>(static_cast<uint32_t>(v) >> (8 * k)));
         return *this;
     }
-    MapBytes& text(const std::string& s) {
+    MapBytes& text(const std::string& s)
+    {
         b.insert(b.end(), s.begin(), s.end());
         return *this;
     }
     // version, sizes, names, and the two unused words.
-    MapBytes& header(int xsize, int ysize, int layers, int names, int grid = 16) {
+    MapBytes& header(int xsize, int ysize, int layers, int names, int grid = 16)
+    {
         return i32(1).i32(xsize).i32(ysize).i32(grid).i32(grid).i32(layers).i32(names).i32(0).i32(0);
     }
 };

@@ -40,16 +40,19 @@ action phantom_blade = make_action(1, 0, "Phantom Blade", 2, 15, 0, "Energy wave
 action burn = make_action(2, GLYPH_FIRE, "Burn", 3, 32, 3, "Burn 1 target", "", "");
 action restore = make_action(3, GLYPH_LIGHT, "Gleamer", 3, 50, 5, "Resores HP to", "1 ally", "");
 action sand_blast = make_action(4, GLYPH_EARTH, "Sand Blast", 5, 42, 2, "Sand Blast", "1 target", "");
-action soul_slash = make_action(5, 0, "Soul Slash", 6, 40, 0, "Spiritual cut", "cutting target's", "defense by 1/2");
+action soul_slash =
+    make_action(5, 0, "Soul Slash", 6, 40, 0, "Spiritual cut", "cutting target's", "defense by 1/2");
 action _rain = make_action(6, GLYPH_WATER, "Rain", 3, 25, 1, "Rain on", "1 target", "");
 action freeze = make_action(7, GLYPH_WATER, "Freeze", 8, 45, 1, "Freeze blast", "on 1 target", "");
 action anti_rain = make_action(8, GLYPH_AIR, "Anti-Rain", 1, 0, 4, "Stops rain", "", "");
 action red_light = make_action(9, GLYPH_FIRE, "Red Light", 7, 32, 3, "Red hot light", "on all targets", "");
 action backlash = make_action(10, 0, "Backlash", 10, 50, 0, "back-leaping", "slice on 1 target", "");
 action auria = make_action(11, GLYPH_LIGHT, "Auria", 2, 0, 5, "Cures poison", "on 1 ally", "");
-action boulder_rain = make_action(12, GLYPH_EARTH, "Boulder Rain", 9, 50, 2, "Pour hard boulders", "on all targets", "");
+action boulder_rain =
+    make_action(12, GLYPH_EARTH, "Boulder Rain", 9, 50, 2, "Pour hard boulders", "on all targets", "");
 action light_beam = make_action(13, GLYPH_LIGHT, "Light Beam", 5, 40, 5, "Holy light beam", "on 1 ally", "");
-action bolt_charge = make_action(14, GLYPH_AIR, "Bolt Charge", 12, 100, 4, "Powerful electric", "surge on 1 target", "");
+action bolt_charge =
+    make_action(14, GLYPH_AIR, "Bolt Charge", 12, 100, 4, "Powerful electric", "surge on 1 target", "");
 
 int do_action(int index, ftchar* who)
 {
@@ -62,9 +65,7 @@ int do_action(int index, ftchar* who)
     case AC_SOUL_SLASH: do_soul_slash(index, who); break;
     case AC_RAIN: do_rain(index, who); break;
     case AC_FREEZE: do_freeze(index, who); break;
-    case AC_ANTI_RAIN:
-        refusal_window("This spell won't work here..");
-        return 0;
+    case AC_ANTI_RAIN: refusal_window("This spell won't work here.."); return 0;
     case AC_RED_LIGHT: do_red_light(index, who); break;
     case AC_BACKLASH: do_backlash(index, who); break;
     case AC_AURIA: do_auria(index, who); break;
@@ -121,7 +122,10 @@ void action_on_all(int index, ftchar* who) { begin_action(index, who); }
 
 int spell_damage(int atp, int r1, int r2) { return atp + signed_spread(4, r1, r2); }
 
-int skill_damage(int atp, int weapon_atp, int r1, int r2) { return atp + weapon_atp + signed_spread(4, r1, r2); }
+int skill_damage(int atp, int weapon_atp, int r1, int r2)
+{
+    return atp + weapon_atp + signed_spread(4, r1, r2);
+}
 
 int hurt_enemy(ftenemy* e, int d)
 {

@@ -6,13 +6,25 @@
 // Icon glyphs of the game font that begin action names, by element.
 enum { GLYPH_FIRE = 0xA1, GLYPH_EARTH = 0xA2, GLYPH_AIR = 0xA3, GLYPH_WATER = 0xA4, GLYPH_LIGHT = 0xA5 };
 
-extern action phantom_blade, burn, restore, sand_blast, soul_slash, _rain, freeze, anti_rain, red_light, backlash,
-    auria, boulder_rain, light_beam, bolt_charge;   // the catalogue templates, all with have 0
+extern action phantom_blade, burn, restore, sand_blast, soul_slash, _rain, freeze, anti_rain, red_light,
+    backlash, auria, boulder_rain, light_beam, bolt_charge; // the catalogue templates, all with have 0
 
 // Action numbers (the id of a slot).
 enum {
-    AC_PHANTOM_BLADE = 1, AC_BURN, AC_RESTORE, AC_SAND_BLAST, AC_SOUL_SLASH, AC_RAIN, AC_FREEZE, AC_ANTI_RAIN,
-    AC_RED_LIGHT, AC_BACKLASH, AC_AURIA, AC_BOULDER_RAIN, AC_LIGHT_BEAM, AC_BOLT_CHARGE
+    AC_PHANTOM_BLADE = 1,
+    AC_BURN,
+    AC_RESTORE,
+    AC_SAND_BLAST,
+    AC_SOUL_SLASH,
+    AC_RAIN,
+    AC_FREEZE,
+    AC_ANTI_RAIN,
+    AC_RED_LIGHT,
+    AC_BACKLASH,
+    AC_AURIA,
+    AC_BOULDER_RAIN,
+    AC_LIGHT_BEAM,
+    AC_BOLT_CHARGE
 };
 
 // Runs the action in slot index of who's actions; -1 when the turn is spent, 0 when it is not.

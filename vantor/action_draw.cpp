@@ -164,6 +164,7 @@ void electric_line(BITMAP* bmp, int x1, int y1, int x2, int y2, int line_w, int 
 
 void fx_rotate_scaled(BITMAP* bmp, BITMAP* spr, int x, int y, fixed angle, fixed scale)
 {
-    bmp->vtable->pivot_scaled_sprite_flip(bmp, spr, x * 65536 + (spr->w * scale) / 2, y * 65536 + (spr->h * scale) / 2,
-                                          spr->w * 32768, spr->h * 32768, angle, scale, FALSE);
+    bmp->vtable->pivot_scaled_sprite_flip(bmp, spr, x * 65536 + (spr->w * scale) / 2,
+                                          y * 65536 + (spr->h * scale) / 2, spr->w * 32768, spr->h * 32768,
+                                          angle, scale, FALSE);
 }

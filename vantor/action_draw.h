@@ -36,7 +36,8 @@ int grad_level(int i, int ln);
 // A white lightning stroke with one random bend of up to vary pixels (vary at least 1).
 void electric_line(BITMAP* bmp, int x1, int y1, int x2, int y2, int line_w, int vary);
 // Where electric_line bends, from four random draws.
-void electric_bend(int x1, int y1, int x2, int y2, int vary, int r1, int r2, int r3, int r4, int* bx, int* by);
+void electric_bend(int x1, int y1, int x2, int y2, int vary, int r1, int r2, int r3, int r4, int* bx,
+                   int* by);
 // A translucent pixel of colour c at level a (0-255).
 void trans_pixel(BITMAP* bmp, int x, int y, int c, int a);
 // rotate_scaled_sprite that also takes a place left of or above the bitmap's edge

@@ -148,7 +148,8 @@ void do_soul_slash(int index, ftchar* who)
         draw_trans_sprite(buffer, ghost.get(), gx, who->y + (cy - who->y) * std::min(frame, 25) / 25 - 12);
         if (frame >= 20) {
             int len = std::min((frame - 20) * 4, 28);
-            grad_line(buffer, cx + len, cy - len, cx - len, cy + len, std::max(8 - (frame - 20) / 5, 2), violet);
+            grad_line(buffer, cx + len, cy - len, cx - len, cy + len, std::max(8 - (frame - 20) / 5, 2),
+                      violet);
         }
         blit_buffer();
     }
@@ -285,7 +286,8 @@ void do_light_beam(int index, ftchar* who)
     };
     explosion ex[10];
     int cx = e->x + e->middle, cy = e->y + e->ht / 2;
-    for (explosion& q : ex) q = {e->x + rand() % std::max(e->wt, 1), e->y + rand() % std::max(e->ht, 1), 0, 20 + rand() % 40};
+    for (explosion& q : ex)
+        q = {e->x + rand() % std::max(e->wt, 1), e->y + rand() % std::max(e->ht, 1), 0, 20 + rand() % 40};
     int gold = makecol(255, 240, 170), white = makecol(255, 255, 255);
     door_play_sample(SND_ZAP, 255, 128, 2000, FALSE);
     virtual_screen = TRUE;
@@ -332,7 +334,8 @@ void do_bolt_charge(int index, ftchar* who)
             for (int k = 0; k < 3; k++) {
                 float ang = (rand() % 628) / 100.0f;
                 int r = 6 + rand() % 8;
-                electric_line(buffer, hx, hy, hx + (int)(std::cos(ang) * r), hy + (int)(std::sin(ang) * r), 2, 4);
+                electric_line(buffer, hx, hy, hx + (int)(std::cos(ang) * r), hy + (int)(std::sin(ang) * r), 2,
+                              4);
             }
         } else if (frame < 55) {
             // The surge: strokes from the sky and from the blade meet on the enemy.

@@ -176,8 +176,10 @@ void do_rain(int index, ftchar* who)
     int c = makecol(170, 200, 255);
     // The cloud is drawn whole once, so its puffs don't darken where they overlap.
     FxBitmap cloud = fx_bitmap(width + 24, 30, "Out of memory!!!\n\n");
-    for (int k = 0; k < 5; k++) circlefill(cloud.get(), 12 + k * width / 4, 14 + (k % 2) * 4, 12, makecol(60, 70, 90));
-    for (int k = 0; k < 4; k++) circlefill(cloud.get(), 12 + k * width / 4 + width / 8, 10, 9, makecol(78, 88, 108));
+    for (int k = 0; k < 5; k++)
+        circlefill(cloud.get(), 12 + k * width / 4, 14 + (k % 2) * 4, 12, makecol(60, 70, 90));
+    for (int k = 0; k < 4; k++)
+        circlefill(cloud.get(), 12 + k * width / 4 + width / 8, 10, 9, makecol(78, 88, 108));
     door_play_sample(SND_RAIN, 255, 128, 1000, TRUE);
     virtual_screen = TRUE;
     reset_battle_timer();

@@ -29,8 +29,8 @@ struct area_plan {
 const area_plan woods_plan = {"Aphondus Woods", woods_links, num_woods_links, woods_music};
 const area_plan sand_plan = {"Sand Garden", sand_links, num_sand_links, sand_music};
 
-int continue_area = FALSE;  // FALSE ends the area
-int leave = FALSE;          // TRUE ends the loop of the current map
+int continue_area = FALSE; // FALSE ends the area
+int leave = FALSE;         // TRUE ends the loop of the current map
 
 // Mike stands at (x, y) facing `face`; the map he is put on gives him his standing frame.
 void place_mike(int x, int y, int face, int cam_x, int cam_y)
@@ -165,7 +165,8 @@ void woods_chests_here()
 {
     for (int i = 0; i < num_woods_chests; i++) {
         const area_chest& c = woods_chests[i];
-        if (c.map == g_map_num && press_at(c.col * 16, (c.row + 1) * 16, DIR_UP)) do_chest(c.id, c.col, c.row, 1);
+        if (c.map == g_map_num && press_at(c.col * 16, (c.row + 1) * 16, DIR_UP))
+            do_chest(c.id, c.col, c.row, 1);
     }
 }
 
@@ -229,7 +230,8 @@ void sand_scenes()
 
 // One area from its first map (or, for a game saved there, from its save spot)
 // until Mike walks out of it.
-void run_area(const area_plan* plan, int start_map, int sx, int sy, int face, int cam_x, int cam_y, bool resumed)
+void run_area(const area_plan* plan, int start_map, int sx, int sy, int face, int cam_x, int cam_y,
+              bool resumed)
 {
     arrive(plan, start_map, sx, sy, face, cam_x, cam_y);
     if (resumed) {

@@ -54,4 +54,3 @@ const char* const sand_statue_lines_later[] = {
 };
 
 const char* const found_prefix = "Found ";
-

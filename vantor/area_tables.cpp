@@ -90,6 +90,7 @@ const area_chest woods_chests[] = {
 };
 const int num_woods_chests = sizeof woods_chests / sizeof woods_chests[0];
 
+// clang-format off
 const area_find sand_finds[] = {
     {20, 13, 8, 6, 15},
     {21, 14, 22, 15, 17},
@@ -100,6 +101,7 @@ const area_find sand_finds[] = {
     {28, 19, 23, 4, 17},
     {29, 20, 22, 16, 15},
 };
+// clang-format on
 const int num_sand_finds = sizeof sand_finds / sizeof sand_finds[0];
 
 const area_object sand_objects[] = {

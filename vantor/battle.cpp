@@ -173,7 +173,8 @@ void do_battle()
     enemy3 = alloc_enemy();
     enemy4 = alloc_enemy();
     do {
-        bool two_formations = (g_map_num == -1 && current_region == 2) || (g_map_num >= 19 && g_map_num <= 30);
+        bool two_formations =
+            (g_map_num == -1 && current_region == 2) || (g_map_num >= 19 && g_map_num <= 30);
         enemy_sizes = two_formations ? rand() % 2 : 0;
         init_enemy(enemy1);
         init_enemy(enemy2);
@@ -312,10 +313,7 @@ int battle(BITMAP* background, int music)
     return continue_fight == FIGHT_WON ? -1 : 0;
 }
 
-float time_bar_step(int agp)
-{
-    return (float)std::min((agp + 50) / 300.0, 1.0);
-}
+float time_bar_step(int agp) { return (float)std::min((agp + 50) / 300.0, 1.0); }
 
 void battle_tick()
 {
@@ -349,8 +347,8 @@ void status_update(int mode, ftchar* who)
     }
     if (continue_fight != FIGHT_RUNNING || !who) return;
     ft_timer_paused = TRUE;
-    static const char* const wore_off[4] = {nullptr, "%s's Blade Shine wore off!", "%s's Vest Shine wore off!",
-                                            "%s's Glass Ball wore off!"};
+    static const char* const wore_off[4] = {nullptr, "%s's Blade Shine wore off!",
+                                            "%s's Vest Shine wore off!", "%s's Glass Ball wore off!"};
     for (int s = ST_BLADE_SHINE; s <= ST_GLASS_BALL; s++) {
         if (who->status[s] <= 0) continue;
         who->status[s]--;
@@ -383,7 +381,8 @@ void set_battle_pacer(int per_second)
     door_remove_int(fps_proc);
     fps = 0;
     fpscounter = 0;
-    if (door_install_int_ex(fps_proc, BPS_TO_TIMER(per_second)) != 0) fatalerror("Error installing callback!!\n\n");
+    if (door_install_int_ex(fps_proc, BPS_TO_TIMER(per_second)) != 0)
+        fatalerror("Error installing callback!!\n\n");
 }
 
 void reset_battle_timer() { set_battle_pacer(50); }

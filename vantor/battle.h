@@ -8,21 +8,21 @@
 #include "records.h"
 
 // ---- battle state ----
-extern ftenemy *enemy1, *enemy2, *enemy3, *enemy4;  // the four enemy slots (null outside a fight)
-extern int continue_fight;                  // -1 running, 0 won, 4 escaped, 5 lost
-extern BITMAP* fight_background;            // the battle's copy of its background, owned by battle
-extern long midi_music_pos;                 // field music position when the battle music started
-extern int no_init_positions;               // TRUE: keep the heroes' positions and fighters as set
-extern int no_show_eliz;                    // TRUE: Elizabeth is neither listed nor given turns
-extern int skip_game_over;                  // TRUE: a lost battle returns 0 without the game-over screen
-extern int in_boss_battle;                  // TRUE: escape items fail
-extern int boss_die_effect;                 // TRUE: enemies die with the boss death effect
-extern int enemy_sizes;                     // formation of a random encounter, 0 or 1
-extern int force_enemy_id;                  // not -1: replaces the roster draw on maps 19-30
-extern int force_enemy_sizes;               // not -1: replaces the formation on maps 19-30
-extern int drew_last;                       // TRUE when the last ft_update_screen really drew
-extern int show_timebar;                    // option: time bars instead of MP in the status panel
-extern int item_menu_pos, action_menu_pos;  // first visible row of the battle Item and Action lists
+extern ftenemy *enemy1, *enemy2, *enemy3, *enemy4; // the four enemy slots (null outside a fight)
+extern int continue_fight;                         // -1 running, 0 won, 4 escaped, 5 lost
+extern BITMAP* fight_background;                   // the battle's copy of its background, owned by battle
+extern long midi_music_pos;                        // field music position when the battle music started
+extern int no_init_positions;                      // TRUE: keep the heroes' positions and fighters as set
+extern int no_show_eliz;                           // TRUE: Elizabeth is neither listed nor given turns
+extern int skip_game_over;                 // TRUE: a lost battle returns 0 without the game-over screen
+extern int in_boss_battle;                 // TRUE: escape items fail
+extern int boss_die_effect;                // TRUE: enemies die with the boss death effect
+extern int enemy_sizes;                    // formation of a random encounter, 0 or 1
+extern int force_enemy_id;                 // not -1: replaces the roster draw on maps 19-30
+extern int force_enemy_sizes;              // not -1: replaces the formation on maps 19-30
+extern int drew_last;                      // TRUE when the last ft_update_screen really drew
+extern int show_timebar;                   // option: time bars instead of MP in the status panel
+extern int item_menu_pos, action_menu_pos; // first visible row of the battle Item and Action lists
 
 // Battle result of `battle`.
 enum { FIGHT_RUNNING = -1, FIGHT_WON = 0, FIGHT_ESCAPED = 4, FIGHT_LOST = 5 };
@@ -78,10 +78,31 @@ int test_abnormality(ftchar* who, int amt, int type);
 // ---- the enemy roster ----
 // Catalogue rows for make_enemy: the random roster, then the opponents of scripted fights.
 enum {
-    FOE_DARK_WEED, FOE_BLUE_HORNET, FOE_SLIME_EYE, FOE_FANGED, FOE_CHUNK, FOE_UNDEADLY, FOE_SHORTY, FOE_DARK_FLYER,
-    FOE_ROCK_CRAWLER, FOE_SAND_SERPENT, FOE_GRASSWORM, FOE_INFERIA, FOE_BABY_REPTEL, FOE_POLTERGEIST, FOE_SPUD,
-    FOE_RED_ROCK_CRAWLER, FOE_SPIZZER, FOE_BLOOD_CRAWLER, FOE_ROCK, FOE_MAD_KNIGHT,
-    FOE_DRAKIAN_SOLDIER, FOE_BARGHEST, FOE_MANGLER, FOE_MOUNTAIN, FOE_METALOR,
+    FOE_DARK_WEED,
+    FOE_BLUE_HORNET,
+    FOE_SLIME_EYE,
+    FOE_FANGED,
+    FOE_CHUNK,
+    FOE_UNDEADLY,
+    FOE_SHORTY,
+    FOE_DARK_FLYER,
+    FOE_ROCK_CRAWLER,
+    FOE_SAND_SERPENT,
+    FOE_GRASSWORM,
+    FOE_INFERIA,
+    FOE_BABY_REPTEL,
+    FOE_POLTERGEIST,
+    FOE_SPUD,
+    FOE_RED_ROCK_CRAWLER,
+    FOE_SPIZZER,
+    FOE_BLOOD_CRAWLER,
+    FOE_ROCK,
+    FOE_MAD_KNIGHT,
+    FOE_DRAKIAN_SOLDIER,
+    FOE_BARGHEST,
+    FOE_MANGLER,
+    FOE_MOUNTAIN,
+    FOE_METALOR,
     FOE_COUNT,
     FOE_EMPTY = -1
 };
@@ -105,10 +126,10 @@ void enemy_status();
 void ft_story_flags();
 
 // ---- the enemies' turn ----
-extern int enemy_attack_type;               // damage kind: 0 none, 1 blow, 2 heal, 3 party, 4 spell, 5 drain
-extern int g_atp;                           // attack value of this attack; -1: the enemy's own atp
-extern ftenemy* g_ptr;                      // kind 2: the enemy to heal
-extern int omit_dfp;                        // TRUE: the next party-wide blow ignores defence
+extern int enemy_attack_type; // damage kind: 0 none, 1 blow, 2 heal, 3 party, 4 spell, 5 drain
+extern int g_atp;             // attack value of this attack; -1: the enemy's own atp
+extern ftenemy* g_ptr;        // kind 2: the enemy to heal
+extern int omit_dfp;          // TRUE: the next party-wide blow ignores defence
 // The turn of an enemy whose bar is full; always 0.
 int enemy_take_turn(ftenemy* e);
 // The attack animation and choice of e against target; sets the attack globals.

@@ -120,7 +120,8 @@ void slash_line(ftenemy* e, ftchar* t)
 }
 
 // Something flies from (x0, y0) to (x1, y1) in `frames` frames, drawn by draw(x, y, i).
-template <class Draw> void fly(int x0, int y0, int x1, int y1, int frames, Draw draw)
+template <class Draw>
+void fly(int x0, int y0, int x1, int y1, int frames, Draw draw)
 {
     // Fixed point, so slow diagonal paths keep their exact slope.
     fixed fx = itofix(x0), fy = itofix(y0);
@@ -135,7 +136,8 @@ template <class Draw> void fly(int x0, int y0, int x1, int y1, int frames, Draw 
 }
 
 // Along a curve through four points, `steps` points long, `per_frame` points a frame.
-template <class Draw> void along_spline(const int pts[8], int steps, int per_frame, Draw draw)
+template <class Draw>
+void along_spline(const int pts[8], int steps, int per_frame, Draw draw)
 {
     int xs[256], ys[256];
     steps = std::clamp(steps, 2, 256);
@@ -279,9 +281,8 @@ void poltergeist(ftenemy* e, ftchar* t)
     }
     Lightmap blast = light_of(FX_POLTER_BLAST);
     play(SND_SLASH);
-    fly(ex(e), ey(e), hx(t), hy(t), 14, [&](int x, int y, int) {
-        draw_lightmap(buffer, blast.get(), x - blast->wt / 2, y - blast->ht / 2);
-    });
+    fly(ex(e), ey(e), hx(t), hy(t), 14,
+        [&](int x, int y, int) { draw_lightmap(buffer, blast.get(), x - blast->wt / 2, y - blast->ht / 2); });
 }
 
 void baby_reptel(ftenemy* e)
@@ -300,7 +301,8 @@ void baby_reptel(ftenemy* e)
     for (int i = 0; i < 14; i++) {
         if (!frame()) continue;
         for (int k = 0; k < 4; k++) {
-            int x = g_ptr->x + rand() % std::max(g_ptr->wt, 1), y = g_ptr->y + rand() % std::max(g_ptr->ht, 1);
+            int x = g_ptr->x + rand() % std::max(g_ptr->wt, 1),
+                y = g_ptr->y + rand() % std::max(g_ptr->ht, 1);
             putpixel(buffer, x, y, star);
             putpixel(buffer, x - 1, y, star);
             putpixel(buffer, x + 1, y, star);
@@ -315,9 +317,8 @@ void glow_travel(ftenemy* e, ftchar* t, int chr, int sample)
 {
     Lightmap l = light_of(chr);
     play(sample);
-    fly(ex(e), ey(e), hx(t), hy(t), 20, [&](int x, int y, int) {
-        draw_lightmap(buffer, l.get(), x - l->wt / 2, y - l->ht / 2);
-    });
+    fly(ex(e), ey(e), hx(t), hy(t), 20,
+        [&](int x, int y, int) { draw_lightmap(buffer, l.get(), x - l->wt / 2, y - l->ht / 2); });
 }
 
 void shorty(ftenemy* e, ftchar* t)
@@ -370,7 +371,9 @@ void grassworm(ftenemy* e, ftchar* t)
                 if (!h) continue;
                 int y = std::min(h->y - 40 + i * 3, h->y + 14);
                 if (drop) draw_sprite(buffer, drop, h->x + 8, y);
-                if (i > 12) triangle(buffer, h->x + 2, h->y + 24, h->x + 22, h->y + 24, h->x + 12, h->y + 24 - (i - 12), slime);
+                if (i > 12)
+                    triangle(buffer, h->x + 2, h->y + 24, h->x + 22, h->y + 24, h->x + 12,
+                             h->y + 24 - (i - 12), slime);
             }
             blit_buffer();
         }
@@ -506,7 +509,8 @@ void claws(ftchar* t)
 // Razors thrown from nine points around the Mangler at every hero still standing.
 void razors(ftenemy* e)
 {
-    static const int from[9][2] = {{-10, -10}, {25, -20}, {60, -10}, {-20, 25}, {25, 25}, {70, 25}, {-10, 60}, {25, 70}, {60, 60}};
+    static const int from[9][2] = {{-10, -10}, {25, -20}, {60, -10}, {-20, 25}, {25, 25},
+                                   {70, 25},   {-10, 60}, {25, 70},  {60, 60}};
     int steel = makecol(200, 210, 230), edge = makecol(255, 255, 255);
     play(SND_SHOOT);
     const int frames = 20;

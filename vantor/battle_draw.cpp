@@ -49,8 +49,8 @@ BITMAP* fill_variant(int which)
 void status_row(ftchar* h, int y)
 {
     if (!h || !color_font) return;
-    int col = !h->alive ? ROW_KNOCKED_OUT
-              : h->hp <= h->hpmax / 4 ? ROW_LOW_HP
+    int col = !h->alive                  ? ROW_KNOCKED_OUT
+              : h->hp <= h->hpmax / 4    ? ROW_LOW_HP
               : h->status[ST_POISON] > 0 ? ROW_POISONED
                                          : ROW_TEXT;
     if (col != ROW_TEXT) change_font_col(color_font, ROW_TEXT, col);

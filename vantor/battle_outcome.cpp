@@ -109,7 +109,10 @@ int mp_colour() { return makecol(0, 255, 255); }
 
 void draw_number(int number, int x, int y, int col)
 {
-    int font_col = col == -1 ? FONT_TEXT : col == mp_colour() ? FONT_MP : col == heal_colour() ? FONT_HEAL : FONT_TEXT;
+    int font_col = col == -1              ? FONT_TEXT
+                   : col == mp_colour()   ? FONT_MP
+                   : col == heal_colour() ? FONT_HEAL
+                                          : FONT_TEXT;
     if (main_font && font_col != FONT_TEXT) change_font_col(main_font, FONT_TEXT, font_col);
     char text[16];
     snprintf(text, sizeof text, "%d", number);

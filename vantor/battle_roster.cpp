@@ -27,6 +27,7 @@ struct Foe {
     int r, g, bl;
 };
 
+// clang-format off
 const Foe catalogue[FOE_COUNT] = {
     {"Dark Weed", 10, 0, 1, 7, 1, 5, 10, ELEM_FIRE, ELEM_EARTH, EN_DARKWEED_A, EN_DARKWEED_B, 0, 0, 0, 25, 25, 12, 5, 7, 10, 200, 10},
     {"Blue Hornet", 15, 0, 1, 10, 2, 10, 15, ELEM_AIR, NONE, EN_HORNET_A, EN_HORNET_B, EN_HORNET_C, 0, 0, 25, 25, 12, 3, 2, 10, 10, 10},
@@ -55,6 +56,7 @@ const Foe catalogue[FOE_COUNT] = {
     {"Mountain", 1500, 0, 3, 60, 10, 1000, 2000, NONE, ELEM_EARTH, EN_MOUNTAIN_0, 0, 0, 0, 0, 120, 120, 60, 4, 4, 220, 220, 220},
     {"Metalor", 50000, 5000, 60, 1500, 200, 100000, 50000, ELEM_LIGHT, ELEM_DARKNESS, EN_METALOR_A, EN_METALOR_B, 0, 0, 0, 50, 60, 24, 5, 7, 220, 220, 220},
 };
+// clang-format on
 
 void* chr_pose(int n) { return n ? (void*)chr_sprite(n) : nullptr; }
 
@@ -90,16 +92,13 @@ int roster_draw(int slot)
     if (g_map_num == -1) {
         static const int region0[4] = {FOE_DARK_WEED, FOE_BLUE_HORNET, FOE_SLIME_EYE, FOE_EMPTY};
         static const int region1[4] = {FOE_SLIME_EYE, FOE_FANGED, FOE_CHUNK, FOE_EMPTY};
-        static const int region2a[5] = {FOE_UNDEADLY, FOE_SHORTY, FOE_DARK_FLYER, FOE_ROCK_CRAWLER, FOE_EMPTY};
+        static const int region2a[5] = {FOE_UNDEADLY, FOE_SHORTY, FOE_DARK_FLYER, FOE_ROCK_CRAWLER,
+                                        FOE_EMPTY};
         static const int region2b[3] = {FOE_SAND_SERPENT, FOE_GRASSWORM, FOE_EMPTY};
         int r;
         switch (current_region) {
-        case 0:
-            r = rand() % 4;
-            return region0[slot == 4 ? 3 : r];
-        case 1:
-            r = rand() % 4;
-            return region1[slot == 4 ? 3 : r];
+        case 0: r = rand() % 4; return region0[slot == 4 ? 3 : r];
+        case 1: r = rand() % 4; return region1[slot == 4 ? 3 : r];
         case 2:
             if (enemy_sizes == 0) return region2a[rand() % 5];
             r = rand() % 3;
@@ -108,11 +107,13 @@ int roster_draw(int slot)
         return FOE_EMPTY;
     }
     if (g_map_num >= 2 && g_map_num <= 16) {
-        static const int woods[6] = {FOE_INFERIA, FOE_BABY_REPTEL, FOE_POLTERGEIST, FOE_CHUNK, FOE_SPUD, FOE_EMPTY};
+        static const int woods[6] = {FOE_INFERIA, FOE_BABY_REPTEL, FOE_POLTERGEIST,
+                                     FOE_CHUNK,   FOE_SPUD,        FOE_EMPTY};
         return woods[rand() % 6];
     }
     if (g_map_num >= 19 && g_map_num <= 30) {
-        static const int sand0[6] = {FOE_ROCK_CRAWLER, FOE_RED_ROCK_CRAWLER, FOE_SPIZZER, FOE_BLOOD_CRAWLER, FOE_EMPTY, FOE_ROCK};
+        static const int sand0[6] = {
+            FOE_ROCK_CRAWLER, FOE_RED_ROCK_CRAWLER, FOE_SPIZZER, FOE_BLOOD_CRAWLER, FOE_EMPTY, FOE_ROCK};
         static const int sand1[4] = {FOE_SAND_SERPENT, FOE_GRASSWORM, FOE_EMPTY, FOE_MAD_KNIGHT};
         if (force_enemy_sizes != -1) enemy_sizes = force_enemy_sizes;
         int r;
@@ -250,8 +251,8 @@ void enemy_status()
     for (int n = 1; n <= 4; n++) {
         ftenemy* e = enemy_slot(n);
         if (!e) continue;
-        textprintf_ex(buffer, main_font, 5, 92 + 8 * n, -1, -1, "%s, Hp %d/%d, Mp %d/%d", e->s_name, e->hp, e->hpmax,
-                      e->mp, e->mpmax);
+        textprintf_ex(buffer, main_font, 5, 92 + 8 * n, -1, -1, "%s, Hp %d/%d, Mp %d/%d", e->s_name, e->hp,
+                      e->hpmax, e->mp, e->mpmax);
     }
     blit_buffer();
     do {
@@ -279,7 +280,8 @@ void ft_story_flags()
         wrap_wind("You don't have to fight._Just Heal me when I need it ok?");
         wrap_wind("Elizabeth:  O....okay.");
         char last[120];
-        snprintf(last, sizeof last, "Mike:  (These %cCombusters should_come in handy now).", (char)GLYPH_BOTTLE);
+        snprintf(last, sizeof last, "Mike:  (These %cCombusters should_come in handy now).",
+                 (char)GLYPH_BOTTLE);
         wrap_wind(last);
         story_flag[3] = FALSE;
     }

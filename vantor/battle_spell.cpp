@@ -132,7 +132,9 @@ void shadow_spell_animation(int x, int y, void (*draw)())
         draw();
         // The glow swells and fades over the whole whirl.
         int a = (int)(std::sin(f * 3.14159f / frames) * 200);
-        if (glow) monocrome_draw_lightmap_ex(buffer, glow, x - glow->w / 2, y - glow->h / 2, makecol(120, 40, 200), a - 255);
+        if (glow)
+            monocrome_draw_lightmap_ex(buffer, glow, x - glow->w / 2, y - glow->h / 2, makecol(120, 40, 200),
+                                       a - 255);
         set_trans_blender(0, 0, 0, 160);
         drawing_mode(DRAW_MODE_TRANS, nullptr, 0, 0);
         for (int set = 0; set < 3; set++)
@@ -140,7 +142,8 @@ void shadow_spell_animation(int x, int y, void (*draw)())
                 float t = f * (0.08f + 0.03f * set) + k * 0.628f + set * 2.1f;
                 float r = 16.0f + set * 6;
                 int x1 = x + (int)(std::sin(t) * r), y1 = y + (int)(std::cos(t) * r);
-                int x2 = x + (int)(std::sin(t + 0.5f) * (r + 10)), y2 = y + (int)(std::cos(t + 0.5f) * (r + 10));
+                int x2 = x + (int)(std::sin(t + 0.5f) * (r + 10)),
+                    y2 = y + (int)(std::cos(t + 0.5f) * (r + 10));
                 line(buffer, x1, y1, x2, y2, shade);
             }
         solid_mode();

@@ -172,13 +172,15 @@ void fight(ftchar* who, ftenemy* target)
     for (int i = 1; i <= 5; i++) {
         ft_update_screen();
         if (drew_last && w && w->slash[i / 2]) {
-            draw_rle_sprite(buffer, w->slash[i / 2], target->x + target->middle - 12, target->y + target->ht / 2 - 12);
+            draw_rle_sprite(buffer, w->slash[i / 2], target->x + target->middle - 12,
+                            target->y + target->ht / 2 - 12);
             blit_buffer();
         }
     }
 
     int d = fight_damage(who, target);
-    draw_number(d <= 0 ? -d : d, target->x - 5 + target->wt, target->y - 5 + target->ht, d <= 0 ? heal_colour() : -1);
+    draw_number(d <= 0 ? -d : d, target->x - 5 + target->wt, target->y - 5 + target->ht,
+                d <= 0 ? heal_colour() : -1);
     door_rest(500);
 
     virtual_screen = FALSE;
@@ -210,10 +212,14 @@ int list_menu(ftchar* who, bool is_items)
         for (int row = 0; row < 3; row++) {
             int k = *pos + row;
             if (is_items) {
-                if (items[k].have) textprintf_ex(buffer, main_font, text_x, 195 + 15 * row, -1, -1, "%s: %d", items[k].name, items[k].have);
+                if (items[k].have)
+                    textprintf_ex(buffer, main_font, text_x, 195 + 15 * row, -1, -1, "%s: %d", items[k].name,
+                                  items[k].have);
             } else {
                 const action& a = who->actions[k];
-                if (a.have) textprintf_ex(buffer, main_font, text_x, 195 + 15 * row, -1, -1, "%s: %d", a.name, a.mpcost);
+                if (a.have)
+                    textprintf_ex(buffer, main_font, text_x, 195 + 15 * row, -1, -1, "%s: %d", a.name,
+                                  a.mpcost);
             }
         }
         draw_cursor(cursor_x, cy);

@@ -8,7 +8,8 @@
 #include "tilemap.h"
 #include "vantor.h"
 
-const datafile_layout data_dat_layout = {"data.dat", data_dat_types, std::size(data_dat_types), data_dat_count};
+const datafile_layout data_dat_layout = {"data.dat", data_dat_types, std::size(data_dat_types),
+                                         data_dat_count};
 const datafile_layout chrctrs_dat_layout = {"chrctrs.dat", chrctrs_dat_types, std::size(chrctrs_dat_types),
                                             chrctrs_dat_count};
 const datafile_layout tiles_dat_layout = {"tiles.dat", tiles_dat_types, std::size(tiles_dat_types),
@@ -16,8 +17,7 @@ const datafile_layout tiles_dat_layout = {"tiles.dat", tiles_dat_types, std::siz
 const datafile_layout lgmovie_dat_layout = {"lgmovie.dat", lgmovie_dat_types, std::size(lgmovie_dat_types),
                                             lgmovie_dat_count};
 
-namespace
-{
+namespace {
 
 bool read_long(PACKFILE* f, long* v)
 {

@@ -10,18 +10,17 @@
 #include "dat_names.h"
 
 // What the game expects of one datafile: its object count and the type of every named object.
-struct datafile_layout
-{
-    const char* file;               // the name the game opens it by, e.g. "data.dat"
-    const dat_object_type* named;   // the named objects with their types
+struct datafile_layout {
+    const char* file;             // the name the game opens it by, e.g. "data.dat"
+    const dat_object_type* named; // the named objects with their types
     size_t named_count;
-    int count;                      // the exact number of objects
+    int count; // the exact number of objects
 };
 
-extern const datafile_layout data_dat_layout;     // data.dat: palette, fonts, pictures, samples, MIDI
-extern const datafile_layout chrctrs_dat_layout;  // chrctrs.dat: actors, fighters, enemies, effects
-extern const datafile_layout tiles_dat_layout;    // tiles.dat: the map tiles
-extern const datafile_layout lgmovie_dat_layout;  // lgmovie.dat: the logo frames
+extern const datafile_layout data_dat_layout;    // data.dat: palette, fonts, pictures, samples, MIDI
+extern const datafile_layout chrctrs_dat_layout; // chrctrs.dat: actors, fighters, enemies, effects
+extern const datafile_layout tiles_dat_layout;   // tiles.dat: the map tiles
+extern const datafile_layout lgmovie_dat_layout; // lgmovie.dat: the logo frames
 
 // Whether the file opens (behind the password when one is given) and holds every object it
 // announces, read to its last byte; the library's own loader crashes on a cut-off file.

@@ -31,32 +31,32 @@ struct VirtualTimer {
 };
 
 // Scripted-run state.
-long long vtime = 0;                       // virtual clock, in timer ticks
+long long vtime = 0; // virtual clock, in timer ticks
 std::vector<VirtualTimer> vtimers;
 Script script;
 size_t next_event = 0;
-long long script_end = 0;                  // time of the last event (or of "end")
-long long idle_limit = 20 * DOOR_TICKS_PER_SECOND;  // how long the game may wait once the script is done
+long long script_end = 0;                          // time of the last event (or of "end")
+long long idle_limit = 20 * DOOR_TICKS_PER_SECOND; // how long the game may wait once the script is done
 long long time_limit = 3600 * DOOR_TICKS_PER_SECOND;
 long polls_since_advance = 0;
 const long spin_limit = 2000000;
-std::vector<int> keybuf;                   // (scancode << 8) | ascii
+std::vector<int> keybuf; // (scancode << 8) | ascii
 int joy_buttons[17];
-int joy_stick = 0;                         // 0 centre, 1 up, 2 down, 3 left, 4 right
+int joy_stick = 0; // 0 centre, 1 up, 2 down, 3 left, 4 right
 std::string shots_dir = ".";
-unsigned script_seed = 1;                  // the seed a scripted run replays with
+unsigned script_seed = 1; // the seed a scripted run replays with
 long long midi_started = 0;
 
 // Sound state and logs (scripted runs record instead of playing).
 DATAFILE* sound_data = nullptr;
-int sound_count = 0;                       // objects in sound_data, counted once
+int sound_count = 0; // objects in sound_data, counted once
 int sound_installed = FALSE;
 int joystick_installed = FALSE;
 std::vector<std::string> sound_log;
 std::vector<std::string> message_log;
-std::vector<std::string> window_log;         // texts shown in the game's windows
+std::vector<std::string> window_log; // texts shown in the game's windows
 void (*dump_writer)(FILE*) = nullptr;
-std::string captured_state;                // the state taken by door_capture_state
+std::string captured_state; // the state taken by door_capture_state
 bool state_captured = false;
 
 long long ms_to_ticks(long long ms) { return ms * DOOR_TICKS_PER_SECOND / 1000; }
@@ -127,15 +127,23 @@ void record_event(const ScriptEvent& e)
     const char* dirs[] = {"centre", "up", "down", "left", "right"};
     std::string cmd;
     switch (e.kind) {
-    case EV_KEY_DOWN: if (name) cmd = std::string("hold ") + name; break;
-    case EV_KEY_UP: if (name) cmd = std::string("release ") + name; break;
-    case EV_TYPE: if (name) cmd = std::string("type ") + name; break;
+    case EV_KEY_DOWN:
+        if (name) cmd = std::string("hold ") + name;
+        break;
+    case EV_KEY_UP:
+        if (name) cmd = std::string("release ") + name;
+        break;
+    case EV_TYPE:
+        if (name) cmd = std::string("type ") + name;
+        break;
     case EV_JOY_BUTTON: cmd = "joy button " + std::to_string(e.arg) + (e.arg2 ? " down" : " up"); break;
     case EV_JOY_STICK: cmd = std::string("joy ") + dirs[e.arg >= 0 && e.arg <= 4 ? e.arg : 0]; break;
     case EV_SHOT: cmd = "shot " + e.text; break;
     case EV_END: cmd = "end"; break;
     }
-    if (!cmd.empty()) record_command((long)((vtime * 1000 + DOOR_TICKS_PER_SECOND / 2) / DOOR_TICKS_PER_SECOND), cmd.c_str());
+    if (!cmd.empty())
+        record_command((long)((vtime * 1000 + DOOR_TICKS_PER_SECOND / 2) / DOOR_TICKS_PER_SECOND),
+                       cmd.c_str());
 }
 
 void apply_event(const ScriptEvent& e)
@@ -146,23 +154,12 @@ void apply_event(const ScriptEvent& e)
         key[e.arg] = -1;
         keybuf.push_back((e.arg << 8) | e.arg2);
         break;
-    case EV_KEY_UP:
-        key[e.arg] = 0;
-        break;
-    case EV_TYPE:
-        keybuf.push_back((e.arg << 8) | e.arg2);
-        break;
-    case EV_JOY_BUTTON:
-        joy_buttons[e.arg] = e.arg2;
-        break;
-    case EV_JOY_STICK:
-        joy_stick = e.arg;
-        break;
-    case EV_SHOT:
-        take_shot(e.text);
-        break;
-    case EV_END:
-        break;
+    case EV_KEY_UP: key[e.arg] = 0; break;
+    case EV_TYPE: keybuf.push_back((e.arg << 8) | e.arg2); break;
+    case EV_JOY_BUTTON: joy_buttons[e.arg] = e.arg2; break;
+    case EV_JOY_STICK: joy_stick = e.arg; break;
+    case EV_SHOT: take_shot(e.text); break;
+    case EV_END: break;
     }
 }
 
@@ -196,8 +193,10 @@ void advance_to(long long target, const char* where)
     if (target > vtime) vtime = target;
     polls_since_advance = 0;
     if (next_event >= script.events.size() && vtime > script_end + idle_limit)
-        guard_exit(3, "the script ended but the game kept waiting for input (last wait in %s; %lld ms after the end)",
-                   where, (vtime - script_end) * 1000 / DOOR_TICKS_PER_SECOND);
+        guard_exit(
+            3,
+            "the script ended but the game kept waiting for input (last wait in %s; %lld ms after the end)",
+            where, (vtime - script_end) * 1000 / DOOR_TICKS_PER_SECOND);
     if (vtime > time_limit)
         guard_exit(3, "the run passed its virtual time limit (last wait in %s; %lld ms)", where,
                    vtime * 1000 / DOOR_TICKS_PER_SECOND);
@@ -207,10 +206,9 @@ void count_poll(const char* where)
 {
     if (!door_scripted) return;
     if (++polls_since_advance > spin_limit)
-        guard_exit(4, "no virtual time passed during %ld polls in %s; a loop spins without waiting", spin_limit,
-                   where);
+        guard_exit(4, "no virtual time passed during %ld polls in %s; a loop spins without waiting",
+                   spin_limit, where);
 }
-
 
 bool valid_object(int num, int type)
 {
@@ -370,9 +368,15 @@ int door_window_count() { return (int)window_log.size(); }
 
 int door_sound_count() { return (int)sound_log.size(); }
 
-const char* door_sound_text(int i) { return i >= 0 && i < (int)sound_log.size() ? sound_log[i].c_str() : nullptr; }
+const char* door_sound_text(int i)
+{
+    return i >= 0 && i < (int)sound_log.size() ? sound_log[i].c_str() : nullptr;
+}
 
-const char* door_window_text(int i) { return i >= 0 && i < (int)window_log.size() ? window_log[i].c_str() : nullptr; }
+const char* door_window_text(int i)
+{
+    return i >= 0 && i < (int)window_log.size() ? window_log[i].c_str() : nullptr;
+}
 
 void door_set_window_title(const char* title)
 {
@@ -426,10 +430,7 @@ int door_install_int_ex(void (*proc)(), long speed)
     return 0;
 }
 
-int door_install_int(void (*proc)(), long ms)
-{
-    return door_install_int_ex(proc, (long)ms_to_ticks(ms));
-}
+int door_install_int(void (*proc)(), long ms) { return door_install_int_ex(proc, (long)ms_to_ticks(ms)); }
 
 void door_remove_int(void (*proc)())
 {
@@ -437,7 +438,8 @@ void door_remove_int(void (*proc)())
         remove_int(proc);
         return;
     }
-    vtimers.erase(std::remove_if(vtimers.begin(), vtimers.end(), [proc](const VirtualTimer& t) { return t.proc == proc; }),
+    vtimers.erase(std::remove_if(vtimers.begin(), vtimers.end(),
+                                 [proc](const VirtualTimer& t) { return t.proc == proc; }),
                   vtimers.end());
 }
 
@@ -480,7 +482,9 @@ long door_time_ms()
 {
     if (door_scripted) return (long)(vtime * 1000 / DOOR_TICKS_PER_SECOND);
     static const auto start = std::chrono::steady_clock::now();
-    return (long)std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+    return (long)std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
+                                                                       start)
+        .count();
 }
 
 // ---- input ----
@@ -547,7 +551,8 @@ int door_joy_button(int n)
 
 static int live_stick(int axis, int positive)
 {
-    if (!joystick_installed || num_joysticks < 1 || joy[0].num_sticks < 1 || joy[0].stick[0].num_axis <= axis) return FALSE;
+    if (!joystick_installed || num_joysticks < 1 || joy[0].num_sticks < 1 || joy[0].stick[0].num_axis <= axis)
+        return FALSE;
     const JOYSTICK_AXIS_INFO& a = joy[0].stick[0].axis[axis];
     return (positive ? a.d2 : a.d1) ? TRUE : FALSE;
 }

@@ -8,7 +8,7 @@
 #include <allegro.h>
 #include <cstdio>
 
-extern int door_scripted;                   // TRUE in a scripted (headless) run
+extern int door_scripted; // TRUE in a scripted (headless) run
 
 // Starts a scripted run when VANTOR_SCRIPT is set (the game calls this first).
 void door_init_from_env();

@@ -24,12 +24,14 @@ struct KeyName {
     int ascii;
 };
 
+// clang-format off
 const KeyName key_names[] = {
     {"enter", KEY_ENTER, 13},  {"esc", KEY_ESC, 27},      {"escape", KEY_ESC, 27},  {"up", KEY_UP, 0},
     {"down", KEY_DOWN, 0},     {"left", KEY_LEFT, 0},     {"right", KEY_RIGHT, 0},  {"alt", KEY_ALT, 0},
     {"ctrl", KEY_LCONTROL, 0}, {"shift", KEY_LSHIFT, 0},  {"space", KEY_SPACE, ' '}, {"backspace", KEY_BACKSPACE, 8},
     {"tab", KEY_TAB, 9},       {"tilde", KEY_TILDE, '~'}, {"~", KEY_TILDE, '~'},
 };
+// clang-format on
 
 std::string lower(std::string s)
 {
@@ -126,7 +128,8 @@ Script parse_script(const std::string& text)
             if (a == "button") {
                 int n = atoi(b.c_str());
                 c = lower(c);
-                if (n < 1 || n > 16 || (c != "down" && c != "up")) return fail("joy button N down|up, N from 1 to 16");
+                if (n < 1 || n > 16 || (c != "down" && c != "up"))
+                    return fail("joy button N down|up, N from 1 to 16");
                 s.events.push_back({now, EV_JOY_BUTTON, n, c == "down" ? 1 : 0, ""});
             } else {
                 const char* dirs[] = {"centre", "up", "down", "left", "right"};
@@ -140,7 +143,8 @@ Script parse_script(const std::string& text)
         } else if (cmd == "shot") {
             if (a.empty()) return fail("shot needs a name");
             for (char ch : a)
-                if (!isalnum((unsigned char)ch) && ch != '_' && ch != '-') return fail("shot names use letters, digits, _ and -");
+                if (!isalnum((unsigned char)ch) && ch != '_' && ch != '-')
+                    return fail("shot names use letters, digits, _ and -");
             s.events.push_back({now, EV_SHOT, 0, 0, a});
         } else if (cmd == "end") {
             s.events.push_back({now, EV_END, 0, 0, ""});

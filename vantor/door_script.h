@@ -9,17 +9,17 @@
 constexpr long long DOOR_TICKS_PER_SECOND = 1193181;
 
 enum ScriptEventKind {
-    EV_KEY_DOWN,      // key[] set; also a key-buffer entry
-    EV_KEY_UP,        // key[] cleared
-    EV_TYPE,          // key-buffer entry only
-    EV_JOY_BUTTON,    // arg2: 1 down, 0 up
-    EV_JOY_STICK,     // arg: direction 0 centre, 1 up, 2 down, 3 left, 4 right
-    EV_SHOT,          // screenshot named `text`
-    EV_END            // the script says it is done
+    EV_KEY_DOWN,   // key[] set; also a key-buffer entry
+    EV_KEY_UP,     // key[] cleared
+    EV_TYPE,       // key-buffer entry only
+    EV_JOY_BUTTON, // arg2: 1 down, 0 up
+    EV_JOY_STICK,  // arg: direction 0 centre, 1 up, 2 down, 3 left, 4 right
+    EV_SHOT,       // screenshot named `text`
+    EV_END         // the script says it is done
 };
 
 struct ScriptEvent {
-    long long tick;   // virtual time, in timer ticks
+    long long tick; // virtual time, in timer ticks
     ScriptEventKind kind;
     int arg;          // scancode, button number or direction
     int arg2;         // ASCII of a key, or button state
@@ -27,8 +27,8 @@ struct ScriptEvent {
 };
 
 struct Script {
-    std::vector<ScriptEvent> events;   // in time order
-    std::string error;                 // "line N: message" when the text is refused
+    std::vector<ScriptEvent> events; // in time order
+    std::string error;               // "line N: message" when the text is refused
 };
 
 // Parses a script; on error the result has no events and `error` says why.

@@ -14,7 +14,7 @@ namespace {
 struct companion {
     character** walker;
     ftchar** fighter;
-    const char* key;        // their name in the dump
+    const char* key; // their name in the dump
 };
 const companion party[] = {
     {&charlie, &ftcharlie, "charlie"},
@@ -26,14 +26,14 @@ const int PARTY = 3;
 // Where each companion is going in the step now being walked.
 struct stride_plan {
     character* c;
-    int dx, dy;             // one of them is -1 or 1, or both 0 when it stands still
-    int lead;               // index of the one ahead of it in `walkers`, -1 for Mike
+    int dx, dy; // one of them is -1 or 1, or both 0 when it stands still
+    int lead;   // index of the one ahead of it in `walkers`, -1 for Mike
 };
 
-int held = 0;                   // scenes holding the trail (they nest)
-int seen_map = -1;              // tilemap_opened when the trail last looked
-bool was_walking[PARTY];        // walked with Mike at the last look
-bool stepping = false;          // inside one of Mike's steps
+int held = 0;            // scenes holding the trail (they nest)
+int seen_map = -1;       // tilemap_opened when the trail last looked
+bool was_walking[PARTY]; // walked with Mike at the last look
+bool stepping = false;   // inside one of Mike's steps
 stride_plan walkers[PARTY];
 int num_walkers = 0;
 
@@ -49,7 +49,8 @@ bool walks(int i)
     const companion& m = party[i];
     if (!*m.walker || !*m.fighter || !(*m.fighter)->in_fight) return false;
     if (!mike || !mike->visible) return false;
-    if (m.walker == &charlie && story_flag[SF_COUNCIL_HEARD] && !story_flag[SF_NIGHT_PASSED] && in_village(g_map_num))
+    if (m.walker == &charlie && story_flag[SF_COUNCIL_HEARD] && !story_flag[SF_NIGHT_PASSED] &&
+        in_village(g_map_num))
         return false;
     return true;
 }
@@ -249,6 +250,7 @@ void write_follow_dump(FILE* f)
     for (const companion& m : party) {
         const character* c = *m.walker;
         if (!c) continue;
-        fprintf(f, "follow%sx %d\nfollow%sy %d\nfollow%svisible %d\n", m.key, c->x, m.key, c->y, m.key, c->visible);
+        fprintf(f, "follow%sx %d\nfollow%sy %d\nfollow%svisible %d\n", m.key, c->x, m.key, c->y, m.key,
+                c->visible);
     }
 }

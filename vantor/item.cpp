@@ -52,9 +52,10 @@ item art_herb = make_item(18, GLYPH_HERB, "Artemisia", "Restores Hp and Mp fully
 const item& item_template(int n)
 {
     static const item* const catalogue[NUM_ITEM_TEMPLATES] = {
-        &small_potion, &glow_dust,    &light_stone, &viver,        &combuster,        &blade_shine, &vest_shine,
-        &glass_ball,   &aurora_amulet, &smoke_bomb, &aloe_drink,   &glow_rock,        &large_potion,
-        &storage_room_key, &spirit_bomb, &green_herb, &blue_herb, &red_herb,         &art_herb};
+        &small_potion, &glow_dust,        &light_stone,   &viver,      &combuster,  &blade_shine,
+        &vest_shine,   &glass_ball,       &aurora_amulet, &smoke_bomb, &aloe_drink, &glow_rock,
+        &large_potion, &storage_room_key, &spirit_bomb,   &green_herb, &blue_herb,  &red_herb,
+        &art_herb};
     if (n < 0 || n >= NUM_ITEM_TEMPLATES) n = 0;
     return *catalogue[n];
 }

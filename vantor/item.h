@@ -14,17 +14,33 @@ enum { GLYPH_BOTTLE = 0xA7, GLYPH_AMULET = 0xAD, GLYPH_HERB = 0xAF, GLYPH_KEY = 
 
 // Item numbers (rows of the bag).
 enum {
-    IT_SMALL_POTION, IT_GLOW_DUST, IT_LIGHT_STONE, IT_VIVER, IT_COMBUSTER, IT_BLADE_SHINE, IT_VEST_SHINE,
-    IT_GLASS_BALL, IT_AURORA_AMULET, IT_SMOKE_BOMB, IT_ALOE_DRINK, IT_GLOW_ROCK, IT_LARGE_POTION,
-    IT_STORAGE_ROOM_KEY, IT_SPIRIT_BOMB, IT_GREEN_HERB, IT_BLUE_HERB, IT_RED_HERB, IT_ART_HERB
+    IT_SMALL_POTION,
+    IT_GLOW_DUST,
+    IT_LIGHT_STONE,
+    IT_VIVER,
+    IT_COMBUSTER,
+    IT_BLADE_SHINE,
+    IT_VEST_SHINE,
+    IT_GLASS_BALL,
+    IT_AURORA_AMULET,
+    IT_SMOKE_BOMB,
+    IT_ALOE_DRINK,
+    IT_GLOW_ROCK,
+    IT_LARGE_POTION,
+    IT_STORAGE_ROOM_KEY,
+    IT_SPIRIT_BOMB,
+    IT_GREEN_HERB,
+    IT_BLUE_HERB,
+    IT_RED_HERB,
+    IT_ART_HERB
 };
 
-constexpr int NUM_ITEM_TEMPLATES = 19;      // catalogue rows 0 to 18
-constexpr int OPEN_CHEST_TILE = TILE_CHEST_OPEN;  // the tile of an opened chest
+constexpr int NUM_ITEM_TEMPLATES = 19;           // catalogue rows 0 to 18
+constexpr int OPEN_CHEST_TILE = TILE_CHEST_OPEN; // the tile of an opened chest
 
 extern item small_potion, glow_dust, light_stone, viver, combuster, blade_shine, vest_shine, glass_ball,
     aurora_amulet, smoke_bomb, aloe_drink, glow_rock, large_potion, storage_room_key, spirit_bomb, green_herb,
-    blue_herb, red_herb, art_herb;          // the catalogue templates, all with have 0
+    blue_herb, red_herb, art_herb; // the catalogue templates, all with have 0
 
 // The template of item number n (0 to 18).
 const item& item_template(int n);
@@ -90,10 +106,10 @@ int apply_heal_item(int id, ftchar* target);
 // ---- effects and formulas (random draws passed in) ----
 // r = r1 % n, negated when r2 is odd: the items' and actions' symmetric spread.
 int signed_spread(int n, int r1, int r2);
-int small_potion_amount(int r1, int r2);    // 17 to 23
-int glow_rock_amount(int r1, int r2);       // 45 to 55
-int large_potion_amount(int r1, int r2);    // 90 to 110
-int spirit_bomb_amount(int r1, int r2);     // 19 to 21
+int small_potion_amount(int r1, int r2); // 17 to 23
+int glow_rock_amount(int r1, int r2);    // 45 to 55
+int large_potion_amount(int r1, int r2); // 90 to 110
+int spirit_bomb_amount(int r1, int r2);  // 19 to 21
 // Combuster: 75 against the enemy's dfp; a negative result becomes 1.
 int combuster_damage(int dfp);
 // Red herb: 200 against dfp (at least 1), negated on a fire strength, tripled on a fire weakness.

@@ -91,8 +91,8 @@ void spirit_burst(ftchar* who, ftenemy* e)
             int len = (frame - 60) * 2;
             for (int k = 0; k < 8; k++) {
                 float a = k * 0.785f + frame * 0.02f;
-                grad_line(buffer, (int)ex, (int)ey, (int)(ex + std::cos(a) * len), (int)(ey + std::sin(a) * len),
-                          4, violet);
+                grad_line(buffer, (int)ex, (int)ey, (int)(ex + std::cos(a) * len),
+                          (int)(ey + std::sin(a) * len), 4, violet);
             }
         }
         blit_buffer();
@@ -103,7 +103,8 @@ void spirit_burst(ftchar* who, ftenemy* e)
 void red_herb_flames(ftenemy* e)
 {
     std::vector<FxLightmap> flames;
-    for (int k = 0; k < 24; k++) flames.push_back(fx_lightmap((BITMAP*)characters[FX_REDHERB_01 + k].dat, nullptr));
+    for (int k = 0; k < 24; k++)
+        flames.push_back(fx_lightmap((BITMAP*)characters[FX_REDHERB_01 + k].dat, nullptr));
     struct twinkle {
         int x, y, delay;
     };

@@ -60,5 +60,6 @@ void do_chest(int id, int x, int y, int layer)
 
 void show_chest(int id, int x, int y, int layer)
 {
-    if (id >= 0 && id <= 500 && chests[id].opened == -1 && map) set_sprite_number(map, layer, x, y, OPEN_CHEST_TILE);
+    if (id >= 0 && id <= 500 && chests[id].opened == -1 && map)
+        set_sprite_number(map, layer, x, y, OPEN_CHEST_TILE);
 }

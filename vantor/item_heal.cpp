@@ -222,7 +222,8 @@ void herb_twinkles(int x, int y, int w, int h, int colour)
     for (int frame = 0; frame < 70; frame++) {
         if (!effect_frame()) continue;
         int fade = frame < 35 ? -255 + frame * 7 : -255 + (70 - frame) * 7;
-        monocrome_draw_lightmap_ex(buffer, mask, x + w / 2 - mask->w / 2, y + h / 2 - mask->h / 2, colour, fade);
+        monocrome_draw_lightmap_ex(buffer, mask, x + w / 2 - mask->w / 2, y + h / 2 - mask->h / 2, colour,
+                                   fade);
         drawing_mode(DRAW_MODE_TRANS, nullptr, 0, 0);
         for (const twinkle& q : t) {
             int age = frame - q.delay;
@@ -310,11 +311,14 @@ void heal_in_battle(int index, ftchar* who, int id, int col)
 int is_heal_item(int id)
 {
     switch (id) {
-    case IT_SMALL_POTION: case IT_GLOW_DUST: case IT_LIGHT_STONE: case IT_VIVER: case IT_ALOE_DRINK:
-    case IT_GLOW_ROCK: case IT_LARGE_POTION:
-        return TRUE;
-    default:
-        return FALSE;
+    case IT_SMALL_POTION:
+    case IT_GLOW_DUST:
+    case IT_LIGHT_STONE:
+    case IT_VIVER:
+    case IT_ALOE_DRINK:
+    case IT_GLOW_ROCK:
+    case IT_LARGE_POTION: return TRUE;
+    default: return FALSE;
     }
 }
 
@@ -352,8 +356,11 @@ void apply_heal_amount(int id, ftchar* t, int amount)
 {
     if (!t) return;
     switch (id) {
-    case IT_SMALL_POTION: case IT_LIGHT_STONE: case IT_LARGE_POTION: heal_hp(t, amount); break;
-    case IT_GLOW_DUST: case IT_GLOW_ROCK: heal_mp(t, amount); break;
+    case IT_SMALL_POTION:
+    case IT_LIGHT_STONE:
+    case IT_LARGE_POTION: heal_hp(t, amount); break;
+    case IT_GLOW_DUST:
+    case IT_GLOW_ROCK: heal_mp(t, amount); break;
     case IT_VIVER: revive(t); break;
     case IT_ALOE_DRINK:
         if (t->alive) t->status[ST_POISON] = 0;

@@ -5,10 +5,10 @@
 #include <allegro.h>
 
 struct LIGHTMAP {
-    int wt, ht;         // size in pixels
-    int a_offset;       // added to every level when drawing (fades a light in or out)
-    unsigned char** a;  // wt columns of ht blend levels
-    int** c;            // wt columns of ht colours in the screen's pixel format
+    int wt, ht;        // size in pixels
+    int a_offset;      // added to every level when drawing (fades a light in or out)
+    unsigned char** a; // wt columns of ht blend levels
+    int** c;           // wt columns of ht colours in the screen's pixel format
 };
 
 // A light map of the picture, or null when memory runs out.

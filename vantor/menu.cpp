@@ -18,19 +18,24 @@
 
 int mcx = 0, mcy = 0;
 
-void b_beep()
-{
-    door_play_sample(SND_REFUSE, 255, 127, 1000, FALSE);
-}
+void b_beep() { door_play_sample(SND_REFUSE, 255, 127, 1000, FALSE); }
 
-namespace
-{
+namespace {
 
 // The entry rows of the main screen, top to bottom.
-enum { ROW_ITEMS = 8, ROW_ARMS = 32, ROW_ATTIRE = 56, ROW_ACTIONS = 80, ROW_STATUS = 104,
-       ROW_OPTIONS = 128, ROW_SAVE = 152, ROW_QUIT = 176 };
+enum {
+    ROW_ITEMS = 8,
+    ROW_ARMS = 32,
+    ROW_ATTIRE = 56,
+    ROW_ACTIONS = 80,
+    ROW_STATUS = 104,
+    ROW_OPTIONS = 128,
+    ROW_SAVE = 152,
+    ROW_QUIT = 176
+};
 constexpr int ENTRY_STEP = 24;
-const char* const ENTRY_NAMES[8] = {"Items", "Arms", "Attire", "Actions", "Status", "Options", "Save", "Quit"};
+const char* const ENTRY_NAMES[8] = {"Items",  "Arms",    "Attire", "Actions",
+                                    "Status", "Options", "Save",   "Quit"};
 
 // The colour a hero's lines take: knocked out, nearly so, poisoned, or well.
 int condition_colour(const ftchar* f)
@@ -47,8 +52,10 @@ void draw_hero_sprite(ftchar* f, int x, int y)
 {
     if (!f->a) return;
     int hue = -1;
-    if (f->alive && f->status[ST_POISON] > 0) hue = 90;
-    else if (f->alive && f->status[ST_FEAR] > 0) hue = 170;
+    if (f->alive && f->status[ST_POISON] > 0)
+        hue = 90;
+    else if (f->alive && f->status[ST_FEAR] > 0)
+        hue = 170;
     if (hue < 0) {
         draw_rle_sprite(buffer, f->a, x, y);
         return;
@@ -93,7 +100,8 @@ void draw_main()
     still_window(buffer, 206, 4, 110, 182);
     still_window(buffer, 206, 188, 110, 32);
     if (main_font) {
-        for (int i = 0; i < 8; i++) textout_ex(buffer, main_font, ENTRY_NAMES[i], 226, 8 + ENTRY_STEP * i, -1, -1);
+        for (int i = 0; i < 8; i++)
+            textout_ex(buffer, main_font, ENTRY_NAMES[i], 226, 8 + ENTRY_STEP * i, -1, -1);
         textprintf_ex(buffer, main_font, 210, 190, -1, -1, "Gold - %d", g_gp);
         textprintf_ex(buffer, main_font, 210, 204, -1, -1, "%s", g_place ? g_place : "");
     }
@@ -190,9 +198,9 @@ int menu_keys_read(menu_keys* k)
         door_poll_keyboard();
         k->was[MK_ENTER] = true;
     }
-    bool now[MK_COUNT] = {key[KEY_ESC] || door_joy_button(2),  key[KEY_UP] || door_joy_up(),
-                          key[KEY_DOWN] || door_joy_down(),    key[KEY_LEFT] || door_joy_left(),
-                          key[KEY_RIGHT] || door_joy_right(),  key[KEY_ENTER] || door_joy_button(3),
+    bool now[MK_COUNT] = {key[KEY_ESC] || door_joy_button(2), key[KEY_UP] || door_joy_up(),
+                          key[KEY_DOWN] || door_joy_down(),   key[KEY_LEFT] || door_joy_left(),
+                          key[KEY_RIGHT] || door_joy_right(), key[KEY_ENTER] || door_joy_button(3),
                           key[KEY_X] || door_joy_button(4)};
     int any = FALSE;
     for (int i = 0; i < MK_COUNT; i++) {
@@ -236,10 +244,7 @@ int menu_list_keys(menu_keys* k, int two_columns)
     return TRUE;
 }
 
-int menu_list_row()
-{
-    return (mcy - LIST_TOP) / LIST_ROW;
-}
+int menu_list_row() { return (mcy - LIST_TOP) / LIST_ROW; }
 
 void menu_unroll()
 {
@@ -347,9 +352,12 @@ ftchar* do_menu_character_select()
             y = menu_wrap(y, 92, last);
         }
         if (k.hit[MK_ENTER]) {
-            if (y == 92) picked = ftmike;
-            else if (y == 104 && has_charlie) picked = ftcharlie;
-            else if (y == 116) picked = third;
+            if (y == 92)
+                picked = ftmike;
+            else if (y == 104 && has_charlie)
+                picked = ftcharlie;
+            else if (y == 116)
+                picked = third;
             if (picked) break;
         }
     }

@@ -10,17 +10,17 @@ struct save_info {
     int mikehp, mikehpmax;
     int mikemp, mikempmax;
     int gp;
-    int exists;                             // TRUE when the slot file could be opened
-    int in_fight[4];                        // Mike, Charlie, third portrait (-1 Runhon, -2 Elizabeth); [3] unused
-    const char* location;                   // place name of the saved map
-    int readable;                           // TRUE when the file reads to its end as a game that loads
+    int exists;           // TRUE when the slot file could be opened
+    int in_fight[4];      // Mike, Charlie, third portrait (-1 Runhon, -2 Elizabeth); [3] unused
+    const char* location; // place name of the saved map
+    int readable;         // TRUE when the file reads to its end as a game that loads
 };
 
-extern int mcx, mcy;                       // the menu pointer, shared by the menu and the shops
-extern int file_cursor;                     // the slot picker's cursor (0 to 2), kept from one opening to the next
+extern int mcx, mcy;    // the menu pointer, shared by the menu and the shops
+extern int file_cursor; // the slot picker's cursor (0 to 2), kept from one opening to the next
 
-void do_vantor_menu();                      // the in-game menu
-void b_beep();                              // the refusal buzz
+void do_vantor_menu(); // the in-game menu
+void b_beep();         // the refusal buzz
 // Picks a slot and saves the game there; TRUE when saved, FALSE when cancelled or it failed.
 int save_game();
 // Picks a slot and loads its game; TRUE when loaded, FALSE when cancelled or unreadable (nothing changed).

@@ -7,8 +7,7 @@
 #include "menu_screens.h"
 #include "vantor.h"
 
-namespace
-{
+namespace {
 
 // The lines a weapon's card shows under its numbers.
 struct weapon_card {
@@ -42,10 +41,7 @@ armor* armor_at_cursor()
     return k >= 0 && k < 100 ? armor_list[k] : nullptr;
 }
 
-const char* safe(const char* s)
-{
-    return s ? s : "";
-}
+const char* safe(const char* s) { return s ? s : ""; }
 
 // The shared loop of both screens; attire also takes pieces off.
 void gear_loop(int state, ftchar* hero)
@@ -141,7 +137,8 @@ void draw_menu_arms(ftchar* hero)
     weapon* w = menu_weapon_row(hero, menu_list_row());
     if (!w) return;
     textprintf_ex(buffer, main_font, 166, 36, -1, -1, "Atp - %d", w->atp);
-    textout_ex(buffer, main_font, w->element == ELEM_FIRE ? "Element - Fire" : "Element - none", 166, 48, -1, -1);
+    textout_ex(buffer, main_font, w->element == ELEM_FIRE ? "Element - Fire" : "Element - none", 166, 48, -1,
+               -1);
     const weapon_card* c = card_of(w);
     if (!c) return;
     for (int i = 0; i < 3; i++)
@@ -158,7 +155,8 @@ void draw_menu_attire(ftchar* hero)
         armor* a = armor_list[k];
         if (!a || a->have < 0) continue;
         if (a->have == 0) change_font_col(main_font, 16, 40);
-        textprintf_ex(buffer, main_font, 21, LIST_TOP + LIST_ROW * k, -1, -1, "%s: %d", safe(a->s_name), a->have);
+        textprintf_ex(buffer, main_font, 21, LIST_TOP + LIST_ROW * k, -1, -1, "%s: %d", safe(a->s_name),
+                      a->have);
         if (a->have == 0) change_font_col(main_font, 40, 16);
     }
     still_window(buffer, 2, 220, 316, 18);
@@ -173,12 +171,6 @@ void draw_menu_attire(ftchar* hero)
     textout_ex(buffer, main_font, safe(a->desc3), 166, 102, -1, -1);
 }
 
-void do_menu_arms(ftchar* hero)
-{
-    gear_loop(MENU_ARMS, hero);
-}
+void do_menu_arms(ftchar* hero) { gear_loop(MENU_ARMS, hero); }
 
-void do_menu_attire(ftchar* hero)
-{
-    gear_loop(MENU_ATTIRE, hero);
-}
+void do_menu_attire(ftchar* hero) { gear_loop(MENU_ATTIRE, hero); }

@@ -14,8 +14,7 @@
 #include "town.h"
 #include "vantor.h"
 
-namespace
-{
+namespace {
 
 bool lacks_hp(const ftchar* f) { return f->hp < f->hpmax; }
 
@@ -30,18 +29,21 @@ bool party_hurt()
 bool battle_only(int id)
 {
     switch (id) {
-    case IT_COMBUSTER: case IT_BLADE_SHINE: case IT_VEST_SHINE: case IT_GLASS_BALL: case IT_SMOKE_BOMB:
-    case IT_SPIRIT_BOMB: case IT_GREEN_HERB: case IT_BLUE_HERB: case IT_RED_HERB: case IT_ART_HERB:
-        return true;
-    default:
-        return false;
+    case IT_COMBUSTER:
+    case IT_BLADE_SHINE:
+    case IT_VEST_SHINE:
+    case IT_GLASS_BALL:
+    case IT_SMOKE_BOMB:
+    case IT_SPIRIT_BOMB:
+    case IT_GREEN_HERB:
+    case IT_BLUE_HERB:
+    case IT_RED_HERB:
+    case IT_ART_HERB: return true;
+    default: return false;
     }
 }
 
-int list_place()
-{
-    return (mcy - LIST_TOP) / LIST_ROW * 2 + (mcx == LIST_RIGHT ? 1 : 0);
-}
+int list_place() { return (mcy - LIST_TOP) / LIST_ROW * 2 + (mcx == LIST_RIGHT ? 1 : 0); }
 
 // The target's standing pose in a small window over the current picture;
 // the healing plays over it. The menu owns the backdrop while it plays.
@@ -154,15 +156,11 @@ item_use menu_item_check(int id, ftchar* target)
     if (!target->alive) return USE_REFUSED;
     switch (id) {
     case IT_SMALL_POTION:
-    case IT_LARGE_POTION:
-        return lacks_hp(target) ? USE_DONE : USE_REFUSED;
+    case IT_LARGE_POTION: return lacks_hp(target) ? USE_DONE : USE_REFUSED;
     case IT_GLOW_DUST:
-    case IT_GLOW_ROCK:
-        return target->mp < target->mpmax ? USE_DONE : USE_REFUSED;
-    case IT_ALOE_DRINK:
-        return target->status[ST_POISON] != 0 ? USE_DONE : USE_REFUSED;
-    default:
-        return USE_REFUSED;
+    case IT_GLOW_ROCK: return target->mp < target->mpmax ? USE_DONE : USE_REFUSED;
+    case IT_ALOE_DRINK: return target->status[ST_POISON] != 0 ? USE_DONE : USE_REFUSED;
+    default: return USE_REFUSED;
     }
 }
 
@@ -194,8 +192,8 @@ void draw_menu_items()
     if (!main_font) return;
     for (int n = 0; n <= 20; n++) {
         if (menu_item_at(n) < 0) continue;
-        textprintf_ex(buffer, main_font, n % 2 == 0 ? 21 : 171, LIST_TOP + LIST_ROW * (n / 2), -1, -1, "%s: %d",
-                      items[n].name, items[n].have);
+        textprintf_ex(buffer, main_font, n % 2 == 0 ? 21 : 171, LIST_TOP + LIST_ROW * (n / 2), -1, -1,
+                      "%s: %d", items[n].name, items[n].have);
     }
     int id = menu_item_at(list_place());
     if (id >= 0) textout_ex(buffer, main_font, items[id].desc, 8, 17, -1, -1);

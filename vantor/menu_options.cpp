@@ -10,13 +10,23 @@
 #include "menu_screens.h"
 #include "vantor.h"
 
-namespace
-{
+namespace {
 
 // The screen's size sits under the driver that draws it.
 constexpr int TOP = 23, BOTTOM = 163, STEP = 14;
-enum { ROW_GFX = 23, ROW_SCALE = 37, ROW_JOY = 51, ROW_DIGI = 65, ROW_MIDI = 79, ROW_SPEED = 93, ROW_SOUND = 107,
-       ROW_MUSIC = 121, ROW_TIMEBAR = 135, ROW_FONT = 149, ROW_APPLY = 163 };
+enum {
+    ROW_GFX = 23,
+    ROW_SCALE = 37,
+    ROW_JOY = 51,
+    ROW_DIGI = 65,
+    ROW_MIDI = 79,
+    ROW_SPEED = 93,
+    ROW_SOUND = 107,
+    ROW_MUSIC = 121,
+    ROW_TIMEBAR = 135,
+    ROW_FONT = 149,
+    ROW_APPLY = 163
+};
 
 // The names the menu gives the display drivers it knows; Right walks them in
 // this order, then any others the library reports.
@@ -24,12 +34,14 @@ struct gfx_choice {
     int id;
     const char* name;
 };
+// clang-format off
 const gfx_choice GFX_NAMES[] = {
     {GFX_XWINDOWS, "X11 Window"},         {GFX_XWINDOWS_FULLSCREEN, "X11 Fullscreen"},
     {GFX_XDGA2, "DGA 2.0"},               {GFX_XDGA2_SOFT, "DGA 2.0 Soft"},
     {GFX_FBCON, "Framebuffer"},           {GFX_VBEAF, "VBE/AF"},
     {GFX_SVGALIB, "SVGAlib"},
 };
+// clang-format on
 // Where the library cannot say (a headless run), an X11 desktop's drivers.
 const int X11_DRIVERS[] = {GFX_XWINDOWS_FULLSCREEN, GFX_XWINDOWS, GFX_XDGA2_SOFT, GFX_XDGA2, 0};
 constexpr int GFX_MAX = 24;
@@ -104,7 +116,8 @@ const char* joy_name(int id, char* out)
 {
     if (id == -1) return "Autodetect";
     if (id == JOY_TYPE_NONE) return "None";
-    if (const char* n = reported_name(reported(system_driver ? system_driver->joystick_drivers : nullptr), 2, id))
+    if (const char* n =
+            reported_name(reported(system_driver ? system_driver->joystick_drivers : nullptr), 2, id))
         return n;
     if (id == JOY_TYPE_LINUX_ANALOGUE) return "Linux Analog";
     return id_text(id, out);
@@ -235,17 +248,21 @@ void draw_menu_options()
     still_window(buffer, 2, 2, 316, 236);
     if (!main_font) return;
     char b[8];
-    textprintf_ex(buffer, main_font, 24, ROW_GFX, -1, -1, "Gfx driver: %s", gfx_driver_name(current_gfx_driver));
+    textprintf_ex(buffer, main_font, 24, ROW_GFX, -1, -1, "Gfx driver: %s",
+                  gfx_driver_name(current_gfx_driver));
     textprintf_ex(buffer, main_font, 24, ROW_SCALE, -1, -1, "Window Size: %dx", window_scale);
     textprintf_ex(buffer, main_font, 24, ROW_JOY, -1, -1, "Joystick type: %s", joy_name(current_joystick, b));
     textprintf_ex(buffer, main_font, 24, ROW_DIGI, -1, -1, "Digital Sound Card: %s",
                   digi_name(current_sound_driver, b));
-    textprintf_ex(buffer, main_font, 24, ROW_MIDI, -1, -1, "Midi Card: %s", midi_name(current_midi_driver, b));
+    textprintf_ex(buffer, main_font, 24, ROW_MIDI, -1, -1, "Midi Card: %s",
+                  midi_name(current_midi_driver, b));
     textprintf_ex(buffer, main_font, 24, ROW_SPEED, -1, -1, "Window Speed:  %d", swind_speed);
     textprintf_ex(buffer, main_font, 24, ROW_SOUND, -1, -1, "Sound Volume: %d", sound_vol);
     textprintf_ex(buffer, main_font, 24, ROW_MUSIC, -1, -1, "Midi Volume: %d", midi_vol);
-    textprintf_ex(buffer, main_font, 24, ROW_TIMEBAR, -1, -1, "Battle Timebar: %s", show_timebar ? "On" : "Off");
-    textprintf_ex(buffer, main_font, 24, ROW_FONT, -1, -1, "Game Font: %s", font_setting ? "Vantor Font" : "System");
+    textprintf_ex(buffer, main_font, 24, ROW_TIMEBAR, -1, -1, "Battle Timebar: %s",
+                  show_timebar ? "On" : "Off");
+    textprintf_ex(buffer, main_font, 24, ROW_FONT, -1, -1, "Game Font: %s",
+                  font_setting ? "Vantor Font" : "System");
     textout_ex(buffer, main_font, "Apply Changes", 24, ROW_APPLY, -1, -1);
     textout_ex(buffer, main_font, "Left/Right change a setting.", 24, 190, -1, -1);
     textout_ex(buffer, main_font, "Drivers change on Apply Changes.", 24, 204, -1, -1);
@@ -302,7 +319,8 @@ void update_vantor_options()
             snprintf(err, sizeof err, "%s", allegro_error);
             current_gfx_driver = 0;
             fullscreen = was_full;
-            if (open_display() != 0 && open_fallback_display() != 0) fatalerror("Error re-setting graphics mode\n\n");
+            if (open_display() != 0 && open_fallback_display() != 0)
+                fatalerror("Error re-setting graphics mode\n\n");
             blit_buffer();
             warn("Error", err, 5, 90, 300, 35);
         }

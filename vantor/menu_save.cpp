@@ -30,6 +30,7 @@ struct gear_row {
     armor** a;
 };
 
+// clang-format off
 const gear_row gear_rows[SAVE_GEAR] = {
     {"ironvesthave", nullptr, &iron_vest},      {"mythrilvesthave", nullptr, &mythril_vest},
     {"applecopperhave", nullptr, &apple_copper}, {"steelbladehave", &steel_blade, nullptr},
@@ -40,6 +41,7 @@ const gear_row gear_rows[SAVE_GEAR] = {
     {"soldiermailhave", nullptr, &soldier_mail}, {"dreamerhave", &dreamer, nullptr},
     {"jademelthave", &jade_melt, nullptr},      {"moonrodhave", &moon_rod, nullptr},
 };
+// clang-format on
 
 const char* const hero_prefix[SAVE_HEROES] = {"mike", "charlie", "runhon", "eliz"};
 
@@ -54,8 +56,9 @@ const std::vector<int> hero_weapon_ids[SAVE_HEROES] = {{0, 2, 4, 7}, {1, 3, 5, 8
 
 weapon* weapon_by_id(int id)
 {
-    weapon* const ws[] = {steel_blade, stainless_slasher, apple_copper_blade, mythril_katana, scalder,
-                          iron_sword,  short_rod,         dreamer,            jade_melt,      moon_rod};
+    weapon* const ws[] = {steel_blade, stainless_slasher, apple_copper_blade, mythril_katana,
+                          scalder,     iron_sword,        short_rod,          dreamer,
+                          jade_melt,   moon_rod};
     return id >= 0 && id < 10 ? ws[id] : nullptr;
 }
 
@@ -87,7 +90,8 @@ std::vector<save_key> build_keys()
     add("oldmx", 0, &model.old_mx);
     add("oldmy", 0, &model.old_my);
     add("item", 101, model.items);
-    for (int h = 0; h < SAVE_HEROES; h++) add(std::string(hero_prefix[h]) + "action", 100, model.heroes[h].actions);
+    for (int h = 0; h < SAVE_HEROES; h++)
+        add(std::string(hero_prefix[h]) + "action", 100, model.heroes[h].actions);
     add("sflag", 101, model.story_flags);
     add("pot", 101, model.pots);
     add("chest", 501, model.chests);
@@ -117,7 +121,8 @@ std::vector<save_key> build_keys()
     // Older games wrote the last gear line with the number glued to its key and a
     // blank after it; it is kept so, and reads back because a blank in the pattern
     // may match nothing.
-    for (int i = 0; i < SAVE_GEAR; i++) add(gear_rows[i].key, 0, &model.gear[i], i == SAVE_GEAR - 1 ? SK_GLUED : SK_PLAIN);
+    for (int i = 0; i < SAVE_GEAR; i++)
+        add(gear_rows[i].key, 0, &model.gear[i], i == SAVE_GEAR - 1 ? SK_GLUED : SK_PLAIN);
     add("swindspeed", 0, &model.swind_speed);
     add("showtimebar", 0, &model.show_timebar);
     add("saveversion", 0, nullptr, SK_VERSION);
@@ -222,7 +227,7 @@ long gather_fwrite(const void* p, long n, void* out)
 int gather_fseek(void*, int) { return -1; }
 int gather_feof(void*) { return 0; }
 int gather_ferror(void*) { return 0; }
-const PACKFILE_VTABLE gather_vtable = {gather_close, gather_getc,  gather_ungetc, gather_fread, gather_putc,
+const PACKFILE_VTABLE gather_vtable = {gather_close,  gather_getc,  gather_ungetc, gather_fread, gather_putc,
                                        gather_fwrite, gather_fseek, gather_feof,   gather_ferror};
 
 // The bytes of a compressed packfile holding text, as the library's own compressed

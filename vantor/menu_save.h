@@ -8,17 +8,17 @@
 
 #include "records.h"
 
-enum { SAVE_HEROES = 4 };                   // Mike, Charlie, Runhon, Elizabeth, in file order
-enum { SAVE_GEAR = 16 };                    // the weapons and armor whose spare copies are saved
-enum { SAVE_LINES = 1377 };                 // lines of a complete save file
-enum { SAVE_TEXT_MAX = 1 << 20 };           // a longer text is not a save file
+enum { SAVE_HEROES = 4 };         // Mike, Charlie, Runhon, Elizabeth, in file order
+enum { SAVE_GEAR = 16 };          // the weapons and armor whose spare copies are saved
+enum { SAVE_LINES = 1377 };       // lines of a complete save file
+enum { SAVE_TEXT_MAX = 1 << 20 }; // a longer text is not a save file
 
 // One hero's saved values.
 struct saved_hero {
     int level, hp, hpmax, mp, mpmax, dfp, agp, atp, exp, nextexp, nextexp_c, alive, in_fight;
-    int weapon_id, armor_id;                // ids of the equipped weapon and armor (-1 = no armor)
+    int weapon_id, armor_id; // ids of the equipped weapon and armor (-1 = no armor)
     int status[20];
-    int actions[100];                       // `have` of each action slot
+    int actions[100]; // `have` of each action slot
 };
 
 // Everything a save file holds.
@@ -31,19 +31,19 @@ struct saved_game {
     int chests[501];
     int mike_x, mike_y, mike_visible;
     saved_hero heroes[SAVE_HEROES];
-    int gear[SAVE_GEAR];                    // `have` of each weapon and armor, in file order
+    int gear[SAVE_GEAR]; // `have` of each weapon and armor, in file order
     int swind_speed, show_timebar;
 };
 
 // How a key's line is written.
-enum { SK_PLAIN, SK_GLUED, SK_VERSION };    // "key value"; "keyvalue " (the last gear line); the version
+enum { SK_PLAIN, SK_GLUED, SK_VERSION }; // "key value"; "keyvalue " (the last gear line); the version
 
 // One key of the save file: a single value, or `count` indexed values ("key%d value").
 struct save_key {
     std::string name;
-    int count;                              // 0 for a single value
-    size_t offset;                          // where its first int lies in saved_game
-    int style;                              // SK_PLAIN, SK_GLUED or SK_VERSION
+    int count;     // 0 for a single value
+    size_t offset; // where its first int lies in saved_game
+    int style;     // SK_PLAIN, SK_GLUED or SK_VERSION
 };
 
 // The keys in the order of the file's lines.

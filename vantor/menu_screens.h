@@ -53,9 +53,7 @@ int menu_list_row();
 int menu_wrap(int v, int first, int last);
 
 // ---- items ----
-enum item_use {
-    USE_DONE, USE_REFUSED, USE_BATTLE_ONLY, USE_AMULET, USE_KEY, USE_NOTHING
-};
+enum item_use { USE_DONE, USE_REFUSED, USE_BATTLE_ONLY, USE_AMULET, USE_KEY, USE_NOTHING };
 // Whether item id may be used from the menu on target (null: no one yet); nothing changes.
 item_use menu_item_check(int id, ftchar* target);
 // Takes one item id from the stock and applies its fixed amount; call only after USE_DONE.
@@ -89,9 +87,9 @@ void do_menu_status(ftchar* hero);
 // ---- options ----
 void do_menu_options();
 // The options' value steps, each kept in its range.
-int volume_step(int v, int dir);            // 0 to 255 by 5
-int window_speed_step(int v, int dir);      // 0 to 5
-int scale_step(int v, int dir);             // 1 to 4, round and round
+int volume_step(int v, int dir);       // 0 to 255 by 5
+int window_speed_step(int v, int dir); // 0 to 5
+int scale_step(int v, int dir);        // 1 to 4, round and round
 // The next (dir 1) or previous (dir -1) graphics driver of the offered list.
 int gfx_driver_step(int id, int dir);
 // The name shown for a graphics driver id.

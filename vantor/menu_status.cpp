@@ -27,7 +27,7 @@ void draw_menu_status(ftchar* hero)
 
 void do_menu_status(ftchar* hero)
 {
-    mcx = -40;  // no pointer on this screen
+    mcx = -40; // no pointer on this screen
     mcy = -40;
     virtual_screen = TRUE;
     draw_menu(MENU_STATUS, hero);

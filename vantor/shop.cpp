@@ -14,22 +14,16 @@
 
 int store_menu_pos = 0;
 
-int sell_price(int cost)
-{
-    return cost / 2;
-}
+int sell_price(int cost) { return cost / 2; }
 
 int shop_sellable(int r)
 {
     const store_properties& s = current_store;
     if (r < 0 || r > s.num_objects || r >= 100) return FALSE;
     switch (s.type) {
-    case SHOP_ITEMS:
-        return s.i_list[r].have != 0 ? TRUE : FALSE;
-    case SHOP_ARMS:
-        return s.w_list[r] && s.w_list[r]->have && !s.w_list[r]->equipped ? TRUE : FALSE;
-    case SHOP_ATTIRE:
-        return s.a_list[r] && s.a_list[r]->have > 0 ? TRUE : FALSE;
+    case SHOP_ITEMS: return s.i_list[r].have != 0 ? TRUE : FALSE;
+    case SHOP_ARMS: return s.w_list[r] && s.w_list[r]->have && !s.w_list[r]->equipped ? TRUE : FALSE;
+    case SHOP_ATTIRE: return s.a_list[r] && s.a_list[r]->have > 0 ? TRUE : FALSE;
     }
     return FALSE;
 }
@@ -110,30 +104,23 @@ void shop_fill_sell_list()
     }
 }
 
-namespace
-{
+namespace {
 
-constexpr int TOP_ROW = 30;                 // the first list row's y
+constexpr int TOP_ROW = 30; // the first list row's y
 constexpr int ROW_HT = 12;
 constexpr int SELL_ROWS = 13;
 constexpr int SELL_BOTTOM = TOP_ROW + ROW_HT * (SELL_ROWS - 1);
 
-const char* safe(const char* s)
-{
-    return s ? s : "";
-}
+const char* safe(const char* s) { return s ? s : ""; }
 
 // The name of entry r, whatever the kind.
 const char* entry_name(int r)
 {
     const store_properties& s = current_store;
     switch (s.type) {
-    case SHOP_ITEMS:
-        return s.i_list[r].name;
-    case SHOP_ARMS:
-        return s.w_list[r] ? safe(s.w_list[r]->s_name) : "";
-    case SHOP_ATTIRE:
-        return s.a_list[r] ? safe(s.a_list[r]->s_name) : "";
+    case SHOP_ITEMS: return s.i_list[r].name;
+    case SHOP_ARMS: return s.w_list[r] ? safe(s.w_list[r]->s_name) : "";
+    case SHOP_ATTIRE: return s.a_list[r] ? safe(s.a_list[r]->s_name) : "";
     }
     return "";
 }
@@ -142,12 +129,9 @@ int entry_cost(int r)
 {
     const store_properties& s = current_store;
     switch (s.type) {
-    case SHOP_ITEMS:
-        return s.i_list[r].cost;
-    case SHOP_ARMS:
-        return s.w_list[r] ? s.w_list[r]->cost : 0;
-    case SHOP_ATTIRE:
-        return s.a_list[r] ? s.a_list[r]->cost : 0;
+    case SHOP_ITEMS: return s.i_list[r].cost;
+    case SHOP_ARMS: return s.w_list[r] ? s.w_list[r]->cost : 0;
+    case SHOP_ATTIRE: return s.a_list[r] ? s.a_list[r]->cost : 0;
     }
     return 0;
 }
@@ -289,9 +273,7 @@ int do_vantor_shop()
             int r = (mcy - TOP_ROW) / ROW_HT + store_menu_pos;
             shop_result got = sell ? shop_sell(r) : shop_buy(r);
             switch (got) {
-            case TRADE_DONE:
-                door_play_sample(SND_TILL, 255, 128, 1000, FALSE);
-                break;
+            case TRADE_DONE: door_play_sample(SND_TILL, 255, 128, 1000, FALSE); break;
             case TRADE_NO_GOLD:
                 story_window_2("Not enough Gold", 100, 90, 128, 16);
                 door_clear_keybuf();
@@ -299,9 +281,7 @@ int do_vantor_shop()
                 clear_joybuf();
                 door_clear_keybuf();
                 break;
-            case TRADE_OWNED:
-                message("You already have_one!!");
-                break;
+            case TRADE_OWNED: message("You already have_one!!"); break;
             case TRADE_BAG_FULL:
                 b_beep();
                 message("Your bag can't_hold any more!");
@@ -310,11 +290,8 @@ int do_vantor_shop()
                 message("Elizabeth gave you_that!");
                 message("What is wrong_with you!?");
                 break;
-            case TRADE_KEY:
-                message("Clerk:  I'm not_taking that junk..");
-                break;
-            case TRADE_NOTHING:
-                break;
+            case TRADE_KEY: message("Clerk:  I'm not_taking that junk.."); break;
+            case TRADE_NOTHING: break;
             }
             // A window or message may have left keys down; they act only once let go.
             start_control_edges(&keys);

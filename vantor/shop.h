@@ -6,23 +6,23 @@
 #pragma once
 #include "records.h"
 
-enum { SHOP_ITEMS = 1, SHOP_ARMS = 2, SHOP_ATTIRE = 3 };  // store_properties::type
-constexpr int BAG_MAX = 99;                 // the most of one item the bag holds
-constexpr int SELL_LAST = 99;               // num_objects of a sell list (rows 0 to 99)
-constexpr int SELL_SCROLL_MAX = 86;         // the sell list's deepest scroll offset
+enum { SHOP_ITEMS = 1, SHOP_ARMS = 2, SHOP_ATTIRE = 3 }; // store_properties::type
+constexpr int BAG_MAX = 99;                              // the most of one item the bag holds
+constexpr int SELL_LAST = 99;                            // num_objects of a sell list (rows 0 to 99)
+constexpr int SELL_SCROLL_MAX = 86;                      // the sell list's deepest scroll offset
 
 // How a trade went; the screen shows the refusals.
 enum shop_result {
-    TRADE_DONE,                             // gold and stock changed
-    TRADE_NO_GOLD,                          // "Not enough Gold"
-    TRADE_OWNED,                            // a weapon the party has already
-    TRADE_BAG_FULL,                         // the bag holds BAG_MAX of that item
-    TRADE_AMULET,                           // Elizabeth's gift is never sold
-    TRADE_KEY,                              // the clerk won't take the storage room key
-    TRADE_NOTHING                           // no piece there to sell (or it is worn)
+    TRADE_DONE,     // gold and stock changed
+    TRADE_NO_GOLD,  // "Not enough Gold"
+    TRADE_OWNED,    // a weapon the party has already
+    TRADE_BAG_FULL, // the bag holds BAG_MAX of that item
+    TRADE_AMULET,   // Elizabeth's gift is never sold
+    TRADE_KEY,      // the clerk won't take the storage room key
+    TRADE_NOTHING   // no piece there to sell (or it is worn)
 };
 
-extern int store_menu_pos;                  // scroll offset of the sell list, 0 to SELL_SCROLL_MAX
+extern int store_menu_pos; // scroll offset of the sell list, 0 to SELL_SCROLL_MAX
 
 // The shop of current_store; always 0.
 int do_vantor_shop();

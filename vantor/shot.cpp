@@ -1,6 +1,5 @@
 #include "shot.h"
 
-
 #include <png.h>
 
 #include <cstdio>

@@ -47,7 +47,8 @@ void dream_caption(const char* text)
         clear_to_color(buffer, makecol(0, 0, 0));
         still_window_ex(buffer, x, y, wt, ht, a, TRUE);
         if (a >= 255 - 16)
-            for (int i = 0; i < n; i++) textout_ex(buffer, main_font, lines[i].c_str(), x + 6, y + 5 + 8 * i, -1, -1);
+            for (int i = 0; i < n; i++)
+                textout_ex(buffer, main_font, lines[i].c_str(), x + 6, y + 5 + 8 * i, -1, -1);
         blit_buffer();
         door_rest(40);
     }
@@ -83,9 +84,13 @@ void the_dream()
 // ---- the bridge ----
 
 enum {
-    JACK = 1, DRAKIAN_A = 2, DRAKIAN_B = 3,
-    POST_X = 144, POST_Y = 1248,                // where Mike keeps watch, near the south end
-    BRIDGE_SCENE_MX = 0, BRIDGE_SCENE_MY = -1128,
+    JACK = 1,
+    DRAKIAN_A = 2,
+    DRAKIAN_B = 3,
+    POST_X = 144,
+    POST_Y = 1248, // where Mike keeps watch, near the south end
+    BRIDGE_SCENE_MX = 0,
+    BRIDGE_SCENE_MY = -1128,
     DRAKIAN_FROM_Y = 1120,
 };
 
@@ -137,7 +142,10 @@ void drakians_gone()
     pause(500);
 }
 
-int bridge_fight(bool may_lose) { return scripted_fight(two_soldiers, 2, BATTLE_GRASS, MUS_BRIDGE, may_lose); }
+int bridge_fight(bool may_lose)
+{
+    return scripted_fight(two_soldiers, 2, BATTLE_GRASS, MUS_BRIDGE, may_lose);
+}
 
 void jack_water()
 {
@@ -177,8 +185,11 @@ void leave_bridge()
 // ---- the village ----
 
 enum {
-    LONG_HOUSE = 10106, CHARLIES_HOUSE = 10107, INN = 10105,
-    INN_COUNTER_X = 544, INN_COUNTER_Y = 384,
+    LONG_HOUSE = 10106,
+    CHARLIES_HOUSE = 10107,
+    INN = 10105,
+    INN_COUNTER_X = 544,
+    INN_COUNTER_Y = 384,
     ELIZ = 1,
 };
 

@@ -26,6 +26,7 @@
 using namespace scene_kit;
 
 // The walks of the cast, by scene. Each starts on its first cell.
+// clang-format off
 const scene_walk late_walks[] = {
     // The dead end of map 16: the three face the cut in the rock; the mangler comes out of it.
     {16, 1, {{336, 96}}},                                   // LW_DEAD_END_MIKE
@@ -72,10 +73,12 @@ const scene_walk late_walks[] = {
     {10402, 1, {{240, 144}}},                               // LW_LAST_CHARLIE
     {10402, 1, {{192, 144}}},                               // LW_LAST_ELIZABETH
 };
+// clang-format on
 const int num_late_walks = (int)(sizeof late_walks / sizeof late_walks[0]);
 
 // All Agual in the square, facing Runhon: person entry i + 1 stands on cell i,
 // dressed as the town dresses that entry once the gathering is over.
+// clang-format off
 const int gathering_crowd[27][2] = {
     {240, 272}, {272, 272}, {288, 272}, {304, 272}, {336, 272}, {384, 272}, {416, 272},
     {224, 288}, {256, 288}, {288, 288}, {336, 288}, {400, 288}, {432, 288},
@@ -83,6 +86,7 @@ const int gathering_crowd[27][2] = {
     {224, 320}, {256, 320}, {288, 320}, {320, 320}, {400, 320}, {432, 320},
     {304, 336},
 };
+// clang-format on
 
 const char* late_scene_map_file(int map_num)
 {
@@ -103,16 +107,40 @@ const char* late_scene_map_file(int map_num)
 namespace {
 
 enum {
-    LW_DEAD_END_MIKE, LW_DEAD_END_CHARLIE, LW_DEAD_END_RUNHON, LW_DEAD_END_MANGLER,
-    LW_HOLLOW_MIKE, LW_HOLLOW_CHARLIE, LW_HOLLOW_RUNHON,
-    LW_INN_MIKE, LW_INN_CHARLIE, LW_INN_RUNHON, LW_INN_KEEPER,
-    LW_SQUARE_RUNHON, LW_SQUARE_MIKE, LW_SQUARE_CHARLIE,
-    LW_GATE_MIKE, LW_GATE_CHARLIE, LW_GATE_RUNHON, LW_GATE_MESSENGER,
-    LW_HALL_MIKE, LW_HALL_CHARLIE, LW_HALL_ELIZABETH, LW_HALL_MERLON,
-    LW_SAND_MIKE, LW_SAND_CHARLIE, LW_SAND_ELIZABETH,
-    LW_COURT_MIKE, LW_COURT_CHARLIE, LW_COURT_ELIZABETH,
-    LW_GATE31_MIKE, LW_GATE31_CHARLIE, LW_GATE31_ELIZABETH,
-    LW_LAST_MIKE, LW_LAST_CHARLIE, LW_LAST_ELIZABETH,
+    LW_DEAD_END_MIKE,
+    LW_DEAD_END_CHARLIE,
+    LW_DEAD_END_RUNHON,
+    LW_DEAD_END_MANGLER,
+    LW_HOLLOW_MIKE,
+    LW_HOLLOW_CHARLIE,
+    LW_HOLLOW_RUNHON,
+    LW_INN_MIKE,
+    LW_INN_CHARLIE,
+    LW_INN_RUNHON,
+    LW_INN_KEEPER,
+    LW_SQUARE_RUNHON,
+    LW_SQUARE_MIKE,
+    LW_SQUARE_CHARLIE,
+    LW_GATE_MIKE,
+    LW_GATE_CHARLIE,
+    LW_GATE_RUNHON,
+    LW_GATE_MESSENGER,
+    LW_HALL_MIKE,
+    LW_HALL_CHARLIE,
+    LW_HALL_ELIZABETH,
+    LW_HALL_MERLON,
+    LW_SAND_MIKE,
+    LW_SAND_CHARLIE,
+    LW_SAND_ELIZABETH,
+    LW_COURT_MIKE,
+    LW_COURT_CHARLIE,
+    LW_COURT_ELIZABETH,
+    LW_GATE31_MIKE,
+    LW_GATE31_CHARLIE,
+    LW_GATE31_ELIZABETH,
+    LW_LAST_MIKE,
+    LW_LAST_CHARLIE,
+    LW_LAST_ELIZABETH,
 };
 
 // Person entries of the cast beyond the townspeople of a map.
@@ -132,7 +160,8 @@ const character* crowd_dress(int i)
 {
     for (int k = 0; k < agual_plan.people_count; k++) {
         const town_person& p = agual_plan.people[k];
-        if (p.map_num == agual_plan.map_num && p.index == i && p.need_flag == SF_AGUAL_GATHERED) return *p.actor;
+        if (p.map_num == agual_plan.map_num && p.index == i && p.need_flag == SF_AGUAL_GATHERED)
+            return *p.actor;
     }
     return townsman_01;
 }
@@ -169,7 +198,7 @@ void walk_along(character* c, int w, int speed = 1)
             int d = face_of(tx - c->x, ty - c->y);
             int was_x = c->x, was_y = c->y;
             move_character(c, d, speed);
-            if (c->x == was_x && c->y == was_y) return;  // the map's edge: no further
+            if (c->x == was_x && c->y == was_y) return; // the map's edge: no further
         }
     }
 }
@@ -277,8 +306,8 @@ void the_inn_at_night()
     stand(mike, LW_INN_MIKE, DIR_RIGHT);
     stand(charlie, LW_INN_CHARLIE, DIR_UP);
     stand(runhon, LW_INN_RUNHON, DIR_LEFT);
-    cast(INNKEEPER, townclerk_01, late_walks[LW_INN_KEEPER].cells[0][0], late_walks[LW_INN_KEEPER].cells[0][1],
-         DIR_DOWN);
+    cast(INNKEEPER, townclerk_01, late_walks[LW_INN_KEEPER].cells[0][0],
+         late_walks[LW_INN_KEEPER].cells[0][1], DIR_DOWN);
     centre_camera();
     show_field(10);
     pause(1000);
@@ -364,7 +393,8 @@ void fade_in_wind(const char* txt1, const char* txt2, const char* txt3, int x1, 
         still_window_ex(frame, x1, y1, wt, ht, a, TRUE);
         int row = 0;
         for (const char* t : {txt1, txt2, txt3})
-            if (t && main_font && a == 255) textout_ex(frame, main_font, t, x1 + 5, y1 + 5 + 8 * row++, -1, -1);
+            if (t && main_font && a == 255)
+                textout_ex(frame, main_font, t, x1 + 5, y1 + 5 + 8 * row++, -1, -1);
         show_picture(frame);
         door_rest(20);
     }
@@ -426,7 +456,8 @@ void agual_story_gathering()
     if (!story_flag[SF_WOODS_DEAD_END] || story_flag[SF_AGUAL_GATHERED]) return;
     // The whole town comes out into the square in the rain.
     fade_out_2(5);
-    for (int i = 0; i < 27; i++) cast(i + 1, crowd_dress(i + 1), gathering_crowd[i][0], gathering_crowd[i][1], DIR_UP);
+    for (int i = 0; i < 27; i++)
+        cast(i + 1, crowd_dress(i + 1), gathering_crowd[i][0], gathering_crowd[i][1], DIR_UP);
     stand(runhon, LW_SQUARE_RUNHON, DIR_DOWN);
     stand(mike, LW_SQUARE_MIKE, DIR_UP);
     stand(charlie, LW_SQUARE_CHARLIE, DIR_UP);

@@ -74,6 +74,7 @@ const char* const gathering_lines[] = {
     nullptr,
 };
 
+// clang-format off
 const char* const gathering_calls[] = {
     "It's a good fish!",
     nullptr,
@@ -82,6 +83,7 @@ const char* const gathering_calls[] = {
     "With what? Fish hooks?",
     nullptr,
 };
+// clang-format on
 const int gathering_call_count = (int)(sizeof gathering_calls / sizeof gathering_calls[0]);
 
 const char* const gathering_pair_lines[] = {
@@ -239,9 +241,11 @@ const char* const sand_closing_lines[] = {
 
 // ---------------------------------------------------------------- the end note
 
+// clang-format off
 const char* const end_note_pages[] = {
     "Just to be funny: I decided to end the demo RIGHT HERE!...the end :)",
     "Well... almost. Mike, Charlie and_Elizabeth are still far from home,_the seal waits under the sand and_the Drakians still hold the bridge._That is a story for another day.",
     "Thank you for playing with us!_We hope the sand is out of your_boots by now._          - the Vantor team",
     nullptr,
 };
+// clang-format on

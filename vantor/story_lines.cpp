@@ -224,8 +224,7 @@ const char* const morning_lines[] = {
 
 // ---- Agual ----
 
-const char* const agual_too_early =
-    "Charlie:  What are we doing_here Mike??  Let's go back to Lumin.";
+const char* const agual_too_early = "Charlie:  What are we doing_here Mike??  Let's go back to Lumin.";
 
 const char* const runhon_meeting[] = {
     "Runhon:  Mind the books. That pile_is older than both of you_put together.",

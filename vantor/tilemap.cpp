@@ -27,12 +27,14 @@ const int MAX_GRID = 256;
 const int MAX_NAMES = 65536;
 const long long MAX_CELLS = 1LL << 24;
 
-int32_t get32(const uint8_t* p) {
+int32_t get32(const uint8_t* p)
+{
     return static_cast<int32_t>(uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 |
                                 uint32_t(p[3]) << 24);
 }
 
-void put32(std::vector<uint8_t>& out, int32_t v) {
+void put32(std::vector<uint8_t>& out, int32_t v)
+{
     uint32_t u = static_cast<uint32_t>(v);
     for (int i = 0; i < 4; i++) out.push_back(static_cast<uint8_t>(u >> (8 * i)));
 }
@@ -41,25 +43,26 @@ struct Header {
     int version, xsize, ysize, xgrid, ygrid, layers, names;
 };
 
-bool sizes_ok(int layers, int xsize, int ysize, int xgrid, int ygrid) {
+bool sizes_ok(int layers, int xsize, int ysize, int xgrid, int ygrid)
+{
     return xsize >= 1 && xsize <= MAX_SIDE && ysize >= 1 && ysize <= MAX_SIDE && layers >= 1 &&
            layers <= MAX_LAYERS && xgrid >= 1 && xgrid <= MAX_GRID && ygrid >= 1 && ygrid <= MAX_GRID &&
            static_cast<long long>(xsize) * ysize * layers <= MAX_CELLS;
 }
 
-bool read_header(const uint8_t* p, Header& h) {
+bool read_header(const uint8_t* p, Header& h)
+{
     h = {get32(p), get32(p + 4), get32(p + 8), get32(p + 12), get32(p + 16), get32(p + 20), get32(p + 24)};
     return sizes_ok(h.layers, h.xsize, h.ysize, h.xgrid, h.ygrid) && h.names >= 0 && h.names <= MAX_NAMES;
 }
 
-size_t cell_count(const TILEMAP* t) {
-    return static_cast<size_t>(t->xsize) * t->ysize * t->layers;
-}
+size_t cell_count(const TILEMAP* t) { return static_cast<size_t>(t->xsize) * t->ysize * t->layers; }
 
 // Fills `out` from name records at p; false when a record is cut off, has no
 // line feed, or its text would not fit an entry (it would silently shift
 // every following record).
-bool parse_names(const uint8_t* p, size_t avail, int count, NAMELIST* out) {
+bool parse_names(const uint8_t* p, size_t avail, int count, NAMELIST* out)
+{
     size_t at = 0;
     for (int i = 0; i < count; i++) {
         if (avail - at < 5) return false;
@@ -76,7 +79,8 @@ bool parse_names(const uint8_t* p, size_t avail, int count, NAMELIST* out) {
     return true;
 }
 
-TILEMAP* new_map(const Header& h) {
+TILEMAP* new_map(const Header& h)
+{
     TILEMAP* t = new (std::nothrow) TILEMAP{};
     if (!t) return nullptr;
     t->version = h.version;
@@ -88,26 +92,27 @@ TILEMAP* new_map(const Header& h) {
     return t;
 }
 
-bool read_all(FILE* f, void* to, size_t n) {
-    return n == 0 || std::fread(to, 1, n, f) == n;
-}
+bool read_all(FILE* f, void* to, size_t n) { return n == 0 || std::fread(to, 1, n, f) == n; }
 
 // Objects whose `dat` is a plain byte block of `size` bytes; the others point
 // at library structures that must never be read as a map.
-bool is_raw_object(int type) {
+bool is_raw_object(int type)
+{
     return type != DAT_FILE && type != DAT_BITMAP && type != DAT_RLE_SPRITE && type != DAT_C_SPRITE &&
            type != DAT_XC_SPRITE && type != DAT_FONT && type != DAT_SAMPLE && type != DAT_MIDI &&
            type != DAT_PALETTE && type != DAT_END;
 }
 
-size_t name_length(const NAMELIST& n) {
+size_t name_length(const NAMELIST& n)
+{
     size_t len = 0;
     while (len < static_cast<size_t>(NAME_CHARS) && n.name[len] && n.name[len] != '\n') len++;
     return len;
 }
 
 // The map in an open file, or null when anything about it is wrong.
-TILEMAP* read_map(FILE* f) {
+TILEMAP* read_map(FILE* f)
+{
     long size = -1;
     if (std::fseek(f, 0, SEEK_END) == 0) size = std::ftell(f);
     uint8_t head[HEADER_BYTES];
@@ -145,16 +150,18 @@ TILEMAP* read_map(FILE* f) {
     return t;
 }
 
-}  // namespace
+} // namespace
 
-int count_objects(DATAFILE* dat) {
+int count_objects(DATAFILE* dat)
+{
     int n = 0;
     if (dat)
         while (dat[n].type != DAT_END) n++;
     return n;
 }
 
-TILEMAP* load_tilemap(const char* filename) {
+TILEMAP* load_tilemap(const char* filename)
+{
     if (!filename) return nullptr;
     FILE* f = std::fopen(filename, "rb");
     if (!f) return nullptr;
@@ -163,14 +170,16 @@ TILEMAP* load_tilemap(const char* filename) {
     return t;
 }
 
-int save_tilemap(TILEMAP* tmap, const char* filename) {
+int save_tilemap(TILEMAP* tmap, const char* filename)
+{
     if (!tmap || !tmap->data || !filename || tmap->names < 0 || (tmap->names && !tmap->name) ||
         !sizes_ok(tmap->layers, tmap->xsize, tmap->ysize, tmap->xgrid, tmap->ygrid))
         return -1;
     std::vector<uint8_t> out;
     size_t cells = cell_count(tmap);
     out.reserve(HEADER_BYTES + cells * 4 + static_cast<size_t>(tmap->names) * 16);
-    for (int v : {tmap->version, tmap->xsize, tmap->ysize, tmap->xgrid, tmap->ygrid, tmap->layers, tmap->names, 0, 0})
+    for (int v :
+         {tmap->version, tmap->xsize, tmap->ysize, tmap->xgrid, tmap->ygrid, tmap->layers, tmap->names, 0, 0})
         put32(out, v);
     for (size_t i = 0; i < cells; i++) put32(out, tmap->data[i]);
     for (int i = 0; i < tmap->names; i++) {
@@ -192,7 +201,8 @@ int save_tilemap(TILEMAP* tmap, const char* filename) {
     return 0;
 }
 
-TILEMAP* register_tilemap(DATAFILE* dat, int object) {
+TILEMAP* register_tilemap(DATAFILE* dat, int object)
+{
     if (!dat || object < 0 || object >= count_objects(dat)) return nullptr;
     DATAFILE& obj = dat[object];
     if (!obj.dat || !is_raw_object(obj.type) || obj.size < HEADER_BYTES) return nullptr;
@@ -235,7 +245,8 @@ TILEMAP* register_tilemap(DATAFILE* dat, int object) {
     return t;
 }
 
-TILEMAP* create_tilemap(int layers, int xsize, int ysize, int xgrid, int ygrid) {
+TILEMAP* create_tilemap(int layers, int xsize, int ysize, int xgrid, int ygrid)
+{
     if (!sizes_ok(layers, xsize, ysize, xgrid, ygrid)) return nullptr;
     TILEMAP* t = new_map({1, xsize, ysize, xgrid, ygrid, layers, 0});
     if (!t) return nullptr;
@@ -248,7 +259,9 @@ TILEMAP* create_tilemap(int layers, int xsize, int ysize, int xgrid, int ygrid) 
     return t;
 }
 
-TILEMAP* resize_tilemap(TILEMAP* tmap, int layers, int xsize, int ysize, int xgrid, int ygrid, int xcut, int ycut) {
+TILEMAP* resize_tilemap(TILEMAP* tmap, int layers, int xsize, int ysize, int xgrid, int ygrid, int xcut,
+                        int ycut)
+{
     if (!tmap) return nullptr;
     TILEMAP* t = create_tilemap(layers, xsize, ysize, xgrid, ygrid);
     if (!t) return nullptr;
@@ -263,19 +276,21 @@ TILEMAP* resize_tilemap(TILEMAP* tmap, int layers, int xsize, int ysize, int xgr
     return t;
 }
 
-void destroy_tilemap(TILEMAP* tmap) {
+void destroy_tilemap(TILEMAP* tmap)
+{
     if (!tmap) return;
     if (!tmap->registered) delete[] tmap->data;
     delete[] tmap->name;
     delete tmap;
 }
 
-void correct_tilemap(TILEMAP* tmap, DATAFILE* dat) {
+void correct_tilemap(TILEMAP* tmap, DATAFILE* dat)
+{
     if (!tmap || !tmap->data || !dat || tmap->names <= 0 || !tmap->name) return;
     std::unordered_map<std::string, int> by_name;
     int count = count_objects(dat);
     for (int i = 0; i < count; i++)
-        if (const char* n = get_object_name(dat, i)) by_name.emplace(n, i);  // the first of a name wins
+        if (const char* n = get_object_name(dat, i)) by_name.emplace(n, i); // the first of a name wins
     std::unordered_map<int, int> to;
     for (int i = 0; i < tmap->names; i++) {
         const NAMELIST& n = tmap->name[i];
@@ -289,20 +304,22 @@ void correct_tilemap(TILEMAP* tmap, DATAFILE* dat) {
     }
 }
 
-void create_namelist(TILEMAP* tmap, DATAFILE* dat) {
+void create_namelist(TILEMAP* tmap, DATAFILE* dat)
+{
     if (!tmap || !dat) return;
     int sprites = number_of_type(dat, DAT_RLE_SPRITE);
     NAMELIST* list = nullptr;
     if (sprites > 0) {
         list = new (std::nothrow) NAMELIST[sprites];
-        if (!list) return;  // the old list still describes the cells
+        if (!list) return; // the old list still describes the cells
     }
     int count = count_objects(dat), k = 0;
     for (int i = 0; i < count && k < sprites; i++) {
         if (dat[i].type != DAT_RLE_SPRITE) continue;
         list[k].index = i;
         std::memset(list[k].name, 0, sizeof list[k].name);
-        if (const char* n = get_object_name(dat, i)) std::snprintf(list[k].name, sizeof list[k].name, "%s", n);
+        if (const char* n = get_object_name(dat, i))
+            std::snprintf(list[k].name, sizeof list[k].name, "%s", n);
         k++;
     }
     delete[] tmap->name;
@@ -310,25 +327,29 @@ void create_namelist(TILEMAP* tmap, DATAFILE* dat) {
     tmap->names = sprites;
 }
 
-int get_sprite_number(TILEMAP* tmap, int layer, int x, int y) {
+int get_sprite_number(TILEMAP* tmap, int layer, int x, int y)
+{
     if (!tmap || !tmap->data || layer < 0 || layer >= tmap->layers || x < 0 || x >= tmap->xsize || y < 0 ||
         y >= tmap->ysize)
         return -1;
     return tmap->data[get_sprite_pos(tmap, layer, x, y)];
 }
 
-void set_sprite_number(TILEMAP* tmap, int layer, int x, int y, int value) {
+void set_sprite_number(TILEMAP* tmap, int layer, int x, int y, int value)
+{
     if (!tmap || !tmap->data || layer < 0 || layer >= tmap->layers || x < 0 || x >= tmap->xsize || y < 0 ||
         y >= tmap->ysize)
         return;
     tmap->data[get_sprite_pos(tmap, layer, x, y)] = value;
 }
 
-int get_sprite_pos(TILEMAP* tmap, int layer, int x, int y) {
+int get_sprite_pos(TILEMAP* tmap, int layer, int x, int y)
+{
     return tmap->xsize * y + x + tmap->xsize * tmap->ysize * layer;
 }
 
-void draw_tilemap_layer(BITMAP* dest, DATAFILE* dat, TILEMAP* tmap, int layer, int dest_x, int dest_y) {
+void draw_tilemap_layer(BITMAP* dest, DATAFILE* dat, TILEMAP* tmap, int layer, int dest_x, int dest_y)
+{
     if (!dest || !dat || !tmap || !tmap->data || layer < 0 || layer >= tmap->layers) return;
     int count = count_objects(dat);
     int depth = bitmap_color_depth(dest);
@@ -348,41 +369,46 @@ void draw_tilemap_layer(BITMAP* dest, DATAFILE* dat, TILEMAP* tmap, int layer, i
     }
 }
 
-const char* get_object_name(DATAFILE* dat, int object) {
+const char* get_object_name(DATAFILE* dat, int object)
+{
     if (!dat || object < 0 || object >= count_objects(dat)) return nullptr;
     for (DATAFILE_PROPERTY* p = dat[object].prop; p && p->type != DAT_END; p++)
         if (p->type == DAT_NAME) return p->dat;
     return nullptr;
 }
 
-int object_of_type_exists(DATAFILE* dat, int type) {
-    return number_of_type(dat, type) > 0 ? TRUE : FALSE;
-}
+int object_of_type_exists(DATAFILE* dat, int type) { return number_of_type(dat, type) > 0 ? TRUE : FALSE; }
 
-int number_of_type(DATAFILE* dat, int type) {
+int number_of_type(DATAFILE* dat, int type)
+{
     int n = 0, count = count_objects(dat);
     for (int i = 0; i < count; i++)
         if (dat[i].type == type) n++;
     return n;
 }
 
-int get_object_number(DATAFILE* dat, int n, int type) {
+int get_object_number(DATAFILE* dat, int n, int type)
+{
     int count = count_objects(dat);
     for (int i = 0; i < count && n >= 1; i++)
         if (dat[i].type == type && --n == 0) return i;
     return -1;
 }
 
-int get_max_sprite_width(DATAFILE* dat) {
+int get_max_sprite_width(DATAFILE* dat)
+{
     int w = 0, count = count_objects(dat);
     for (int i = 0; i < count; i++)
-        if (dat[i].type == DAT_RLE_SPRITE && dat[i].dat) w = std::max(w, static_cast<RLE_SPRITE*>(dat[i].dat)->w);
+        if (dat[i].type == DAT_RLE_SPRITE && dat[i].dat)
+            w = std::max(w, static_cast<RLE_SPRITE*>(dat[i].dat)->w);
     return w;
 }
 
-int get_max_sprite_height(DATAFILE* dat) {
+int get_max_sprite_height(DATAFILE* dat)
+{
     int h = 0, count = count_objects(dat);
     for (int i = 0; i < count; i++)
-        if (dat[i].type == DAT_RLE_SPRITE && dat[i].dat) h = std::max(h, static_cast<RLE_SPRITE*>(dat[i].dat)->h);
+        if (dat[i].type == DAT_RLE_SPRITE && dat[i].dat)
+            h = std::max(h, static_cast<RLE_SPRITE*>(dat[i].dat)->h);
     return h;
 }

@@ -6,26 +6,26 @@
 
 // One entry of a map's name list.
 struct NAMELIST {
-    int index;          // a tile number
-    char name[80];      // its name, at most 79 characters
+    int index;     // a tile number
+    char name[80]; // its name, at most 79 characters
 };
 
 // One translation pair used while loading.
 struct INDEXLIST {
-    int from;           // tile number stored in the map
-    int to;             // number of the tile of that name now, or -1
+    int from; // tile number stored in the map
+    int to;   // number of the tile of that name now, or -1
 };
 
 // One map; owns its cells and its name list.
 struct TILEMAP {
     int version;
-    int xsize, ysize;   // size in cells
-    int xgrid, ygrid;   // cell size in pixels
+    int xsize, ysize; // size in cells
+    int xgrid, ygrid; // cell size in pixels
     int layers;
-    int names;          // entries in the name list
-    int* data;          // layers x ysize x xsize cells, layer-major then row-major; -1 is empty
-    NAMELIST* name;     // names entries, or null
-    int registered;     // TRUE when data and name live inside a datafile object
+    int names;      // entries in the name list
+    int* data;      // layers x ysize x xsize cells, layer-major then row-major; -1 is empty
+    NAMELIST* name; // names entries, or null
+    int registered; // TRUE when data and name live inside a datafile object
 };
 
 // A new map read from a file; null when missing, truncated or malformed.
@@ -38,7 +38,8 @@ TILEMAP* register_tilemap(DATAFILE* dat, int object);
 TILEMAP* create_tilemap(int layers, int xsize, int ysize, int xgrid, int ygrid);
 // A new map of the new size holding the old cells; the old map is destroyed.
 // A non-zero xcut/ycut keeps the right/bottom part. Null (old map kept) for an invalid size.
-TILEMAP* resize_tilemap(TILEMAP* tmap, int layers, int xsize, int ysize, int xgrid, int ygrid, int xcut, int ycut);
+TILEMAP* resize_tilemap(TILEMAP* tmap, int layers, int xsize, int ysize, int xgrid, int ygrid, int xcut,
+                        int ycut);
 // Frees the cells, the name list and the map; null is ignored.
 void destroy_tilemap(TILEMAP* tmap);
 // Renumbers the cells by tile name against the datafile.

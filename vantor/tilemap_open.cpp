@@ -8,7 +8,8 @@
 
 int tilemap_opened = 0;
 
-void open_tilemap(const char* filename) {
+void open_tilemap(const char* filename)
+{
     destroy_tilemap(map);
     map = load_tilemap(filename);
     if (!map) {

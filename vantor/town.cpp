@@ -570,4 +570,3 @@ void do_tile_changing()
     }
     torchlike_flag = FALSE;
 }
-

@@ -14,20 +14,20 @@
 
 // A room behind a door of an outdoor map.
 struct town_room {
-    const char* file;                       // the room's map file
-    int map_num;                            // its g_map_num
-    int door_x, door_y;                     // the door on the outdoor map; -1: reached only from another room
-    int entry_x, entry_y;                   // where Mike stands on coming in (facing up)
-    int limit_y;                            // the room is left once Mike's y exceeds this
-    int door2_x, door2_y;                   // a second door into the same room; 0, 0: none
+    const char* file;     // the room's map file
+    int map_num;          // its g_map_num
+    int door_x, door_y;   // the door on the outdoor map; -1: reached only from another room
+    int entry_x, entry_y; // where Mike stands on coming in (facing up)
+    int limit_y;          // the room is left once Mike's y exceeds this
+    int door2_x, door2_y; // a second door into the same room; 0, 0: none
 };
 
 // A door or stair inside one room that leads into another room.
 struct room_link {
-    int map_num;                            // the room it is in
-    int x, y;                               // its cell
-    int to_map;                             // the room it leads to
-    int to_x, to_y, to_face;                // where Mike stands there, facing
+    int map_num;             // the room it is in
+    int x, y;                // its cell
+    int to_map;              // the room it leads to
+    int to_x, to_y, to_face; // where Mike stands there, facing
 };
 
 // What the talk key starts at a counter.
@@ -37,16 +37,16 @@ enum { COUNTER_INN, COUNTER_SHOP };
 struct counter_spot {
     int map_num;
     int x, y, face;
-    int kind;                               // COUNTER_INN or COUNTER_SHOP
-    int arg;                                // the inn's price, or the shop's row in the plan's shops
+    int kind; // COUNTER_INN or COUNTER_SHOP
+    int arg;  // the inn's price, or the shop's row in the plan's shops
 };
 
 // A shop behind a counter.
 struct town_shop {
-    const char* greeting;                   // the clerk's line before the shop opens (null: none)
-    const char* name;                       // the title of the shop screen
-    int type;                               // 1 items, 2 weapons, 3 armor
-    int stock[12];                          // item rows, weapon_list or armor_list numbers; -1 ends
+    const char* greeting; // the clerk's line before the shop opens (null: none)
+    const char* name;     // the title of the shop screen
+    int type;             // 1 items, 2 weapons, 3 armor
+    int stock[12];        // item rows, weapon_list or armor_list numbers; -1 ends
 };
 
 // A treasure chest: its number in `chests` and its tile (column, row, layer).
@@ -62,18 +62,18 @@ struct town_find {
     int map_num;
     int pot;
     int x, y, face;
-    int item;                               // row of `items` that gains one
+    int item; // row of `items` that gains one
 };
 
 // A townsperson: a copy of an actor placed as `person` entry `index` on a map.
 struct town_person {
     int map_num;
     int index;
-    character** actor;                      // the actor record copied
+    character** actor; // the actor record copied
     int x, y, face;
-    int still;                              // TRUE: stands on the spot
-    int need_flag;                          // shown only while this story flag is TRUE (-1: always)
-    int gone_flag;                          // hidden once this story flag is TRUE (-1: never)
+    int still;     // TRUE: stands on the spot
+    int need_flag; // shown only while this story flag is TRUE (-1: always)
+    int gone_flag; // hidden once this story flag is TRUE (-1: never)
 };
 
 // An animated wall torch on a map (its layer-1 cell).
@@ -90,50 +90,59 @@ struct town_save {
 
 // One place: its first map and everything in and behind it.
 struct town_plan {
-    const char* name;                       // shown in the place window
-    const char* file;                       // the outdoor map
+    const char* name; // shown in the place window
+    const char* file; // the outdoor map
     int map_num;
-    int music;                              // MIDI object of data.dat; -1: none
-    int start_x, start_y, start_face, start_mx, start_my;  // Mike and the camera on arrival
-    const town_room* rooms; int room_count;
-    const room_link* links; int link_count;
-    const counter_spot* counters; int counter_count;
-    const town_chest* chest_list; int chest_count;
-    const town_find* finds; int find_count;
-    const town_person* people; int people_count;
-    const town_shop* shops; int shop_count;
-    const town_torch* torches; int torch_count;
-    const town_save* saves; int save_count;
-    int leave_dir;                          // the outdoor map is left off this edge (DIR_*; 0: by the place's own rule)
-    int walk;                               // townspeople wander on the outdoor map
-    const char* inn_line;                   // the innkeeper's question (null: a plain one with the price)
-    const char* inn_morning;                // said after a night's rest (null: nothing)
-    const char* inn_refused;                // said when the party will not stay (null: nothing)
-    int rains;                              // TRUE: rain falls on the outdoor map until story flag `rain_stop`
+    int music;                                            // MIDI object of data.dat; -1: none
+    int start_x, start_y, start_face, start_mx, start_my; // Mike and the camera on arrival
+    const town_room* rooms;
+    int room_count;
+    const room_link* links;
+    int link_count;
+    const counter_spot* counters;
+    int counter_count;
+    const town_chest* chest_list;
+    int chest_count;
+    const town_find* finds;
+    int find_count;
+    const town_person* people;
+    int people_count;
+    const town_shop* shops;
+    int shop_count;
+    const town_torch* torches;
+    int torch_count;
+    const town_save* saves;
+    int save_count;
+    int leave_dir;           // the outdoor map is left off this edge (DIR_*; 0: by the place's own rule)
+    int walk;                // townspeople wander on the outdoor map
+    const char* inn_line;    // the innkeeper's question (null: a plain one with the price)
+    const char* inn_morning; // said after a night's rest (null: nothing)
+    const char* inn_refused; // said when the party will not stay (null: nothing)
+    int rains;               // TRUE: rain falls on the outdoor map until story flag `rain_stop`
     int rain_stop;
-    int face_mike;                          // townspeople turn to face Mike when he speaks to them
+    int face_mike; // townspeople turn to face Mike when he speaks to them
 };
 
 // ---- globals ----
-extern torchlike torchlikes[21];            // animated tiles of the current map
-extern int num_torchlikes;                  // live entries (-1 or 0: none)
-extern int torchlike_speed;                 // period of set_torchlike in ms
-extern int tile_change_counter;             // counts do_tile_changing calls
-extern int save_on, save_x, save_y, save_pos, save_speed, mike_in_save;  // the save spot
-extern int look_when_talked_to;             // townsperson turns to face Mike
-extern store_properties current_store;      // the shop a clerk opens
-extern int continue_town;                   // FALSE ends the place loop
-extern const town_plan* current_plan;       // the place Mike is in, or null
+extern torchlike torchlikes[21];                                        // animated tiles of the current map
+extern int num_torchlikes;                                              // live entries (-1 or 0: none)
+extern int torchlike_speed;                                             // period of set_torchlike in ms
+extern int tile_change_counter;                                         // counts do_tile_changing calls
+extern int save_on, save_x, save_y, save_pos, save_speed, mike_in_save; // the save spot
+extern int look_when_talked_to;                                         // townsperson turns to face Mike
+extern store_properties current_store;                                  // the shop a clerk opens
+extern int continue_town;                                               // FALSE ends the place loop
+extern const town_plan* current_plan;                                   // the place Mike is in, or null
 
-extern const town_plan village_plan;        // Lumin Village (101, rooms 10101-10110, 10192)
-extern const town_plan agual_plan;          // Agual (103, rooms 10301-10310)
-extern const town_plan mystalia_plan;       // Mystalia (104, rooms 10401-10409)
+extern const town_plan village_plan;  // Lumin Village (101, rooms 10101-10110, 10192)
+extern const town_plan agual_plan;    // Agual (103, rooms 10301-10310)
+extern const town_plan mystalia_plan; // Mystalia (104, rooms 10401-10409)
 
 // ---- the places ----
-void do_lumin_village();                    // the village loop
-void do_lumin_castle();                     // the castle loop
-void do_lumin_agual();                      // Agual
-void do_lumin_mystalia();                   // Mystalia
+void do_lumin_village();  // the village loop
+void do_lumin_castle();   // the castle loop
+void do_lumin_agual();    // Agual
+void do_lumin_mystalia(); // Mystalia
 // The plan of the place a map number belongs to (outdoors or a room; the castle's rooms too), or null.
 const town_plan* plan_of_map(int map_num);
 
@@ -198,17 +207,17 @@ void run_town(const town_plan* plan);
 int left_town(const town_plan* plan);
 
 // ---- the tile animation step ----
-void do_tile_changing();                    // one animation step of the map's tiles
+void do_tile_changing(); // one animation step of the map's tiles
 
 // ---- services (town_services.cpp) ----
-void do_town_talk();                        // talk to whoever (or whichever counter) Mike faces
+void do_town_talk(); // talk to whoever (or whichever counter) Mike faces
 // The person index (min_person to num_people) on the cell Mike faces; 0 for nobody.
 int person_faced();
-void do_overnight(int price);               // stay at an inn for `price` gold
+void do_overnight(int price); // stay at an inn for `price` gold
 // The village-style inn at a counter: the question, then do_overnight(price).
 void do_inn(int price);
-void cure_all(int amt);                     // -1 full HP, -2 full HP and MP, else +amt HP (living heroes)
-void do_save_spot();                        // the save spot Mike stepped on
+void cure_all(int amt); // -1 full HP, -2 full HP and MP, else +amt HP (living heroes)
+void do_save_spot();    // the save spot Mike stepped on
 
 // ---- place-specific hooks (each place's own file) ----
 // The conversation with person `who` (or a counter) on the village maps; FALSE when nobody there speaks.

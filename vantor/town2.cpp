@@ -35,9 +35,10 @@ int town2_talk(int who)
         lumin_agual_story(1);
         return TRUE;
     }
-    const town_talk* t = plan == &agual_plan
-        ? find_town_talk(agual_talks, agual_talk_count, g_map_num, who, agual_phase())
-        : find_town_talk(mystalia_talks, mystalia_talk_count, g_map_num, who, mystalia_phase());
+    const town_talk* t =
+        plan == &agual_plan
+            ? find_town_talk(agual_talks, agual_talk_count, g_map_num, who, agual_phase())
+            : find_town_talk(mystalia_talks, mystalia_talk_count, g_map_num, who, mystalia_phase());
     if (!t) return FALSE;
     for (const char* line : t->lines) {
         if (!line) break;

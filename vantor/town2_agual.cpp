@@ -34,6 +34,7 @@ const room_link links[] = {
     {10310, 256, 80, 10309, 256, 96, DIR_DOWN},
 };
 
+// clang-format off
 const counter_spot counters[] = {
     {10302, 32, 96, DIR_UP, COUNTER_INN, 50},
     {10303, 64, 112, DIR_UP, COUNTER_SHOP, 0},   // battle items
@@ -41,7 +42,9 @@ const counter_spot counters[] = {
     {10307, 64, 112, DIR_UP, COUNTER_SHOP, 2},   // arms
     {10307, 240, 112, DIR_UP, COUNTER_SHOP, 3},  // attire
 };
+// clang-format on
 
+// clang-format off
 const town_shop shops[] = {
     {agual_shop_greetings[0], "Agual Battle Item Shop", 1,
      {IT_BLADE_SHINE, IT_VEST_SHINE, IT_GLASS_BALL, IT_COMBUSTER, IT_SMOKE_BOMB, -1}},
@@ -52,6 +55,7 @@ const town_shop shops[] = {
     {agual_shop_greetings[2], "Agual Arms Shop", 2, {0, 1, 2, 3, 4, 5, -1}},
     {agual_shop_greetings[3], "Agual Attire Shop", 3, {0, 1, 2, 3, -1}},
 };
+// clang-format on
 
 // Chests 9, 11, 12 and 13: a Smoke Bomb, two Vivers and a Light Stone.
 const town_chest chest_list[] = {
@@ -61,11 +65,13 @@ const town_chest chest_list[] = {
     {10310, 13, 3, 5, 1},
 };
 
+// clang-format off
 const town_find finds[] = {
     {103, 4, 400, 224, DIR_UP, 10},     // a barrel by the inn: Aloe Drink
     {103, 5, 432, 528, DIR_RIGHT, 0},   // crates on the quay: Small Potion
     {103, 6, 320, 304, DIR_UP, 1},      // the well of the square: Glow Dust
 };
+// clang-format on
 
 const int F11 = 11;
 const int ALL = -1;
@@ -134,6 +140,7 @@ const town_person people[] = {
 
 } // namespace
 
+// clang-format off
 const town_plan agual_plan = {
     "Agual", "town02.map", 103, MUS_AGUAL, 0, 400, DIR_RIGHT, 0, -280,
     rooms, COUNT(rooms), links, COUNT(links), counters, COUNT(counters), chest_list, COUNT(chest_list),
@@ -144,6 +151,7 @@ const town_plan agual_plan = {
     // Rain falls on the streets until Runhon's gathering clears the sky; people turn to face Mike.
     TRUE, 11, TRUE,
 };
+// clang-format on
 
 void do_lumin_agual()
 {

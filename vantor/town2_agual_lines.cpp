@@ -19,11 +19,13 @@ const char* const agual_rain_stops = "(The rain has stopped.)";
 
 namespace {
 
-const int SEEK = AG_SEEKING, WITH = AG_WITH_RUNHON, RALLY = AG_RALLIED, READY = AG_READY, NEWS = AG_AFTER_NEWS;
+const int SEEK = AG_SEEKING, WITH = AG_WITH_RUNHON, RALLY = AG_RALLIED, READY = AG_READY,
+          NEWS = AG_AFTER_NEWS;
 const int BEFORE = SEEK | WITH, AFTER = RALLY | READY | NEWS;
 
 } // namespace
 
+// clang-format off
 const town_talk agual_talks[] = {
     // ---- the street, before the gathering: two souls brave the rain ----
     {103, 1, SEEK, {"Fisherman:  Lumin folk, by the look_of you.  Dry boots.  That won't_last here.",
@@ -113,4 +115,5 @@ const town_talk agual_talks[] = {
     {10309, 10, AFTER, {"Runhon's Mother:  My son, making_speeches in the square.  His_father would have laughed."}},
     {10309, 11, AG_ALWAYS, {"Little Brother:  Runhon makes_sparks with his fingers!  Don't_tell Mum.  She thinks he reads."}},
 };
+// clang-format on
 const int agual_talk_count = (int)(sizeof agual_talks / sizeof agual_talks[0]);

@@ -34,6 +34,7 @@ const room_link links[] = {
     {10407, 32, 144, 10406, 256, 144, DIR_LEFT},
 };
 
+// clang-format off
 const counter_spot counters[] = {
     {10402, 32, 96, DIR_UP, COUNTER_INN, 100},
     {10403, 64, 112, DIR_UP, COUNTER_SHOP, 0},   // recovery items
@@ -41,7 +42,9 @@ const counter_spot counters[] = {
     {10408, 144, 112, DIR_UP, COUNTER_SHOP, 2},  // arms
     {10409, 144, 112, DIR_UP, COUNTER_SHOP, 3},  // attire
 };
+// clang-format on
 
+// clang-format off
 const town_shop shops[] = {
     {mystalia_shop_greetings[0], "Mystalia Recovery Item Shop", 1,
      {IT_SMALL_POTION, IT_ALOE_DRINK, IT_GLOW_DUST, IT_LIGHT_STONE, IT_LARGE_POTION, IT_GLOW_ROCK, IT_VIVER, -1}},
@@ -52,12 +55,14 @@ const town_shop shops[] = {
     // The attire shop is a branch of Agual's, with the Soldier's Mail besides.
     {mystalia_shop_greetings[3], "Agual Attire Shop", 3, {0, 1, 2, 3, 4, -1}},
 };
+// clang-format on
 
 // Chest 18: a Large Potion.
 const town_chest chest_list[] = {
     {10408, 18, 16, 11, 1},
 };
 
+// clang-format off
 const town_find finds[] = {
     {104, 7, 320, 320, DIR_UP, 0},      // the well: Small Potion
     {104, 8, 208, 256, DIR_UP, 2},      // a palm on the plaza: Light Stone
@@ -66,6 +71,7 @@ const town_find finds[] = {
     {10401, 11, 64, 112, DIR_UP, 12},   // a water pot of the potter: Large Potion
     {10405, 12, 48, 112, DIR_UP, 11},   // the lamp maker's shelf: Glow Rock
 };
+// clang-format on
 
 const int ALL = -1;
 
@@ -149,7 +155,8 @@ void mystalia_stranger()
     story_flag[16] = FALSE;
     // Either way he is gone, and the scholar's book with him.
     person[10]->visible = FALSE;
-    for (const char* const* line = won ? mystalia_after_fight_lines : mystalia_after_lost_lines; *line; line++)
+    for (const char* const* line = won ? mystalia_after_fight_lines : mystalia_after_lost_lines; *line;
+         line++)
         wrap_wind(*line);
     story_flag[17] = TRUE;
     reset_fps_timer();
@@ -160,6 +167,7 @@ void mystalia_map_shown()
     if (g_map_num == 10404 && !story_flag[17]) mystalia_stranger();
 }
 
+// clang-format off
 const town_plan mystalia_plan = {
     "Mystalia", "town03.map", 104, MUS_MYSTALIA, 320, 16, DIR_DOWN, -160, 0,
     rooms, COUNT(rooms), links, COUNT(links), counters, COUNT(counters), chest_list, COUNT(chest_list),
@@ -169,6 +177,7 @@ const town_plan mystalia_plan = {
     mystalia_inn_offer, mystalia_inn_morning, mystalia_inn_refused,
     FALSE, 0, FALSE,
 };
+// clang-format on
 
 void do_lumin_mystalia()
 {

@@ -5,8 +5,10 @@
 #include "town2_lines.h"
 
 const char* const mystalia_inn_offer = "Welcome to the Mystalia Inn._It costs 100 Gold a night._Grab a bed?";
-const char* const mystalia_inn_morning = "Innkeeper:  Shake the sand out of_your boots before you go.  Everyone_forgets.  Everyone.";
-const char* const mystalia_inn_refused = "Innkeeper:  The desert is cold at_night, friend.  Colder than my_prices.";
+const char* const mystalia_inn_morning =
+    "Innkeeper:  Shake the sand out of_your boots before you go.  Everyone_forgets.  Everyone.";
+const char* const mystalia_inn_refused =
+    "Innkeeper:  The desert is cold at_night, friend.  Colder than my_prices.";
 
 const char* const mystalia_shop_greetings[4] = {
     "Clerk:  Water is the first cure of_the desert.  These are the second.",
@@ -45,6 +47,7 @@ const int UNEASY = MY_UNEASY, QUIET = MY_QUIET, ALWAYS = MY_ALWAYS;
 
 } // namespace
 
+// clang-format off
 const town_talk mystalia_talks[] = {
     // ---- the street ----
     {104, 1, UNEASY, {"Trader:  Welcome to Mystalia, last_stop before the sand!  Water,_shade and honest prices.",
@@ -78,5 +81,5 @@ const town_talk mystalia_talks[] = {
     // ---- room 6: the angry man ----
     {10406, 11, ALWAYS, {"Angry Man:  What are you doing in my house!?", "GET OUT!"}},
 };
+// clang-format on
 const int mystalia_talk_count = (int)(sizeof mystalia_talks / sizeof mystalia_talks[0]);
-

@@ -52,7 +52,8 @@ bool council_due()
 // otherwise the hall the gate guard sent him to would simply be silent.
 bool council_waits_for_a_spell()
 {
-    return !story_flag[SF_COUNCIL_HEARD] && !story_flag[SF_NIGHT_PASSED] && ftmike && !ftmike->actions[0].have;
+    return !story_flag[SF_COUNCIL_HEARD] && !story_flag[SF_NIGHT_PASSED] && ftmike &&
+           !ftmike->actions[0].have;
 }
 
 // The loop of one room: until Mike stands on a door. Returns the room it leads

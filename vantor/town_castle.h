@@ -7,10 +7,13 @@
 
 enum {
     CASTLE_ROOMS = 26,
-    CASTLE_OUTSIDE = 0,                     // a door to the world map
-    CASTLE_KEEP_X = -1,                     // tower stairs: Mike keeps his x
-    CASTLE_START_X = 320, CASTLE_START_Y = 336,     // Mike in the gate hall on arrival
-    CASTLE_HEAL_ROOM = 11, CASTLE_HEAL_X = 496, CASTLE_HEAL_Y = 208,  // where the healer is asked (facing up)
+    CASTLE_OUTSIDE = 0, // a door to the world map
+    CASTLE_KEEP_X = -1, // tower stairs: Mike keeps his x
+    CASTLE_START_X = 320,
+    CASTLE_START_Y = 336, // Mike in the gate hall on arrival
+    CASTLE_HEAL_ROOM = 11,
+    CASTLE_HEAL_X = 496,
+    CASTLE_HEAL_Y = 208, // where the healer is asked (facing up)
     CASTLE_LIBRARY_ROOM = 15,
     CASTLE_COUNCIL_ROOM = 13,
 };
@@ -59,7 +62,7 @@ void castle_camera(int x, int y, int w, int h, int* cam_x, int* cam_y);
 // The atlas's map: the world map drawn small (two pixels a cell fill the
 // screen), with the places named where they lie.
 void draw_atlas(BITMAP* bmp);
-void do_library_books(int id);              // one test of the library's shelves (id 0: the castle's)
+void do_library_books(int id); // one test of the library's shelves (id 0: the castle's)
 // The conversation with person `who` on a castle map; FALSE when nobody there speaks.
 int castle_talk(int who);
 // The healer of the infirmary: her word, the living healed, "HP Restored!".

@@ -104,8 +104,9 @@ void draw_atlas(BITMAP* bmp)
         bool right;
     };
     const Spot spots[] = {
-        {1632, 272, true},   {1632, 288, false}, {WORLD_BRIDGE_X, WORLD_BRIDGE_Y, false}, {2336, 656, false},
-        {1664, 1120, true},  {woods_x * 16, woods_y * 16, false}, {1568, 1392, false},
+        {1632, 272, true},   {1632, 288, false}, {WORLD_BRIDGE_X, WORLD_BRIDGE_Y, false},
+        {2336, 656, false},  {1664, 1120, true}, {woods_x * 16, woods_y * 16, false},
+        {1568, 1392, false},
     };
     for (int i = 0; i < 7; i++) {
         if (spots[i].x < 0) continue;
@@ -186,10 +187,10 @@ int castle_talk(int who)
         castle_talk_text* text;
     };
     static const Talk talks[] = {
-        {10201, 1, &gate_guard_west}, {10201, 2, &gate_guard_east}, {10201, 3, &gate_maid},
-        {10211, 2, &wounded_soldier}, {10211, 3, &old_patient},      {10212, 1, &soup_soldier},
-        {10212, 2, &armor_soldier},   {10212, 3, &clock_soldier},    {10215, 1, &librarian},
-        {10215, 2, &young_reader},    {10224, 1, &king_on_throne},   {10224, 2, &merlon_at_court},
+        {10201, 1, &gate_guard_west},  {10201, 2, &gate_guard_east},  {10201, 3, &gate_maid},
+        {10211, 2, &wounded_soldier},  {10211, 3, &old_patient},      {10212, 1, &soup_soldier},
+        {10212, 2, &armor_soldier},    {10212, 3, &clock_soldier},    {10215, 1, &librarian},
+        {10215, 2, &young_reader},     {10224, 1, &king_on_throne},   {10224, 2, &merlon_at_court},
         {10224, 3, &royal_guard_west}, {10224, 4, &royal_guard_east}, {10225, 1, &chancellor},
         {10225, 2, &old_general},
     };

@@ -14,6 +14,7 @@ castle_talk_text gate_guard_west = {
     {"Guard:  Elizabeth goes with you?_Good. She's braver than the whole_gate watch, and better company."},
 };
 
+// clang-format off
 castle_talk_text gate_guard_east = {
     {"Guard:  They say the Drakians came_over the bridge like a flood._Is it true?", "Mike:  ...",
      "Guard:  Right. Don't tell the cook._She'll want to go and fight them."},
@@ -21,6 +22,7 @@ castle_talk_text gate_guard_east = {
     {"Guard:  Quiet at the gate. Too quiet._I've counted the flagstones twice._There are three hundred and six."},
     {"Guard:  Mystalia lies south, at the_edge of the desert. Buy water._Then buy more water."},
 };
+// clang-format on
 
 castle_talk_text gate_maid = {
     {"Maid:  Mind the carpet, I've only_just beaten it. Oh! Mike!_Is it true about the bridge?"},
@@ -152,41 +154,34 @@ const char* const council_not_yet = "(Not till I know a spell...)";
 const char* const history_1[] = {
     "      -Lumin History, Year 323-_Settlers from the north build a_rope bridge over the river.",
     "They keep fires burning on the near_bank every night so travellers_can find the crossing.",
-    "The travellers call the place Lumin,_the lit shore. The name stays._So do the travellers.",
-    nullptr};
+    "The travellers call the place Lumin,_the lit shore. The name stays._So do the travellers.", nullptr};
 const char* const history_2[] = {
     "      -Lumin History, Year 410-_The bridge is rebuilt in stone,_with a toll of one copper a cart.",
     "Whoever holds the bridge holds the_only road between the north and_the south. Everyone notices.",
     nullptr};
 const char* const history_3[] = {
     "      -Lumin History, Year 488-_King Oswin the First raises a_castle on the hill by the bridge.",
-    "He also founds this library. It_holds three books, all of them_about cattle.",
-    nullptr};
+    "He also founds this library. It_holds three books, all of them_about cattle.", nullptr};
 const char* const history_4[] = {
     "      -Lumin History, Year 561-_Agual on the rainy coast and_Mystalia by the desert join Lumin.",
-    "Agual sends fish. Mystalia sends_glass. Lumin sends soldiers to_guard the roads between them.",
-    nullptr};
+    "Agual sends fish. Mystalia sends_glass. Lumin sends soldiers to_guard the roads between them.", nullptr};
 const char* const history_5[] = {
     "      -Lumin History, Year 640-_The mages of Crystan teach our_soldiers the first battle spells.",
     "Every spell spends the caster's_strength of mind. When it is gone,_the mage must rest or drink.",
     nullptr};
 const char* const history_6[] = {
     "      -Lumin History, Year 702-_The great flood. The harbour walls_of Agual hold, just.",
-    "The people of Agual have kept their_feet wet and their spirits dry_ever since.",
-    nullptr};
+    "The people of Agual have kept their_feet wet and their spirits dry_ever since.", nullptr};
 const char* const history_7[] = {
     "      -Lumin History, Year 789-_Crystan is gone. Travellers find_only sand where the town stood.",
-    "Where the roads to Crystan ended,_the Sand Garden begins. Nobody_planted it.",
-    nullptr};
+    "Where the roads to Crystan ended,_the Sand Garden begins. Nobody_planted it.", nullptr};
 const char* const history_8[] = {
     "      -Lumin History, Year 856-_The first Drakian army crosses_the northern river.",
     "The bridge garrison holds for nine_days. Queen Maren has the tired_Drakians fed and sent home.",
-    "They do not come back for a very_long time. Historians still argue_whether it was the soup.",
-    nullptr};
+    "They do not come back for a very_long time. Historians still argue_whether it was the soup.", nullptr};
 const char* const history_9[] = {
     "      -Lumin History, Year 930-_The Aphondus Woods are closed by_royal order.",
-    "The woodcutters of that year come_back saying the paths moved while_they slept.",
-    nullptr};
+    "The woodcutters of that year come_back saying the paths moved while_they slept.", nullptr};
 const char* const history_10[] = {
     "      -Lumin History, Year 1011-_The Year of Two Winters. The_great hall feeds the whole village.",
     "The long tables in the great hall_were built that year. They have_held up better than the roof.",
@@ -194,20 +189,17 @@ const char* const history_10[] = {
 const char* const history_11[] = {
     "      -Lumin History, Year 1120-_King Lothar the Bookish doubles_this library.",
     "He decrees that every book be put_back within the year. The decree_is still in force.",
-    "(In the margin, in a neat hand:_Still.)",
-    nullptr};
+    "(In the margin, in a neat hand:_Still.)", nullptr};
 const char* const history_12[] = {
     "      -Lumin History, Year 1234-_The Treaty of the Bridge. Lumin_and Drakia agree on a border.",
-    "The river is the border; the bridge_belongs to no army. Both kings_sign. Both keep a copy.",
-    nullptr};
+    "The river is the border; the bridge_belongs to no army. Both kings_sign. Both keep a copy.", nullptr};
 const char* const history_13[] = {
     "      -Lumin History, Year 1387-_Clocks are set in every tower of_the castle.",
     "For the first time the whole castle_agrees what hour it is. The cooks_are the last to be told.",
     nullptr};
 const char* const history_14[] = {
     "      -Lumin History, Year 1502-_Drakia crowns its first Warlord._Trade over the bridge stops.",
-    "It starts again thirty years later,_when the Warlord's son finds he_likes Agual fish.",
-    nullptr};
+    "It starts again thirty years later,_when the Warlord's son finds he_likes Agual fish.", nullptr};
 const char* const history_15[] = {
     "      -Lumin History, Year 1655-_Glow Dust is found in the hills_near Mystalia.",
     "Potions and dusts become cheap enough_for every soldier to carry some._Fewer soldiers are buried.",
@@ -215,21 +207,20 @@ const char* const history_15[] = {
 const char* const history_16[] = {
     "      -Lumin History, Year 1788-_A long peace. The bridge garrison_is cut to a handful of men.",
     "A report that Drakian soldiers are_gathering by the river reaches_the throne three months late.",
-    "Nothing comes of it, that time._The report is filed here, under_Worries, Minor.",
-    nullptr};
+    "Nothing comes of it, that time._The report is filed here, under_Worries, Minor.", nullptr};
 const char* const history_17[] = {"      -Lumin History, Year 1900-_This book is blank.....", nullptr};
 
 // ---------------------------------------------------------------- the atlas and the magic book
 
-const char* const atlas_pages[] = {"        -Lumin World Atlas-_Drawn by order of the king, and_corrected by order of the queen.",
-                                   nullptr};
+const char* const atlas_pages[] = {
+    "        -Lumin World Atlas-_Drawn by order of the king, and_corrected by order of the queen.", nullptr};
 const char* const atlas_heading = "The Kingdom of Lumin";
-const char* const atlas_names[] = {"Lumin Castle", "Lumin Village", "Lumin Bridge", "Agual",
+const char* const atlas_names[] = {"Lumin Castle", "Lumin Village",  "Lumin Bridge", "Agual",
                                    "Mystalia",     "Aphondus Woods", "Sand Garden"};
 const char* const atlas_you_are_here = "You are here";
 
-const char* const magic_book_pages[] = {"          -Lumin Magic Book-_The clasp is shut fast, and there_is no keyhole.",
-                                        nullptr};
+const char* const magic_book_pages[] = {
+    "          -Lumin Magic Book-_The clasp is shut fast, and there_is no keyhole.", nullptr};
 
 // ---------------------------------------------------------------- the books of magic and war
 
@@ -237,14 +228,12 @@ const char* const magic_classes[] = {
     "          -Magic Classes-_There are six elements: Water,_Earth, Fire, Air, Light, Darkness.",
     "A spell shows its element as it is_cast: blue for water, green for_earth, red for fire,",
     "pale blue for air and white for_light. Darkness shows as no colour_at all, which is worse.",
-    "A spell's power is its own. The_caster's sword does not make it_stronger, nor does her rod.",
-    nullptr};
+    "A spell's power is its own. The_caster's sword does not make it_stronger, nor does her rod.", nullptr};
 const char* const battle_strategy[] = {
     "         -Battle Strategy-_Each fighter waits for his time to_fill. The quick are ready sooner.",
     "While anyone acts, friend or foe,_time stands still. Nobody is hurt_for taking a moment to think.",
     "A fighter who defends takes half_the harm of a blow, yet never less_than a scratch.",
-    "A smoke bomb will carry a party out_of an ordinary fight. The great_foes will not let you go.",
-    nullptr};
+    "A smoke bomb will carry a party out_of an ordinary fight. The great_foes will not let you go.", nullptr};
 const char* const properties_of_wood[] = {
     "       -Properties of Wood-_Notes of a forester of the_Aphondus Woods.",
     "The woods are glades and glades._Walk off the edge of one and you_come into the next.",
@@ -256,20 +245,17 @@ const char* const no_weakness[] = {
     "          -No Weakness?-_Some creatures fear no element._Spells land on them at face value.",
     "Against these, a blade skill does_well: its power adds the power of_the blade that swings it.",
     "A cut of the soul can halve a_creature's guard. It never fails_on the small ones;",
-    "the larger the creature, the less_often it works. Try it anyway._Then try it again.",
-    nullptr};
+    "the larger the creature, the less_often it works. Try it anyway._Then try it again.", nullptr};
 const char* const magic_classes_explained[] = {
     "    -Magic Classes Explained-_Every creature may be weak to one_element and strong in another.",
     "A creature weak to an element takes_three times the harm from it._Fire on a weed: ashes.",
     "A creature strong in an element is_healed by it instead. Earth magic on_a rock only feeds the rock.",
-    "A spell of no element touches_neither weakness nor strength._It is the safe choice.",
-    nullptr};
+    "A spell of no element touches_neither weakness nor strength._It is the safe choice.", nullptr};
 const char* const lost_town_of_crystan[] = {
     "    -The lost town of Crystan-_Crystan stood south-west of_Mystalia, among springs and glass.",
     "Its mages taught Lumin to cast. In_the year 789 the town was gone:_no ruins, no graves, only sand.",
     "The creatures of the Sand Garden are_stone and sand. Earth magic feeds_them; water cracks them.",
-    "Some say Crystan is still there,_under the sand, waiting. Some say_that is the trouble.",
-    nullptr};
+    "Some say Crystan is still there,_under the sand, waiting. Some say_that is the trouble.", nullptr};
 const char* const special_armors[] = {
     "         -Special Armors-_Most armor is iron or leather and_cares nothing for elements.",
     "Armor made of an element counts half_again against a creature strong in_that element.",

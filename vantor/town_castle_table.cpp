@@ -86,14 +86,17 @@ const int num_castle_doors = (int)(sizeof castle_doors / sizeof castle_doors[0])
 
 // The castle's chests are numbers 4 to 8 of `chests`: the tops of the two
 // southern towers and the library's three.
+// clang-format off
 const town_chest castle_chests[] = {
     {10205, 4, 23, 12, 1}, {10209, 5, 15, 12, 1}, {10215, 6, 39, 10, 1}, {10215, 7, 41, 10, 1}, {10215, 8, 43, 10, 1},
 };
+// clang-format on
 const int num_castle_chests = (int)(sizeof castle_chests / sizeof castle_chests[0]);
 
 // The long shelf holds seventeen volumes of history, the atlas and the magic
 // book (which is locked); the short shelf the seven books of magic and war;
 // the lone case behind the candles the one book nobody should read.
+// clang-format off
 const library_book library_books[] = {
     {400, 384, BOOK_PLAIN, history_1},   {416, 384, BOOK_PLAIN, history_2},
     {432, 384, BOOK_PLAIN, history_3},   {448, 384, BOOK_PLAIN, history_4},
@@ -114,6 +117,7 @@ const library_book library_books[] = {
     {496, 304, BOOK_PLAIN, special_armors},
     {576, 224, BOOK_CORE_OF_EVIL, core_of_evil},
 };
+// clang-format on
 const int num_library_books = (int)(sizeof library_books / sizeof library_books[0]);
 
 // Guards at the gate, the healer and her patients, soldiers off duty, the
@@ -141,6 +145,7 @@ const int num_castle_people = (int)(sizeof castle_people / sizeof castle_people[
 
 // Rooms are opened by the castle's own loop, one at a time; torches are found
 // on each room's map as it opens.
+// clang-format off
 const town_plan castle_plan = {
     "Lumin Castle", "lcast~1.map", 10201, MUS_CASTLE,
     CASTLE_START_X, CASTLE_START_Y, DIR_UP, -160, -216,
@@ -156,6 +161,7 @@ const town_plan castle_plan = {
     0, FALSE, nullptr,
     nullptr, nullptr, FALSE, 0, FALSE,
 };
+// clang-format on
 
 int castle_map_num(int room)
 {

@@ -29,6 +29,7 @@ const town_room rooms[] = {
 };
 
 // Every counter is served from the cell below it, facing up.
+// clang-format off
 const counter_spot counters[] = {
     {10102, 320, 192, DIR_UP, COUNTER_SHOP, 0},
     {10103, 320, 192, DIR_UP, COUNTER_SHOP, 1},
@@ -36,6 +37,7 @@ const counter_spot counters[] = {
     {10192, 320, 192, DIR_UP, COUNTER_SHOP, 3},
     {10105, 544, 384, DIR_UP, COUNTER_INN, 25},
 };
+// clang-format on
 
 const town_shop shops[] = {
     {village_recovery_greeting, "Lumin Recovery Item Shop", 1, {0, 1, 2, 3, -1}},
@@ -55,11 +57,13 @@ const town_chest chest_list[] = {
 enum { STORAGE_CHEST = 2 };
 
 // Pots 0 to 2: the village's one-time finds.
+// clang-format off
 const town_find finds[] = {
     {101, 0, 192, 384, DIR_UP, 0},      // behind Charlie's woodpile: a Small Potion
     {10107, 1, 384, 176, DIR_UP, 1},    // in Charlie's clay pot: Glow Dust
     {10105, 2, 624, 496, DIR_RIGHT, 10}, // in the inn's barrel: an Aloe Drink
 };
+// clang-format on
 
 const town_person people[] = {
     // outdoors: the two soldiers at the south gate, and the villagers
@@ -95,6 +99,7 @@ const town_save saves[] = {
 
 } // namespace
 
+// clang-format off
 const town_plan village_plan = {
     "Lumin Village", "town01.map", 101, MUS_VILLAGE,
     496, 704, DIR_UP, -336, -480,
@@ -111,6 +116,7 @@ const town_plan village_plan = {
     village_inn_question, nullptr, nullptr,
     FALSE, 0, FALSE,
 };
+// clang-format on
 
 void do_lumin_village()
 {

@@ -3,6 +3,7 @@
 // village's story phase (town_village_lines.h); the first row that fits wins.
 #include "town_village_lines.h"
 
+// clang-format off
 const village_talk_row village_talks[] = {
     // ---- outdoors (101) ----
     // 1: the gate guard (the magic question after the alarm is asked in code)
@@ -117,6 +118,7 @@ const village_talk_row village_talks[] = {
      {"Woman:  The boy asks every hour.  I tell_him his father is very busy being_brave."}},
     {10109, 10, VP_ALARM, {"Woman:  Whatever happens, Mike, thank you_for going.  Somebody has to."}},
 };
+// clang-format on
 const int village_talk_count = (int)(sizeof village_talks / sizeof village_talks[0]);
 
 const char* const village_magic_question = "Lumin Soldier:  Have you learned any_magic spells yet?";

@@ -42,10 +42,12 @@ struct Switch {
     int value;
 };
 
+// clang-format off
 const Switch switches[] = {
     {"-nojoy", &no_joy, TRUE},           {"-mute", &mute, TRUE},           {"-nofight:47390", &fights, FALSE},
     {"-debug:58214", &debug, TRUE},      {"-showcoords", &show_coords, TRUE}, {"-forcemu", &force_emu, TRUE},
 };
+// clang-format on
 
 // A whole-number setting; garbage or a missing key gives the default.
 int config_int(const char* section, const char* name, int def)
@@ -73,31 +75,35 @@ bool known_driver(_DRIVER_INFO* list, int id)
 
 int gfx_code(int v)
 {
-    if (v == GFX_AUTODETECT || v == GFX_AUTODETECT_FULLSCREEN || v == GFX_AUTODETECT_WINDOWED || v == GFX_SAFE)
+    if (v == GFX_AUTODETECT || v == GFX_AUTODETECT_FULLSCREEN || v == GFX_AUTODETECT_WINDOWED ||
+        v == GFX_SAFE)
         return v;
-    _DRIVER_INFO* list = system_driver && system_driver->gfx_drivers ? system_driver->gfx_drivers() : _gfx_driver_list;
+    _DRIVER_INFO* list =
+        system_driver && system_driver->gfx_drivers ? system_driver->gfx_drivers() : _gfx_driver_list;
     return known_driver(list, v) ? v : 0;
 }
 
 int digi_code(int v)
 {
     if (v == DIGI_AUTODETECT || v == DIGI_NONE) return v;
-    _DRIVER_INFO* list = system_driver && system_driver->digi_drivers ? system_driver->digi_drivers() : _digi_driver_list;
+    _DRIVER_INFO* list =
+        system_driver && system_driver->digi_drivers ? system_driver->digi_drivers() : _digi_driver_list;
     return known_driver(list, v) ? v : DIGI_AUTODETECT;
 }
 
 int midi_code(int v)
 {
     if (v == MIDI_AUTODETECT || v == MIDI_NONE) return v;
-    _DRIVER_INFO* list = system_driver && system_driver->midi_drivers ? system_driver->midi_drivers() : _midi_driver_list;
+    _DRIVER_INFO* list =
+        system_driver && system_driver->midi_drivers ? system_driver->midi_drivers() : _midi_driver_list;
     return known_driver(list, v) ? v : MIDI_AUTODETECT;
 }
 
 int joy_code(int v)
 {
     if (v == JOY_TYPE_AUTODETECT || v == JOY_TYPE_NONE) return v;
-    _DRIVER_INFO* list =
-        system_driver && system_driver->joystick_drivers ? system_driver->joystick_drivers() : _joystick_driver_list;
+    _DRIVER_INFO* list = system_driver && system_driver->joystick_drivers ? system_driver->joystick_drivers()
+                                                                          : _joystick_driver_list;
     return known_driver(list, v) ? v : JOY_TYPE_AUTODETECT;
 }
 
@@ -146,7 +152,8 @@ void read_settings()
     // Older settings files have no display section: a window at the old size,
     // or full screen when the driver itself is a full-screen one.
     window_scale = std::clamp(config_int("DisplaySettings", "WindowScale", 1), 1, 4);
-    int full_driver = current_gfx_driver == GFX_AUTODETECT_FULLSCREEN || current_gfx_driver == GFX_XWINDOWS_FULLSCREEN;
+    int full_driver =
+        current_gfx_driver == GFX_AUTODETECT_FULLSCREEN || current_gfx_driver == GFX_XWINDOWS_FULLSCREEN;
     fullscreen = config_int("DisplaySettings", "Fullscreen", full_driver) ? TRUE : FALSE;
 }
 
@@ -157,8 +164,9 @@ void write_settings()
     std::string tmp = std::string(settings_file) + ".new";
     FILE* f = fopen(tmp.c_str(), "w");
     if (!f) return;
-    fprintf(f, "[HardwareSettings]\nGfxDriver = %d\nJoyDriver = %d\nDigiSoundDriver = %d\nMidiSoundDriver = %d\n",
-            current_gfx_driver, current_joystick, current_sound_driver, current_midi_driver);
+    fprintf(
+        f, "[HardwareSettings]\nGfxDriver = %d\nJoyDriver = %d\nDigiSoundDriver = %d\nMidiSoundDriver = %d\n",
+        current_gfx_driver, current_joystick, current_sound_driver, current_midi_driver);
     fprintf(f, "SoundVolume = %d\nMidiVolume = %d\n\n", clamp_volume(sound_vol), clamp_volume(midi_vol));
     fprintf(f, "[MiscSettings]\nAskEmu = %d\nFontSetting = %d\n\n", ask_emu, font_setting);
     fprintf(f, "[DisplaySettings]\nWindowScale = %d\nFullscreen = %d\n", std::clamp(window_scale, 1, 4),
@@ -199,7 +207,8 @@ void vantor_init()
             door_message("(Re-tab to the program now)");
         }
         if (open_fallback_display() != 0)
-            fatal_with_error("Error re-setting graphics mode: %s\n", "...Try running the windows directx version..\n");
+            fatal_with_error("Error re-setting graphics mode: %s\n",
+                             "...Try running the windows directx version..\n");
     }
     textout_right_ex(screen, font, "Loading...", screen->w, screen->h - 8, -1, -1);
 

@@ -112,10 +112,12 @@ void blend_bitmap(BITMAP* dst, BITMAP* src, int a, int masked)
                 int s = getpixel(src, x, y), d = getpixel(dst, x, y);
                 if (masked && s == hole) continue;
                 auto mix = [a](int cs, int cd) { return cd + (cs - cd) * a / 255; };
-                putpixel(dst, x, y, makecol(mix(getr(s), getr(d)), mix(getg(s), getg(d)), mix(getb(s), getb(d))));
+                putpixel(dst, x, y,
+                         makecol(mix(getr(s), getr(d)), mix(getg(s), getg(d)), mix(getb(s), getb(d))));
             }
         return;
     }
     int n = level32(a);
-    for (int y = 0; y < h; y++) blend_row((uint16_t*)dst->line[y], (const uint16_t*)src->line[y], w, n, masked != 0);
+    for (int y = 0; y < h; y++)
+        blend_row((uint16_t*)dst->line[y], (const uint16_t*)src->line[y], w, n, masked != 0);
 }

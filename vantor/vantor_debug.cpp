@@ -9,8 +9,7 @@
 #include "dat_names.h"
 #include "door.h"
 
-namespace
-{
+namespace {
 
 enum { PAGE_MAIN, PAGE_FLAGS, PAGE_ITEMS };
 constexpr int ROW_FLAGS = 100, ROW_ITEMS = 110;
@@ -103,7 +102,8 @@ void flag_page(editor& e, const presses& k)
     text_centre("-Story Flags-", 5);
     if (!main_font) return;
     textprintf_ex(buffer, main_font, 5, 15, -1, -1, "Select Flag: %d", e.index);
-    if (e.stage == 1) textprintf_ex(buffer, main_font, 5, 25, -1, -1, "Value: %s", e.value ? "TRUE" : "FALSE");
+    if (e.stage == 1)
+        textprintf_ex(buffer, main_font, 5, 25, -1, -1, "Value: %s", e.value ? "TRUE" : "FALSE");
 }
 
 void item_page(editor& e, const presses& k)
@@ -138,15 +138,9 @@ void debug_editor()
         presses k = read_presses();
         still_window_ex(buffer, 0, 0, 319, 239, 255, FALSE);
         switch (e.page) {
-        case PAGE_MAIN:
-            main_page(e, k);
-            break;
-        case PAGE_FLAGS:
-            flag_page(e, k);
-            break;
-        case PAGE_ITEMS:
-            item_page(e, k);
-            break;
+        case PAGE_MAIN: main_page(e, k); break;
+        case PAGE_FLAGS: flag_page(e, k); break;
+        case PAGE_ITEMS: item_page(e, k); break;
         }
         door_clear_keybuf();
         blit_buffer();

@@ -30,7 +30,8 @@ bool autodetect_kind(int id)
 // kind, the switch picks one; any other driver is what it is.
 int display_card(int full)
 {
-    if (autodetect_kind(current_gfx_driver)) return full ? GFX_AUTODETECT_FULLSCREEN : GFX_AUTODETECT_WINDOWED;
+    if (autodetect_kind(current_gfx_driver))
+        return full ? GFX_AUTODETECT_FULLSCREEN : GFX_AUTODETECT_WINDOWED;
     if (x11_pair(current_gfx_driver)) return full ? GFX_XWINDOWS_FULLSCREEN : GFX_XWINDOWS;
     return current_gfx_driver;
 }
@@ -67,7 +68,8 @@ int open_display()
         int dw = 0, dh = 0;
         door_desktop_size(&dw, &dh);
         int fit = std::min(dw / 320, dh / 240);
-        ok = (fit >= 1 && try_mode(card, dw, dh, fit)) || try_mode(card, 640, 480, 2) || try_mode(card, 320, 240, 1);
+        ok = (fit >= 1 && try_mode(card, dw, dh, fit)) || try_mode(card, 640, 480, 2) ||
+             try_mode(card, 320, 240, 1);
     } else {
         int scale = std::clamp(window_scale, 1, 4);
         if (force_emu && scale < 2) scale = 2;
@@ -107,10 +109,14 @@ void toggle_fullscreen()
     // The X11 and autodetect drivers have a window kind and a full-screen
     // kind; the settings name the one in use.
     int was_driver = current_gfx_driver;
-    if (current_gfx_driver == GFX_XWINDOWS) current_gfx_driver = GFX_XWINDOWS_FULLSCREEN;
-    else if (current_gfx_driver == GFX_XWINDOWS_FULLSCREEN) current_gfx_driver = GFX_XWINDOWS;
-    else if (current_gfx_driver == GFX_AUTODETECT_WINDOWED) current_gfx_driver = GFX_AUTODETECT_FULLSCREEN;
-    else if (current_gfx_driver == GFX_AUTODETECT_FULLSCREEN) current_gfx_driver = GFX_AUTODETECT_WINDOWED;
+    if (current_gfx_driver == GFX_XWINDOWS)
+        current_gfx_driver = GFX_XWINDOWS_FULLSCREEN;
+    else if (current_gfx_driver == GFX_XWINDOWS_FULLSCREEN)
+        current_gfx_driver = GFX_XWINDOWS;
+    else if (current_gfx_driver == GFX_AUTODETECT_WINDOWED)
+        current_gfx_driver = GFX_AUTODETECT_FULLSCREEN;
+    else if (current_gfx_driver == GFX_AUTODETECT_FULLSCREEN)
+        current_gfx_driver = GFX_AUTODETECT_WINDOWED;
     if (!change_display(window_scale, !fullscreen)) current_gfx_driver = was_driver;
 }
 
@@ -148,10 +154,8 @@ void capture_screen(BITMAP* dest)
     if (screen_scale == 1)
         blit(screen, dest, screen_left, screen_top, 0, 0, 320, 240);
     else
-        stretch_blit(screen, dest, screen_left, screen_top, 320 * screen_scale, 240 * screen_scale, 0, 0, 320, 240);
+        stretch_blit(screen, dest, screen_left, screen_top, 320 * screen_scale, 240 * screen_scale, 0, 0, 320,
+                     240);
 }
 
-void show_picture(BITMAP* src)
-{
-    stretch_to_display(src, 0, 0, 320, 240, 0, 0, 320, 240);
-}
+void show_picture(BITMAP* src) { stretch_to_display(src, 0, 0, 320, 240, 0, 0, 320, 240); }

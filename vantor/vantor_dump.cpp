@@ -17,9 +17,10 @@ void write_state_dump(FILE* f)
     // Beyond the save file: where the game is now.
     fprintf(f, "mapnum %d\nregion %d\nplace %s\nplaying %d\nemulate %d\n", g_map_num, current_region,
             g_place ? g_place : "", playing, emulate);
-    fprintf(f, "infield %d\nintown %d\nfights %d\ndebug %d\nmute %d\n", in_field, in_town, fights, debug, mute);
+    fprintf(f, "infield %d\nintown %d\nfights %d\ndebug %d\nmute %d\n", in_field, in_town, fights, debug,
+            mute);
     fprintf(f, "soundvol %d\nmidivol %d\nfontsetting %d\n", sound_vol, midi_vol, font_setting);
-    fprintf(f, "screenscale %d\nfullscreen %d\nwindowscale %d\ngfxdriver %d\n", screen_scale, fullscreen, window_scale,
-            current_gfx_driver);
+    fprintf(f, "screenscale %d\nfullscreen %d\nwindowscale %d\ngfxdriver %d\n", screen_scale, fullscreen,
+            window_scale, current_gfx_driver);
     write_follow_dump(f);
 }

@@ -26,7 +26,8 @@ Bitmap picture(int w, int h, const char* fail)
 }
 
 // The opacity steps of a fade: 0, speed, 2 x speed ... while not above `last`.
-template <class Step> void for_each_level(int speed, int last, Step step)
+template <class Step>
+void for_each_level(int speed, int last, Step step)
 {
     for (int a = 0; a <= last; a += speed) step(a);
 }

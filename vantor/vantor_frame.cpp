@@ -46,8 +46,14 @@ volatile int turn_update = 0;
 volatile int ft_timer_paused = -1;
 int playing = -1;
 
-void fps_proc() { if (looping) fps = fps + 1; }
-void ft_timer() { if (!ft_timer_paused) turn_update = turn_update + 1; }
+void fps_proc()
+{
+    if (looping) fps = fps + 1;
+}
+void ft_timer()
+{
+    if (!ft_timer_paused) turn_update = turn_update + 1;
+}
 void town_timer() { town_timer_flag = TRUE; }
 void set_torchlike() { torchlike_flag = TRUE; }
 
@@ -181,7 +187,8 @@ void draw_overlays()
         textprintf_ex(buffer, main_font, 0, 16, -1, -1, "mapnum = %d", g_map_num);
     }
     if (in_town && town_walk && town_timer_flag) wander_townspeople();
-    if (show_fps && main_font) textprintf_ex(buffer, main_font, 260, 0, -1, -1, "FPS: %u", (unsigned)actual_fps);
+    if (show_fps && main_font)
+        textprintf_ex(buffer, main_font, 260, 0, -1, -1, "FPS: %u", (unsigned)actual_fps);
     if (debug_message && mike && main_font)
         textout_centre_ex(buffer, main_font, debug_message, mike->x + mx + 8, mike->y + my - 8, -1, -1);
     if (raining) draw_rain();

@@ -13,9 +13,8 @@ int main(int argc, char** argv)
     door_init_from_env();
     if (!parse_switches(argc, argv)) door_exit(1);
     if (!door_have_display()) {
-        fprintf(stderr,
-                "Vantor needs a graphical display (an X11 session) to open its window.\n"
-                "Without one you can still run the headless test suite: see README.md.\n");
+        fprintf(stderr, "Vantor needs a graphical display (an X11 session) to open its window.\n"
+                        "Without one you can still run the headless test suite: see README.md.\n");
         door_exit(1);
     }
     door_set_dump_writer(write_state_dump);

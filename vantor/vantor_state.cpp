@@ -45,8 +45,8 @@ character *old_townsman_01, *old_townsman_02, *old_townswoman_01, *old_townswoma
 character *townclerk_01, *chef, *nurse, *scientist_01, *scientist_02, *merlon, *lumin_king;
 character *cmangler, *cmadknight, *young_mike, *young_ian, *cbarghest;
 
-weapon *steel_blade, *stainless_slasher, *apple_copper_blade, *mythril_katana, *scalder, *iron_sword, *short_rod,
-    *dreamer, *jade_melt, *moon_rod;
+weapon *steel_blade, *stainless_slasher, *apple_copper_blade, *mythril_katana, *scalder, *iron_sword,
+    *short_rod, *dreamer, *jade_melt, *moon_rod;
 armor *iron_vest, *mythril_vest, *apple_copper, *warrior_vest, *soldier_mail, *rock_vest;
 
 namespace {
@@ -58,6 +58,7 @@ struct ActorRow {
     int first;
 };
 
+// clang-format off
 const ActorRow actor_rows[] = {
     {&mike, 8, ACT_MIKE_DN_A}, {&elizabeth, 13, ACT_ELIZABETH_DN_A},
     {&ian, 9, ACT_IAN_DN_A}, {&runhon, 38, ACT_RUNHON_DN_A},
@@ -80,6 +81,7 @@ const ActorRow actor_rows[] = {
     {&cmadknight, 47, ACT_CMADKNIGHT_DN_A}, {&young_mike, 40, ACT_YOUNG_MIKE_DN_A},
     {&young_ian, 41, ACT_YOUNG_IAN_DN_A},
 };
+// clang-format on
 
 template <typename T>
 T* alloc_record(const char* failure)
@@ -89,17 +91,17 @@ T* alloc_record(const char* failure)
     return p;
 }
 
-
 struct WeaponRow {
     weapon** global;
     const char* name;
     int glyph, atp, element, w_class, r, g, b, cost, have;
-    int frames[6];   // 0 = none
-    int slash;       // first of three
+    int frames[6]; // 0 = none
+    int slash;     // first of three
     int off[6];
     const char* desc;
 };
 
+// clang-format off
 const WeaponRow weapon_rows[10] = {
     {&steel_blade, "Steel Blade", 0xA8, 2, 0, 1, 255, 255, 255, 200, -1,
      {WPN_STEEL_A, WPN_STEEL_B, WPN_STEEL_C, 0, 0, 0}, WPN_STEEL_S1,
@@ -133,6 +135,7 @@ const WeaponRow weapon_rows[10] = {
      {WPN_MOONROD_A, WPN_MOONROD_B, WPN_MOONROD_C, WPN_SWING_D, WPN_SWING_E, 0}, WPN_MOONROD_S1,
      {-8, -9, -10, 13, -12, 5}, "A rod crafted with rocks from the moon"},
 };
+// clang-format on
 
 struct ArmorRow {
     armor** global;
@@ -158,11 +161,11 @@ struct FighterRow {
     ftchar** global;
     const char* name;
     int id, level, hp, mp, dfp, atp, agp, nextexp;
-    int poses[6];   // a, b, c, d, e, dead
+    int poses[6]; // a, b, c, d, e, dead
     int x, y, in_fight;
     weapon** w;
     armor** ar;
-    float pc[5];    // hp, mp, dfp, atp, agp
+    float pc[5]; // hp, mp, dfp, atp, agp
     const action* acts[4];
 };
 
@@ -323,21 +326,77 @@ void init_variables()
 
     // The party.
     const FighterRow fighter_rows[4] = {
-        {&ftmike, "Mike", 8, 1, 20, 5, 1, 5, 1, 50,
+        {&ftmike,
+         "Mike",
+         8,
+         1,
+         20,
+         5,
+         1,
+         5,
+         1,
+         50,
          {FT_MIKE_A, FT_MIKE_B, FT_MIKE_C, FT_MIKE_D, FT_MIKE_E, FT_MIKE_DEAD},
-         220, 90, TRUE, &steel_blade, &iron_vest, {0.1f, 0.04f, 0.05f, 0.08f, 0.04f},
+         220,
+         90,
+         TRUE,
+         &steel_blade,
+         &iron_vest,
+         {0.1f, 0.04f, 0.05f, 0.08f, 0.04f},
          {&burn, &sand_blast, &red_light, &boulder_rain}},
-        {&ftcharlie, "Charlie", 12, 1, 25, 5, 1, 6, 1, 55,
+        {&ftcharlie,
+         "Charlie",
+         12,
+         1,
+         25,
+         5,
+         1,
+         6,
+         1,
+         55,
          {FT_CHARLIE_A, FT_CHARLIE_B, FT_CHARLIE_C, FT_CHARLIE_D, FT_CHARLIE_E, FT_CHARLIE_DEAD},
-         230, 130, TRUE, &stainless_slasher, &mythril_vest, {0.09f, 0.04f, 0.05f, 0.07f, 0.04f},
+         230,
+         130,
+         TRUE,
+         &stainless_slasher,
+         &mythril_vest,
+         {0.09f, 0.04f, 0.05f, 0.07f, 0.04f},
          {&phantom_blade, &soul_slash, &backlash, &bolt_charge}},
-        {&ftelizabeth, "Elizabeth", 13, 1, 15, 10, 1, 2, 1, 50,
+        {&ftelizabeth,
+         "Elizabeth",
+         13,
+         1,
+         15,
+         10,
+         1,
+         2,
+         1,
+         50,
          {FT_ELIZABETH_A, FT_ELIZABETH_B, FT_ELIZABETH_C, FT_ELIZABETH_E, FT_ELIZABETH_E, FT_ELIZABETH_DEAD},
-         230, 130, FALSE, &short_rod, &warrior_vest, {0.094f, 0.06f, 0.04f, 0.05f, 0.04f},
+         230,
+         130,
+         FALSE,
+         &short_rod,
+         &warrior_vest,
+         {0.094f, 0.06f, 0.04f, 0.05f, 0.04f},
          {&restore, &auria, &light_beam, nullptr}},
-        {&ftrunhon, "Runhon", 38, 10, 45, 20, 5, 10, 8, 1000,
+        {&ftrunhon,
+         "Runhon",
+         38,
+         10,
+         45,
+         20,
+         5,
+         10,
+         8,
+         1000,
          {FT_RUNHON_A, FT_RUNHON_B, FT_RUNHON_C, FT_RUNHON_E, FT_RUNHON_E, FT_RUNHON_DEAD},
-         230, 130, FALSE, &short_rod, &warrior_vest, {0.09f, 0.06f, 0.04f, 0.06f, 0.04f},
+         230,
+         130,
+         FALSE,
+         &short_rod,
+         &warrior_vest,
+         {0.09f, 0.06f, 0.04f, 0.06f, 0.04f},
          {&_rain, &freeze, &anti_rain, nullptr}},
     };
     for (const FighterRow& r : fighter_rows) fill_fighter(r);
@@ -350,7 +409,8 @@ void init_variables()
     for (int i = 0; i < 4; i++) i_glass_ball[i] = chr_sprite(FX_GLASSBALL_1 + i);
 
     // Chests.
-    static const int chest_items[22] = {0, 7, 3, -500, 2, 4, 1, 9, -500, 9, 500, 3, 3, 2, 10, 12, 11, 11, 12, -1000, 1000, 6};
+    static const int chest_items[22] = {0, 7, 3, -500, 2,  4,  1,  9,  -500,  9,    500,
+                                        3, 3, 2, 10,   12, 11, 11, 12, -1000, 1000, 6};
     memset(chests, 0, sizeof chests);
     for (int i = 0; i < 22; i++) chests[i].item_id = chest_items[i];
 

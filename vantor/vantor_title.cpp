@@ -11,8 +11,7 @@
 #include "door.h"
 #include "menu.h"
 
-namespace
-{
+namespace {
 
 struct BitmapDeleter {
     void operator()(BITMAP* b) const { destroy_bitmap(b); }
@@ -24,9 +23,9 @@ struct DatafileDeleter {
 };
 
 constexpr int LOGO_FRAMES = 11;
-constexpr int LOGO_LAST_STEP = 272;         // ~1.5 s of frames, then the credit fades in
-constexpr long LOGO_TIMER = 99431;          // 12 steps a second, in timer ticks
-constexpr int PROLOGUE_STEPS = 50;          // of 100 ms each
+constexpr int LOGO_LAST_STEP = 272; // ~1.5 s of frames, then the credit fades in
+constexpr long LOGO_TIMER = 99431;  // 12 steps a second, in timer ticks
+constexpr int PROLOGUE_STEPS = 50;  // of 100 ms each
 constexpr int TITLE_ROWS[3] = {160, 180, 200};
 
 const char* const CREDIT = "a small game by the Vantor team, 2026";

@@ -193,7 +193,10 @@ void message(const char* text)
     settle_input();
 }
 
-void still_window(BITMAP* bmp, int x, int y, int wt, int ht) { still_window_ex(bmp, x, y, wt, ht, 255, FALSE); }
+void still_window(BITMAP* bmp, int x, int y, int wt, int ht)
+{
+    still_window_ex(bmp, x, y, wt, ht, 255, FALSE);
+}
 
 void still_window_ex(BITMAP* bmp, int x, int y, int wt, int ht, int a, int all)
 {

@@ -16,7 +16,8 @@ int old_map_num = 0;
 int enc_rate = 2;
 const int world_enc_rate = 2;
 int in_field = FALSE;
-rct regions[6] = {{80, 0, 159, 30}, {80, 31, 159, 70}, {80, 71, 159, 119}, {-1, -1, -1, -1}, {-1, -1, -1, -1}, {-1, -1, -1, -1}};
+rct regions[6] = {{80, 0, 159, 30}, {80, 31, 159, 70}, {80, 71, 159, 119},
+                  {-1, -1, -1, -1}, {-1, -1, -1, -1},  {-1, -1, -1, -1}};
 int current_region = 0;
 int exitflag = FALSE;
 int old_mx = 0, old_my = 0, old_mike_x = 0, old_mike_y = 0;
@@ -252,7 +253,7 @@ void place_triggers()
     if (here() == WP_SAND_GARDEN || old_map_num == 29) {
         enter_place();
         do_sand_garden();
-        old_map_num = 0;  // the area clears it too; a resume happens once
+        old_map_num = 0; // the area clears it too; a resume happens once
     }
     if (here() == WP_WOODS || old_map_num == 15) {
         enter_place();
@@ -296,7 +297,8 @@ int world_map()
     virtual_screen = FALSE;
     do_battle_test = FALSE;
     animate_water = FALSE;
-    if (door_install_int_ex(fps_proc, BPS_TO_TIMER(GAME_SPEED)) != 0) fatalerror("Error installing callback!!\n\n");
+    if (door_install_int_ex(fps_proc, BPS_TO_TIMER(GAME_SPEED)) != 0)
+        fatalerror("Error installing callback!!\n\n");
     g_place = world_place;
     looping = TRUE;
     reset_fps_timer();

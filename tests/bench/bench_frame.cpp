@@ -38,7 +38,8 @@ TILEMAP* make_map(int layers, int w, int h)
         for (int y = 0; y < h; y++)
             for (int x = 0; x < w; x++) {
                 int every = l == 0 ? 1 : l + 2;
-                if ((x * 7 + y * 3 + l) % every == 0) set_sprite_number(m, l, x, y, (x * 13 + y * 5 + l * 31) % n);
+                if ((x * 7 + y * 3 + l) % every == 0)
+                    set_sprite_number(m, l, x, y, (x * 13 + y * 5 + l * 31) % n);
             }
     return m;
 }
@@ -91,7 +92,8 @@ void use_map(TILEMAP* m, int num, int x, int y)
 // also set against the yardstick.
 double cpu_ns() { return (double)std::clock() * 1e9 / CLOCKS_PER_SEC; }
 
-template <class F> void timed(benchmark::State& state, F pass)
+template <class F>
+void timed(benchmark::State& state, F pass)
 {
     double start = cpu_ns();
     for (auto _ : state) pass();
@@ -191,7 +193,10 @@ void BM_LibraryTranslucentRectfill(benchmark::State& state)
 void BM_DialogueWindowOpening(benchmark::State& state)
 {
     swind_speed = 5;
-    timed(state, [] { story_window_2("Mike, wake up! The king wants to see you_at the castle before the sun goes down.", 10, 8, 300, 40); });
+    timed(state, [] {
+        story_window_2("Mike, wake up! The king wants to see you_at the castle before the sun goes down.", 10,
+                       8, 300, 40);
+    });
 }
 
 // A battle: four enemies (two of them light-mapped Poltergeists), the party

@@ -39,7 +39,8 @@ void BM_AMinuteOfScriptedPlay(benchmark::State& state)
     std::string dir = fresh_dir();
     sh("ln -s " VANTOR_DATA_DIR "/*.dat " VANTOR_DATA_DIR "/*.map " + dir + "/");
     std::ofstream(dir + "/script.txt") << minute_script();
-    std::string cmd = "cd " + dir + " && VANTOR_SCRIPT=script.txt VANTOR_DUMP=dump.txt " VANTOR_BINARY
+    std::string cmd = "cd " + dir +
+                      " && VANTOR_SCRIPT=script.txt VANTOR_DUMP=dump.txt " VANTOR_BINARY
                       " -nofight:47390 > out.txt 2>&1";
     for (auto _ : state)
         if (sh(cmd) != 0) state.SkipWithError("the scripted run failed");
@@ -51,8 +52,8 @@ void BM_DatbuildDataAndLogo(benchmark::State& state)
     std::string dir = fresh_dir();
     for (auto _ : state)
         for (const char* which : {"lgmovie", "data"})
-            if (sh(std::string(VANTOR_BUILD_DIR "/datbuild ") + which + " " + dir + "/out.dat " VANTOR_SOURCE_DIR
-                   "/assets > " + dir + "/log.txt 2>&1") != 0)
+            if (sh(std::string(VANTOR_BUILD_DIR "/datbuild ") + which + " " + dir +
+                   "/out.dat " VANTOR_SOURCE_DIR "/assets > " + dir + "/log.txt 2>&1") != 0)
                 state.SkipWithError("datbuild failed");
     sh("rm -rf " + dir);
 }

@@ -42,8 +42,9 @@ void make_records()
     ftcharlie = zeroed<ftchar>();
     ftrunhon = zeroed<ftchar>();
     ftelizabeth = zeroed<ftchar>();
-    weapon** ws[] = {&steel_blade, &stainless_slasher, &apple_copper_blade, &mythril_katana, &scalder,
-                     &iron_sword,  &short_rod,         &dreamer,            &jade_melt,      &moon_rod};
+    weapon** ws[] = {&steel_blade, &stainless_slasher, &apple_copper_blade, &mythril_katana,
+                     &scalder,     &iron_sword,        &short_rod,          &dreamer,
+                     &jade_melt,   &moon_rod};
     for (int i = 0; i < 10; i++) {
         *ws[i] = zeroed<weapon>();
         (*ws[i])->id = i;

@@ -21,19 +21,23 @@ DATAFILE* tiles;
 BITMAP* screen_bmp;
 std::string in_path, copy_path;
 
-void check(bool ok, const char* what) {
+void check(bool ok, const char* what)
+{
     if (!ok) {
         std::fprintf(stderr, "fuzz_tilemap: %s\n", what);
         std::abort();
     }
 }
 
-void write_seeds(const std::string& dir) {
+void write_seeds(const std::string& dir)
+{
     struct Seed {
         const char* file;
         int layers, w, h, names;
     };
-    const Seed seeds[] = {{"tiny.map", 1, 1, 1, 0}, {"names.map", 2, 3, 2, 4}, {"field.map", 3, 20, 15, 6},
+    const Seed seeds[] = {{"tiny.map", 1, 1, 1, 0},
+                          {"names.map", 2, 3, 2, 4},
+                          {"field.map", 3, 20, 15, 6},
                           {"strip.map", 1, 40, 1, 2}};
     for (const Seed& s : seeds) {
         TILEMAP* t = create_tilemap(s.layers, s.w, s.h, 16, 16);
@@ -46,7 +50,8 @@ void write_seeds(const std::string& dir) {
 }
 
 // Everything a loaded map allows; nothing here may read or write out of bounds.
-TILEMAP* exercise(TILEMAP* t, const uint8_t* data, size_t size) {
+TILEMAP* exercise(TILEMAP* t, const uint8_t* data, size_t size)
+{
     int a = size > 40 ? data[36] : 0, b = size > 41 ? data[size - 1] : 0;
     correct_tilemap(t, tiles);
     for (int l = -1; l <= t->layers && l < 5; l++) {
@@ -64,14 +69,16 @@ TILEMAP* exercise(TILEMAP* t, const uint8_t* data, size_t size) {
     return resize_tilemap(t, 1 + a % 3, 1 + b % 17, 1 + a % 13, 16, 16, a & 1, b & 1);
 }
 
-}  // namespace
+} // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
     install_allegro(SYSTEM_NONE, &errno, atexit);
     set_color_depth(16);
     tiles = fake_datafile({fake_tile("grass", 0x40a040), fake_data("NOT_A_TILE", {1, 2, 3}),
-                           fake_tile("water", 0x3060c0), fake_tile("", 0x808080), fake_tile("tall_tree", 0x206020, 16, 48),
-                           fake_tile("grass", 0xff0000), fake_tile("sand", 0xd0c080, 8, 8)});
+                           fake_tile("water", 0x3060c0), fake_tile("", 0x808080),
+                           fake_tile("tall_tree", 0x206020, 16, 48), fake_tile("grass", 0xff0000),
+                           fake_tile("sand", 0xd0c080, 8, 8)});
     screen_bmp = create_bitmap(320, 240);
     const char* base = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
     in_path = std::string(base) + "/fuzz_tilemap_" + std::to_string(getpid()) + ".map";
@@ -84,7 +91,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     return 0;
 }
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
     FILE* f = std::fopen(in_path.c_str(), "wb");
     if (!f) return 0;
     if (size) std::fwrite(data, 1, size, f);
@@ -101,8 +109,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         TILEMAP* again = load_tilemap(copy_path.c_str());
         check(again != nullptr, "a saved map does not load");
         size_t cells = static_cast<size_t>(loaded->xsize) * loaded->ysize * loaded->layers;
-        check(again->xsize == loaded->xsize && again->ysize == loaded->ysize && again->layers == loaded->layers &&
-                  again->names == loaded->names &&
+        check(again->xsize == loaded->xsize && again->ysize == loaded->ysize &&
+                  again->layers == loaded->layers && again->names == loaded->names &&
                   std::memcmp(again->data, loaded->data, cells * sizeof(int)) == 0,
               "a map changed on its way through a file");
         for (int i = 0; i < loaded->names; i++)

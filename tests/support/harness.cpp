@@ -26,7 +26,8 @@ void link_data_files(const std::string& dir, const std::map<std::string, std::st
     if (!d) return;
     while (dirent* e = readdir(d)) {
         std::string n = e->d_name;
-        bool wanted = n.size() > 4 && (n.compare(n.size() - 4, 4, ".dat") == 0 || n.compare(n.size() - 4, 4, ".map") == 0);
+        bool wanted = n.size() > 4 &&
+                      (n.compare(n.size() - 4, 4, ".dat") == 0 || n.compare(n.size() - 4, 4, ".map") == 0);
         if (!wanted || skip.count(n)) continue;
         std::string from = std::string(VANTOR_DATA_DIR) + "/" + n;
         std::string to = dir + "/" + n;
@@ -115,8 +116,7 @@ bool GameRun::said(const std::string& text) const
 }
 
 GameRun run_game(const std::string& script, const std::vector<std::string>& args,
-                 const std::map<std::string, std::string>& files, unsigned seed,
-                 bool full_start)
+                 const std::map<std::string, std::string>& files, unsigned seed, bool full_start)
 {
     GameRun run;
     run.dir = make_temp_dir();
@@ -176,7 +176,8 @@ GameRun run_game(const std::string& script, const std::vector<std::string>& args
 
 void headless_library_start()
 {
-    if (!system_driver && install_allegro(SYSTEM_NONE, &errno, atexit) != 0) FAIL() << "cannot start the library";
+    if (!system_driver && install_allegro(SYSTEM_NONE, &errno, atexit) != 0)
+        FAIL() << "cannot start the library";
     set_color_depth(16);
 }
 

@@ -9,16 +9,16 @@
 #include <vector>
 
 struct GameRun {
-    int status = -1;                              // the process's exit status
-    std::map<std::string, std::string> dump;      // "key value" lines of the state dump
-    std::vector<std::string> sounds;              // sound log lines ("sample 71 vol 255 pan 127 freq 1000 loop 0" ...)
-    std::vector<std::string> windows;             // texts shown in the game's windows, in order
-    std::string output;                           // everything printed on stdout and stderr
-    std::string dir;                              // the game directory the run used (screenshots are in dir/shots)
-    double wall_seconds = 0;                      // real time the run took
-    int dump_int(const std::string& key) const;   // a dump value as a number (fails the test when missing)
-    bool heard(const std::string& prefix) const;  // some sound log line starts with prefix
-    bool said(const std::string& text) const;     // some window showed exactly this text
+    int status = -1;                         // the process's exit status
+    std::map<std::string, std::string> dump; // "key value" lines of the state dump
+    std::vector<std::string> sounds;  // sound log lines ("sample 71 vol 255 pan 127 freq 1000 loop 0" ...)
+    std::vector<std::string> windows; // texts shown in the game's windows, in order
+    std::string output;               // everything printed on stdout and stderr
+    std::string dir;                  // the game directory the run used (screenshots are in dir/shots)
+    double wall_seconds = 0;          // real time the run took
+    int dump_int(const std::string& key) const;  // a dump value as a number (fails the test when missing)
+    bool heard(const std::string& prefix) const; // some sound log line starts with prefix
+    bool said(const std::string& text) const;    // some window showed exactly this text
 };
 
 // A `files` value that leaves that file out of the game directory altogether.

@@ -7,8 +7,16 @@
 
 namespace {
 
-void put_mw(std::vector<uint8_t>& b, int v) { b.push_back((v >> 8) & 255); b.push_back(v & 255); }
-void put_iw(std::vector<uint8_t>& b, int v) { b.push_back(v & 255); b.push_back((v >> 8) & 255); }
+void put_mw(std::vector<uint8_t>& b, int v)
+{
+    b.push_back((v >> 8) & 255);
+    b.push_back(v & 255);
+}
+void put_iw(std::vector<uint8_t>& b, int v)
+{
+    b.push_back(v & 255);
+    b.push_back((v >> 8) & 255);
+}
 void put_ml(std::vector<uint8_t>& b, long v)
 {
     for (int s = 24; s >= 0; s -= 8) b.push_back((v >> s) & 255);
@@ -141,7 +149,7 @@ DatObject dat_font8(const std::string& name, int first, const std::vector<BITMAP
     o.name = name;
     put_mw(o.body, 0);
     put_mw(o.body, 1);
-    o.body.push_back(0);   // 8-bit colour range
+    o.body.push_back(0); // 8-bit colour range
     put_ml(o.body, first);
     put_ml(o.body, first + (long)glyphs.size() - 1);
     for (BITMAP* g : glyphs) {

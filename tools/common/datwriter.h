@@ -9,13 +9,13 @@
 #include <vector>
 
 struct DatObject {
-    uint32_t type = 0;           // DAT_BITMAP, DAT_RLE_SPRITE, DAT_FONT, DAT_SAMPLE, DAT_MIDI, DAT_PALETTE, DAT_DATA
-    std::string name;            // the "NAME" property (tiles are looked up by it)
-    std::vector<uint8_t> body;   // serialized object body
-    int w = 0, h = 0;            // picture size, for checks and contact sheets
+    uint32_t type = 0; // DAT_BITMAP, DAT_RLE_SPRITE, DAT_FONT, DAT_SAMPLE, DAT_MIDI, DAT_PALETTE, DAT_DATA
+    std::string name;  // the "NAME" property (tiles are looked up by it)
+    std::vector<uint8_t> body; // serialized object body
+    int w = 0, h = 0;          // picture size, for checks and contact sheets
 };
 
-using DatFile = std::map<int, DatObject>;   // object number -> object
+using DatFile = std::map<int, DatObject>; // object number -> object
 
 // A 16-bit bitmap object (any colour depth in; converted to 16 bits).
 DatObject dat_bitmap(const std::string& name, BITMAP* bmp);

@@ -43,7 +43,8 @@ PxFile px_load(const std::string& path, const PxFile* base)
             if (s.empty() || s[0] == '#') continue;
             auto& sp = f.sprites.back();
             if (!sp.rows.empty() && s.size() != sp.rows[0].size())
-                tool_fail("%s:%d: row of %zu pixels, expected %zu", path.c_str(), line, s.size(), sp.rows[0].size());
+                tool_fail("%s:%d: row of %zu pixels, expected %zu", path.c_str(), line, s.size(),
+                          sp.rows[0].size());
             for (char c : s)
                 if (!f.colors.count(c)) tool_fail("%s:%d: unknown colour '%c'", path.c_str(), line, c);
             sp.rows.push_back(s);
@@ -59,7 +60,8 @@ PxFile px_load(const std::string& path, const PxFile* base)
                 continue;
             }
             int r, g, b;
-            if (word.size() != 1 || !(ss >> r >> g >> b) || r < 0 || r > 255 || g < 0 || g > 255 || b < 0 || b > 255)
+            if (word.size() != 1 || !(ss >> r >> g >> b) || r < 0 || r > 255 || g < 0 || g > 255 || b < 0 ||
+                b > 255)
                 tool_fail("%s:%d: expected 'char r g b'", path.c_str(), line);
             f.colors[word[0]] = (r << 16) | (g << 8) | b;
         } else if (word == "colors") {
@@ -68,7 +70,8 @@ PxFile px_load(const std::string& path, const PxFile* base)
             PxSprite sp;
             if (!(ss >> sp.name)) tool_fail("%s:%d: sprite needs a name", path.c_str(), line);
             for (auto& o : f.sprites)
-                if (o.name == sp.name) tool_fail("%s:%d: sprite %s defined twice", path.c_str(), line, sp.name.c_str());
+                if (o.name == sp.name)
+                    tool_fail("%s:%d: sprite %s defined twice", path.c_str(), line, sp.name.c_str());
             sp.line = line;
             f.sprites.push_back(sp);
             mode = SPRITE;

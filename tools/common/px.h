@@ -18,12 +18,12 @@
 struct PxSprite {
     std::string name;
     std::vector<std::string> rows;
-    int line = 0;                    // source line of "sprite", for error messages
+    int line = 0; // source line of "sprite", for error messages
 };
 
 struct PxFile {
     std::string path;
-    std::map<char, int> colors;      // char -> 0xRRGGBB
+    std::map<char, int> colors; // char -> 0xRRGGBB
     std::vector<PxSprite> sprites;
 };
 

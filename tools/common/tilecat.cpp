@@ -18,14 +18,16 @@ std::vector<TileEntry> load_tile_catalogue(const std::string& path)
         std::istringstream ss(line);
         TileEntry e;
         std::string solid, groups;
-        if (!(ss >> e.index >> e.name >> solid >> groups >> e.look)) tool_fail("%s:%d: expected index name solid groups look", path.c_str(), n);
+        if (!(ss >> e.index >> e.name >> solid >> groups >> e.look))
+            tool_fail("%s:%d: expected index name solid groups look", path.c_str(), n);
         if (solid != "S" && solid != "-") tool_fail("%s:%d: solid must be S or -", path.c_str(), n);
         e.solid = solid == "S";
         std::getline(ss >> std::ws, e.description);
         std::stringstream gs(groups);
         std::string g;
         while (std::getline(gs, g, ',')) e.groups.push_back(g);
-        if (!out.empty() && e.index != out.back().index + 1) tool_fail("%s:%d: index %d out of order", path.c_str(), n, e.index);
+        if (!out.empty() && e.index != out.back().index + 1)
+            tool_fail("%s:%d: index %d out of order", path.c_str(), n, e.index);
         out.push_back(e);
     }
     return out;

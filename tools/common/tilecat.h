@@ -7,11 +7,11 @@
 #include <vector>
 
 struct TileEntry {
-    int index = -1;                       // object number in tiles.dat
-    std::string name;                     // NAME property; maps refer to the tile by it
-    bool solid = false;                   // stops a walker in every group listed
-    std::vector<std::string> groups;      // W BR WD SG LV AG MY LVI LC AGI MYI
-    std::string look;                     // painting recipe
+    int index = -1;                  // object number in tiles.dat
+    std::string name;                // NAME property; maps refer to the tile by it
+    bool solid = false;              // stops a walker in every group listed
+    std::vector<std::string> groups; // W BR WD SG LV AG MY LVI LC AGI MYI
+    std::string look;                // painting recipe
     std::string description;
 };
 

@@ -12,21 +12,18 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 
-struct Object
-{
+struct Object {
     int num;
     std::string type;
     std::string name;     // the constant's name
     std::string property; // the NAME property as the datafile stores it
 };
 
-struct Datafile
-{
-    const char* file;        // the datafile's name as the game opens it
-    const char* prefix;      // prefix of the generated tables
+struct Datafile {
+    const char* file;   // the datafile's name as the game opens it
+    const char* prefix; // prefix of the generated tables
     std::vector<const char*> manifests;
     const char* name_prefix; // prepended to names that lack a prefix of their own
 };
@@ -95,14 +92,17 @@ int main(int argc, char** argv)
          "// Every object of the four datafiles by name, each datafile's object count,\n"
          "// and the type of every named object (checked at start-up).\n"
          "#pragma once\n#include <allegro.h>\n\n"
-         "struct dat_object_type\n{\n    int num;\n    int type;\n    const char* name; // the object's NAME property\n};\n";
+         "struct dat_object_type\n{\n    int num;\n    int type;\n    const char* name; // the object's NAME "
+         "property\n};\n";
     std::map<std::string, std::string> seen;
     for (const Datafile& d : files) {
         std::map<int, Object> objs;
         for (const char* m : d.manifests) {
             for (const Object& o : read_manifest(dir + "/" + m, d.name_prefix)) {
-                if (objs.count(o.num)) fail(std::string(m) + ": object " + std::to_string(o.num) + " listed twice");
-                if (seen.count(o.name)) fail(std::string(m) + ": name " + o.name + " also in " + seen[o.name]);
+                if (objs.count(o.num))
+                    fail(std::string(m) + ": object " + std::to_string(o.num) + " listed twice");
+                if (seen.count(o.name))
+                    fail(std::string(m) + ": name " + o.name + " also in " + seen[o.name]);
                 seen[o.name] = d.file;
                 objs[o.num] = o;
             }
@@ -113,7 +113,8 @@ int main(int argc, char** argv)
         h << "};\n";
         h << "inline constexpr int " << d.prefix << "_count = " << objs.rbegin()->first + 1 << ";\n";
         h << "inline constexpr dat_object_type " << d.prefix << "_types[] = {\n";
-        for (auto& [num, o] : objs) h << "    {" << num << ", " << allegro_type(o.type) << ", \"" << o.property << "\"},\n";
+        for (auto& [num, o] : objs)
+            h << "    {" << num << ", " << allegro_type(o.type) << ", \"" << o.property << "\"},\n";
         h << "};\n";
     }
 

@@ -34,7 +34,8 @@ using MapPtr = std::unique_ptr<TILEMAP, MapDeleter>;
 
 // Name -> number of every run-length sprite; the first of a name wins, as in
 // the loader's renumbering.
-std::map<std::string, int> tile_names(DATAFILE* dat) {
+std::map<std::string, int> tile_names(DATAFILE* dat)
+{
     std::map<std::string, int> names;
     for (int i = 0; dat[i].type != DAT_END; i++)
         if (dat[i].type == DAT_RLE_SPRITE)
@@ -43,7 +44,8 @@ std::map<std::string, int> tile_names(DATAFILE* dat) {
     return names;
 }
 
-MapPtr build(const MapSource& src, DATAFILE* tiles) {
+MapPtr build(const MapSource& src, DATAFILE* tiles)
+{
     MapPtr t(create_tilemap(src.layers, src.xsize, src.ysize, src.xgrid, src.ygrid));
     if (!t) throw MapError(src.path + ": cannot make a map of this size");
     std::copy(src.cells.begin(), src.cells.end(), t->data);
@@ -62,18 +64,19 @@ MapPtr build(const MapSource& src, DATAFILE* tiles) {
     return t;
 }
 
-void write_map(const TILEMAP* t, const MapSource& src, const fs::path& out) {
+void write_map(const TILEMAP* t, const MapSource& src, const fs::path& out)
+{
     if (save_tilemap(const_cast<TILEMAP*>(t), out.c_str()) != 0)
         throw MapError(src.path + ": cannot write " + out.string());
     // Read it back through the game's loader: what ships is what the game sees.
     MapPtr back(load_tilemap(out.c_str()));
     bool same = back && back->xsize == t->xsize && back->ysize == t->ysize && back->layers == t->layers &&
-                back->names == t->names &&
-                std::equal(t->data, t->data + src.cells.size(), back->data);
+                back->names == t->names && std::equal(t->data, t->data + src.cells.size(), back->data);
     if (!same) throw MapError(src.path + ": " + out.string() + " does not load back as written");
 }
 
-void write_sheet(const TILEMAP* t, DATAFILE* tiles, const fs::path& png) {
+void write_sheet(const TILEMAP* t, DATAFILE* tiles, const fs::path& png)
+{
     std::unique_ptr<BITMAP, BmpDeleter> bmp(create_bitmap(t->xsize * t->xgrid, t->ysize * t->ygrid));
     if (!bmp) throw MapError(png.string() + ": no memory for the picture");
     // A dim checkerboard marks cells that no layer covers.
@@ -82,7 +85,8 @@ void write_sheet(const TILEMAP* t, DATAFILE* tiles, const fs::path& png) {
         for (int x = 0; x < t->xsize; x++)
             rectfill(bmp.get(), x * t->xgrid, y * t->ygrid, (x + 1) * t->xgrid - 1, (y + 1) * t->ygrid - 1,
                      (x + y) % 2 ? dark : light);
-    for (int l = 0; l < t->layers; l++) draw_tilemap_layer(bmp.get(), tiles, const_cast<TILEMAP*>(t), l, 0, 0);
+    for (int l = 0; l < t->layers; l++)
+        draw_tilemap_layer(bmp.get(), tiles, const_cast<TILEMAP*>(t), l, 0, 0);
     if (save_png(png.c_str(), bmp.get()) != 0) throw MapError(png.string() + ": cannot write");
 }
 
@@ -90,9 +94,10 @@ struct Compiler {
     DATAFILE* tiles = nullptr;
     std::map<std::string, int> names;
     fs::path out_dir, sheet_dir;
-    std::map<std::string, std::string> written;   // out name -> source, to catch two sources for one file
+    std::map<std::string, std::string> written; // out name -> source, to catch two sources for one file
 
-    bool compile(const fs::path& src_path) {
+    bool compile(const fs::path& src_path)
+    {
         try {
             MapSource src = parse_map_source(src_path.string(), names);
             auto dup = written.find(src.out_name);
@@ -110,16 +115,17 @@ struct Compiler {
     }
 };
 
-int usage() {
-    std::fprintf(stderr,
-                 "usage: mapc --all SRC_DIR TILES.dat OUT_DIR SHEET_DIR\n"
-                 "       mapc FILE.txt TILES.dat OUT_DIR [SHEET_DIR]\n");
+int usage()
+{
+    std::fprintf(stderr, "usage: mapc --all SRC_DIR TILES.dat OUT_DIR SHEET_DIR\n"
+                         "       mapc FILE.txt TILES.dat OUT_DIR [SHEET_DIR]\n");
     return 2;
 }
 
-}  // namespace
+} // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     std::vector<fs::path> sources;
     Compiler c;
     const char* tiles_path;
@@ -143,7 +149,7 @@ int main(int argc, char** argv) {
         c.out_dir = argv[3];
         if (argc == 5) c.sheet_dir = argv[4];
     }
-    if (sources.empty()) return 0;   // nothing to do, and the tile set need not exist yet
+    if (sources.empty()) return 0; // nothing to do, and the tile set need not exist yet
 
     if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) {
         std::fprintf(stderr, "mapc: cannot start the graphics library\n");

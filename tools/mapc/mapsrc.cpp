@@ -11,7 +11,7 @@
 
 namespace {
 
-const int MAX_SIDE = 4096;     // same ceiling the game's loader accepts
+const int MAX_SIDE = 4096; // same ceiling the game's loader accepts
 const int MAX_LAYERS = 64;
 
 struct Line {
@@ -20,7 +20,8 @@ struct Line {
     std::string text;
 };
 
-[[noreturn]] void fail(const Line& at, const char* fmt, ...) {
+[[noreturn]] void fail(const Line& at, const char* fmt, ...)
+{
     char msg[512];
     va_list ap;
     va_start(ap, fmt);
@@ -29,7 +30,8 @@ struct Line {
     throw MapError(at.file + ":" + std::to_string(at.number) + ": " + msg);
 }
 
-std::vector<Line> read_lines(const std::string& path, const Line* from) {
+std::vector<Line> read_lines(const std::string& path, const Line* from)
+{
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         if (from) fail(*from, "cannot read %s", path.c_str());
@@ -42,21 +44,24 @@ std::vector<Line> read_lines(const std::string& path, const Line* from) {
     return lines;
 }
 
-std::string trim(const std::string& s) {
+std::string trim(const std::string& s)
+{
     size_t a = s.find_first_not_of(" \t\r");
     if (a == std::string::npos) return "";
     size_t b = s.find_last_not_of(" \t\r");
     return s.substr(a, b - a + 1);
 }
 
-bool is_comment_or_blank(const std::string& s) {
+bool is_comment_or_blank(const std::string& s)
+{
     std::string t = trim(s);
     return t.empty() || t[0] == '#';
 }
 
 // The words of a directive line; keys and tile names never hold '#', so
 // everything from the first '#' on is a comment.
-std::vector<std::string> words(const std::string& s) {
+std::vector<std::string> words(const std::string& s)
+{
     std::istringstream in(s.substr(0, s.find('#')));
     std::vector<std::string> w;
     std::string x;
@@ -64,23 +69,26 @@ std::vector<std::string> words(const std::string& s) {
     return w;
 }
 
-int number(const Line& at, const std::string& w, int lo, int hi, const char* what) {
+int number(const Line& at, const std::string& w, int lo, int hi, const char* what)
+{
     char* end = nullptr;
     long v = std::strtol(w.c_str(), &end, 10);
-    if (w.empty() || *end || v < lo || v > hi) fail(at, "%s must be a number from %d to %d, not '%s'", what, lo, hi, w.c_str());
+    if (w.empty() || *end || v < lo || v > hi)
+        fail(at, "%s must be a number from %d to %d, not '%s'", what, lo, hi, w.c_str());
     return static_cast<int>(v);
 }
 
 struct Parser {
     const std::map<std::string, int>& tiles;
     MapSource m;
-    std::map<std::string, int> keys;   // key -> tile number (-1 empty)
+    std::map<std::string, int> keys; // key -> tile number (-1 empty)
     std::vector<bool> layer_done;
     bool header_closed = false;
 
     explicit Parser(const std::map<std::string, int>& t) : tiles(t) {}
 
-    void close_header(const Line& at) {
+    void close_header(const Line& at)
+    {
         if (header_closed) return;
         if (m.out_name.empty()) fail(at, "'map NAME' must come first");
         if (!m.xsize) fail(at, "'size COLUMNS ROWS' must come before this line");
@@ -91,13 +99,15 @@ struct Parser {
         header_closed = true;
     }
 
-    void define(const Line& at, const std::vector<std::string>& w) {
+    void define(const Line& at, const std::vector<std::string>& w)
+    {
         if (w.size() != 3) fail(at, "expected 'tile KEY NAME'");
         const std::string& key = w[1];
         if (static_cast<int>(key.size()) != m.cell)
             fail(at, "key '%s' is %zu characters, cells are %d", key.c_str(), key.size(), m.cell);
         for (char c : key)
-            if (c <= ' ' || c > '~') fail(at, "key '%s' holds a character that is not printable", key.c_str());
+            if (c <= ' ' || c > '~')
+                fail(at, "key '%s' holds a character that is not printable", key.c_str());
         if (w[2] == "-") {
             keys[key] = -1;
             return;
@@ -107,7 +117,8 @@ struct Parser {
         keys[key] = it->second;
     }
 
-    void include(const Line& at, const std::string& name) {
+    void include(const Line& at, const std::string& name)
+    {
         std::string dir = m.path.substr(0, m.path.find_last_of('/') + 1);
         for (const Line& l : read_lines(dir + name, &at)) {
             if (is_comment_or_blank(l.text)) continue;
@@ -118,9 +129,11 @@ struct Parser {
     }
 
     // Consumes the grid rows after a 'layer' line; returns the index of the last one.
-    size_t layer(const std::vector<Line>& lines, size_t i, const std::vector<std::string>& w) {
+    size_t layer(const std::vector<Line>& lines, size_t i, const std::vector<std::string>& w)
+    {
         const Line& at = lines[i];
-        if (w.size() != 2 && !(w.size() == 4 && w[2] == "fill")) fail(at, "expected 'layer N' or 'layer N fill KEY'");
+        if (w.size() != 2 && !(w.size() == 4 && w[2] == "fill"))
+            fail(at, "expected 'layer N' or 'layer N fill KEY'");
         int l = number(at, w[1], 0, m.layers - 1, "layer");
         if (layer_done[l]) fail(at, "layer %d given twice", l);
         layer_done[l] = true;
@@ -139,7 +152,8 @@ struct Parser {
             if (is_comment_or_blank(lines[i].text)) continue;
             std::string row = trim(lines[i].text);
             if (row.size() != width)
-                fail(lines[i], "row is %zu characters, expected %zu (%d columns of %d)", row.size(), width, m.xsize, m.cell);
+                fail(lines[i], "row is %zu characters, expected %zu (%d columns of %d)", row.size(), width,
+                     m.xsize, m.cell);
             for (int x = 0; x < m.xsize; x++) {
                 std::string key = row.substr(static_cast<size_t>(x) * m.cell, m.cell);
                 auto k = keys.find(key);
@@ -151,7 +165,8 @@ struct Parser {
         return i;
     }
 
-    void parse(const std::string& path) {
+    void parse(const std::string& path)
+    {
         m.path = path;
         std::vector<Line> lines = read_lines(path, nullptr);
         for (size_t i = 0; i < lines.size(); i++) {
@@ -160,10 +175,11 @@ struct Parser {
             std::vector<std::string> w = words(at.text);
             const std::string& d = w[0];
             bool header = d == "map" || d == "size" || d == "layers" || d == "cell" || d == "grid";
-            if (header && header_closed) fail(at, "'%s' must come before any tile, include or layer line", d.c_str());
+            if (header && header_closed)
+                fail(at, "'%s' must come before any tile, include or layer line", d.c_str());
             if (d == "map") {
-                if (w.size() != 2 || w[1].find('/') != std::string::npos || w[1].find('\\') != std::string::npos ||
-                    w[1] == "." || w[1] == "..")
+                if (w.size() != 2 || w[1].find('/') != std::string::npos ||
+                    w[1].find('\\') != std::string::npos || w[1] == "." || w[1] == "..")
                     fail(at, "expected 'map FILE' (a plain file name)");
                 m.out_name = w[1];
             } else if (d == "size") {
@@ -201,9 +217,10 @@ struct Parser {
     }
 };
 
-}  // namespace
+} // namespace
 
-MapSource parse_map_source(const std::string& path, const std::map<std::string, int>& tiles) {
+MapSource parse_map_source(const std::string& path, const std::map<std::string, int>& tiles)
+{
     Parser p(tiles);
     p.parse(path);
     return p.m;

@@ -9,13 +9,13 @@
 
 // A parsed map, with every cell already turned into a tile number of the tile set.
 struct MapSource {
-    std::string path;                  // the source file, for messages
-    std::string out_name;              // file the game opens, e.g. "wmap.map"
-    int xsize = 0, ysize = 0;          // columns, rows
+    std::string path;         // the source file, for messages
+    std::string out_name;     // file the game opens, e.g. "wmap.map"
+    int xsize = 0, ysize = 0; // columns, rows
     int layers = 0;
     int xgrid = 16, ygrid = 16;
-    int cell = 1;                      // characters per cell in the grids
-    std::vector<int> cells;            // layers x ysize x xsize, layer-major; -1 empty
+    int cell = 1;           // characters per cell in the grids
+    std::vector<int> cells; // layers x ysize x xsize, layer-major; -1 empty
 };
 
 // A source error; what() is "file:line: message".

@@ -18,7 +18,8 @@ int main(int argc, char** argv)
         for (const std::string& g : e.groups) {
             auto maps = tile_group_maps().find(g);
             if (maps == tile_group_maps().end()) {
-                fprintf(stderr, "%s: tile %s (%d): unknown map group %s\n", argv[1], e.name.c_str(), e.index, g.c_str());
+                fprintf(stderr, "%s: tile %s (%d): unknown map group %s\n", argv[1], e.name.c_str(), e.index,
+                        g.c_str());
                 wrong++;
                 continue;
             }
@@ -28,9 +29,11 @@ int main(int argc, char** argv)
                     bool solid = object_collision(map_num, e.index, layer) != 0;
                     if (solid == e.solid) continue;
                     if (wrong++ < 40)
-                        fprintf(stderr, "%s: tile %s (%d) should %s on map %d (group %s, layer %d), but the game %s it\n", argv[1],
-                                e.name.c_str(), e.index, e.solid ? "block" : "be walkable", map_num, g.c_str(), layer,
-                                solid ? "blocks" : "lets Mike through");
+                        fprintf(
+                            stderr,
+                            "%s: tile %s (%d) should %s on map %d (group %s, layer %d), but the game %s it\n",
+                            argv[1], e.name.c_str(), e.index, e.solid ? "block" : "be walkable", map_num,
+                            g.c_str(), layer, solid ? "blocks" : "lets Mike through");
                 }
         }
     }

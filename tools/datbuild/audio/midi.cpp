@@ -27,13 +27,13 @@ struct TrackSrc {
     std::string name;
     int line = 0;
     int channel = 1, program = 1, volume = 100, pan = 64, velocity = 90, reverb = 40, chorus = 0;
-    int lo = 48, hi = 72;   // register for voiced chords and the bass letters
+    int lo = 48, hi = 72; // register for voiced chords and the bass letters
     std::vector<Tok> body;
 };
 
 struct Beat {
     long step = 0;
-    std::vector<std::pair<int, std::string>> rows;   // drum key, grid
+    std::vector<std::pair<int, std::string>> rows; // drum key, grid
 };
 
 [[noreturn]] void fail_at(const std::string& file, int line, const std::string& what)
@@ -60,12 +60,14 @@ int to_int(const std::string& s, const std::string& file, int line)
 // "c4" = 60, "f#3", "bb5", "c-1".
 bool parse_pitch(const std::string& s, int& pitch)
 {
-    static const int pcs[7] = {9, 11, 0, 2, 4, 5, 7};   // a b c d e f g
+    static const int pcs[7] = {9, 11, 0, 2, 4, 5, 7}; // a b c d e f g
     if (s.size() < 2 || s[0] < 'a' || s[0] > 'g') return false;
     int pc = pcs[s[0] - 'a'];
     size_t i = 1;
-    if (s[i] == '#') pc++, i++;
-    else if (s[i] == 'b' && i + 1 < s.size()) pc--, i++;
+    if (s[i] == '#')
+        pc++, i++;
+    else if (s[i] == 'b' && i + 1 < s.size())
+        pc--, i++;
     if (i >= s.size()) return false;
     char* end = nullptr;
     long oct = strtol(s.c_str() + i, &end, 10);
@@ -77,12 +79,12 @@ bool parse_pitch(const std::string& s, int& pitch)
 int drum_key(const std::string& name)
 {
     static const std::map<std::string, int> keys = {
-        {"kick", 36}, {"rim", 37}, {"snare", 38}, {"clap", 39}, {"snare2", 40}, {"tom3", 43},
-        {"hat", 42}, {"phat", 44}, {"tom2", 47}, {"ohat", 46}, {"tom1", 50}, {"crash", 49},
-        {"ride", 51}, {"china", 52}, {"bell", 53}, {"tamb", 54}, {"splash", 55}, {"cow", 56},
-        {"bongo", 60}, {"lbongo", 61}, {"conga", 63}, {"lconga", 64}, {"timbale", 65},
-        {"agogo", 67}, {"cabasa", 69}, {"shaker", 70}, {"whistle", 72}, {"guiro", 74},
-        {"clave", 75}, {"wood", 76}, {"lwood", 77}, {"tri", 81}, {"mtri", 80}};
+        {"kick", 36},   {"rim", 37},    {"snare", 38},   {"clap", 39},   {"snare2", 40},  {"tom3", 43},
+        {"hat", 42},    {"phat", 44},   {"tom2", 47},    {"ohat", 46},   {"tom1", 50},    {"crash", 49},
+        {"ride", 51},   {"china", 52},  {"bell", 53},    {"tamb", 54},   {"splash", 55},  {"cow", 56},
+        {"bongo", 60},  {"lbongo", 61}, {"conga", 63},   {"lconga", 64}, {"timbale", 65}, {"agogo", 67},
+        {"cabasa", 69}, {"shaker", 70}, {"whistle", 72}, {"guiro", 74},  {"clave", 75},   {"wood", 76},
+        {"lwood", 77},  {"tri", 81},    {"mtri", 80}};
     auto it = keys.find(name);
     return it == keys.end() ? -1 : it->second;
 }
@@ -91,11 +93,11 @@ int drum_key(const std::string& name)
 bool chord_quality(const std::string& q, std::vector<int>& iv)
 {
     static const std::map<std::string, std::vector<int>> table = {
-        {"", {0, 4, 7}}, {"m", {0, 3, 7}}, {"7", {0, 4, 7, 10}}, {"maj7", {0, 4, 7, 11}},
-        {"m7", {0, 3, 7, 10}}, {"dim", {0, 3, 6}}, {"dim7", {0, 3, 6, 9}}, {"m7b5", {0, 3, 6, 10}},
-        {"aug", {0, 4, 8}}, {"sus2", {0, 2, 7}}, {"sus4", {0, 5, 7}}, {"7sus4", {0, 5, 7, 10}},
-        {"6", {0, 4, 7, 9}}, {"m6", {0, 3, 7, 9}}, {"add9", {0, 2, 4, 7}}, {"madd9", {0, 2, 3, 7}},
-        {"5", {0, 7}}, {"mmaj7", {0, 3, 7, 11}}, {"9", {0, 2, 4, 7, 10}}, {"m9", {0, 2, 3, 7, 10}}};
+        {"", {0, 4, 7}},       {"m", {0, 3, 7}},         {"7", {0, 4, 7, 10}},    {"maj7", {0, 4, 7, 11}},
+        {"m7", {0, 3, 7, 10}}, {"dim", {0, 3, 6}},       {"dim7", {0, 3, 6, 9}},  {"m7b5", {0, 3, 6, 10}},
+        {"aug", {0, 4, 8}},    {"sus2", {0, 2, 7}},      {"sus4", {0, 5, 7}},     {"7sus4", {0, 5, 7, 10}},
+        {"6", {0, 4, 7, 9}},   {"m6", {0, 3, 7, 9}},     {"add9", {0, 2, 4, 7}},  {"madd9", {0, 2, 3, 7}},
+        {"5", {0, 7}},         {"mmaj7", {0, 3, 7, 11}}, {"9", {0, 2, 4, 7, 10}}, {"m9", {0, 2, 3, 7, 10}}};
     auto it = table.find(q);
     if (it == table.end()) return false;
     iv = it->second;
@@ -117,8 +119,10 @@ long parse_duration(const Piece& p, const std::string& s, int line)
     while (std::getline(ss, part, '+')) {
         bool dotted = false, triplet = false;
         while (!part.empty() && (part.back() == '.' || part.back() == 't')) {
-            if (part.back() == '.') dotted = true;
-            else triplet = true;
+            if (part.back() == '.')
+                dotted = true;
+            else
+                triplet = true;
             part.pop_back();
         }
         int n = to_int(part, p.file, line);
@@ -151,8 +155,10 @@ void expand(const std::vector<Tok>& in, size_t& i, std::vector<Tok>& out,
             if (i >= in.size()) fail_at(file, t.line, "'[' without ']'");
             const std::string& close = in[i].s;
             int times = 2;
-            if (close.size() > 2 && close[1] == 'x') times = to_int(close.substr(2), file, in[i].line);
-            else if (close != "]") fail_at(file, in[i].line, "a repeat closes with ']' or ']xN'");
+            if (close.size() > 2 && close[1] == 'x')
+                times = to_int(close.substr(2), file, in[i].line);
+            else if (close != "]")
+                fail_at(file, in[i].line, "a repeat closes with ']' or ']xN'");
             if (times < 1 || times > 64) fail_at(file, in[i].line, "repeat count must be 1 to 64");
             for (int k = 0; k < times; k++) out.insert(out.end(), body.begin(), body.end());
             i++;
@@ -223,8 +229,10 @@ bool parse_chord(const std::string& s, Chord& c)
         if (i >= t.size() || t[i] < 'A' || t[i] > 'G') return false;
         pc = pcs[t[i] - 'A'];
         i++;
-        if (i < t.size() && t[i] == '#') pc++, i++;
-        else if (i < t.size() && t[i] == 'b') pc--, i++;
+        if (i < t.size() && t[i] == '#')
+            pc++, i++;
+        else if (i < t.size() && t[i] == 'b')
+            pc--, i++;
         pc = (pc + 12) % 12;
         return true;
     };
@@ -271,7 +279,9 @@ long play_track(const Piece& p, const TrackSrc& tr, const std::vector<Tok>& toks
         };
         if (s == "|") {
             if ((t - bar_origin) % p.bar)
-                fail_at(file, line, "bar line " + std::to_string((t - bar_origin) % p.bar) + " ticks into a bar (track " + tr.name + ")");
+                fail_at(file, line,
+                        "bar line " + std::to_string((t - bar_origin) % p.bar) + " ticks into a bar (track " +
+                            tr.name + ")");
         } else if (s.compare(0, 6, "shift=") == 0) {
             shift = to_int(s.substr(6), file, line);
             if (shift < -48 || shift > 48) fail_at(file, line, "shift must be -48 to 48");
@@ -306,7 +316,8 @@ long play_track(const Piece& p, const TrackSrc& tr, const std::vector<Tok>& toks
                 int key = drum_key(w[k].substr(0, eq));
                 if (key < 0) fail_at(file, line, "unknown drum '" + w[k].substr(0, eq) + "'");
                 std::string grid = w[k].substr(eq + 1);
-                if (grid.find_first_not_of("xXo.") != std::string::npos) fail_at(file, line, "a grid holds only x X o .");
+                if (grid.find_first_not_of("xXo.") != std::string::npos)
+                    fail_at(file, line, "a grid holds only x X o .");
                 if (!b.rows.empty() && grid.size() != b.rows[0].second.size())
                     fail_at(file, line, "grids of one beat must be equally long");
                 b.rows.push_back({key, grid});
@@ -321,7 +332,8 @@ long play_track(const Piece& p, const TrackSrc& tr, const std::vector<Tok>& toks
                     char c = row.second[k];
                     if (c == '.') continue;
                     int v = c == 'X' ? std::min(127, vel + 25) : c == 'o' ? std::max(1, vel - 35) : vel;
-                    notes.push_back({t + (long)k * b.step, std::min(b.step, (long)p.divisions / 4), row.first, v});
+                    notes.push_back(
+                        {t + (long)k * b.step, std::min(b.step, (long)p.divisions / 4), row.first, v});
                 }
             t += b.step * (long)b.rows[0].second.size();
         } else if (s[0] == '<') {
@@ -347,7 +359,8 @@ long play_track(const Piece& p, const TrackSrc& tr, const std::vector<Tok>& toks
                 word = toks[i].s;
             }
             for (int pitch : chord) {
-                if (pitch + shift < 0 || pitch + shift > 127) fail_at(file, line, "note shifted out of range");
+                if (pitch + shift < 0 || pitch + shift > 127)
+                    fail_at(file, line, "note shifted out of range");
                 notes.push_back({t, dur, pitch + shift, vel});
             }
             t += dur;
@@ -371,12 +384,13 @@ long play_track(const Piece& p, const TrackSrc& tr, const std::vector<Tok>& toks
             if (!parse_chord(head, c)) fail_at(file, line, "not a chord: '" + head + "'");
             if (pat.empty()) fail_at(file, line, "chord '" + head + "' before any 'pat'");
             if ((t - pat_origin) % pat_step || dur % pat_step)
-                fail_at(file, line, "chord '" + head + "' is off the pattern's step grid (track " + tr.name + ")");
+                fail_at(file, line,
+                        "chord '" + head + "' is off the pattern's step grid (track " + tr.name + ")");
             voicing = voice(c.pcs, tr.lo, tr.hi, voicing);
             if (voicing.empty()) fail_at(file, line, "chord '" + head + "' does not fit the track's range");
             int bass = tr.lo + ((c.bass - tr.lo) % 12 + 12) % 12;
             int third = c.iv.size() > 1 ? c.iv[1] : 4;
-            std::vector<size_t> open;   // notes of the step being held
+            std::vector<size_t> open; // notes of the step being held
             std::string last;
             for (long s0 = t; s0 < t + dur; s0 += pat_step) {
                 size_t idx = (size_t)((s0 - pat_origin) / pat_step) % pat.size();
@@ -393,18 +407,25 @@ long play_track(const Piece& p, const TrackSrc& tr, const std::vector<Tok>& toks
                 open.clear();
                 if (e == ".") continue;
                 std::vector<int> ps;
-                if (e == "x") ps = voicing;
-                else if (e == "R") ps = {bass};
-                else if (e == "F") ps = {bass + 7};
-                else if (e == "O") ps = {bass + 12};
-                else if (e == "T") ps = {bass + third};
+                if (e == "x")
+                    ps = voicing;
+                else if (e == "R")
+                    ps = {bass};
+                else if (e == "F")
+                    ps = {bass + 7};
+                else if (e == "O")
+                    ps = {bass + 12};
+                else if (e == "T")
+                    ps = {bass + third};
                 else {
                     int d = atoi(e.c_str()), n = (int)voicing.size();
                     ps = {voicing[d % n] + 12 * (d / n)};
                 }
                 int v = vel;
-                if ((s0 - bar_origin) % p.bar == 0) v += 6;
-                else if ((s0 - bar_origin) % p.divisions) v -= 6;
+                if ((s0 - bar_origin) % p.bar == 0)
+                    v += 6;
+                else if ((s0 - bar_origin) % p.divisions)
+                    v -= 6;
                 v = std::clamp(v, 1, 127);
                 for (int q : ps) {
                     if (q < 0 || q > 127) fail_at(file, line, "pattern note out of range");
@@ -441,7 +462,8 @@ void put_meta(std::vector<uint8_t>& b, long delta, int type, const std::vector<u
 std::vector<uint8_t> track_bytes(const TrackSrc& tr, std::vector<Note> notes, long total)
 {
     // A note struck again while it still sounds ends where the new one begins.
-    std::stable_sort(notes.begin(), notes.end(), [](const Note& a, const Note& b) { return a.start < b.start; });
+    std::stable_sort(notes.begin(), notes.end(),
+                     [](const Note& a, const Note& b) { return a.start < b.start; });
     std::map<int, size_t> sounding;
     std::vector<bool> dropped(notes.size(), false);
     for (size_t i = 0; i < notes.size(); i++) {
@@ -459,7 +481,7 @@ std::vector<uint8_t> track_bytes(const TrackSrc& tr, std::vector<Note> notes, lo
     }
     struct Ev {
         long tick;
-        int order;   // releases before strikes on the same tick
+        int order; // releases before strikes on the same tick
         uint8_t a, b, c;
     };
     std::vector<Ev> evs;
@@ -508,7 +530,7 @@ MidiPiece compile_music(const std::string& text, const std::string& file)
     std::istringstream in(text);
     std::string raw;
     int line = 0;
-    std::vector<Tok>* body = nullptr;   // the define or track being read
+    std::vector<Tok>* body = nullptr; // the define or track being read
     bool in_track = false;
     while (std::getline(in, raw)) {
         line++;
@@ -564,25 +586,35 @@ MidiPiece compile_music(const std::string& text, const std::string& file)
                 auto num = [&](int lo, int hi) {
                     int x = to_int(v, file, line);
                     if (x < lo || x > hi)
-                        fail_at(file, line, k2 + " must be " + std::to_string(lo) + " to " + std::to_string(hi));
+                        fail_at(file, line,
+                                k2 + " must be " + std::to_string(lo) + " to " + std::to_string(hi));
                     return x;
                 };
-                if (k2 == "ch") tr.channel = num(1, 16);
-                else if (k2 == "prog") tr.program = num(1, 128);
-                else if (k2 == "vol") tr.volume = num(0, 127);
-                else if (k2 == "pan") tr.pan = num(0, 127);
-                else if (k2 == "vel") tr.velocity = num(1, 127);
-                else if (k2 == "rev") tr.reverb = num(0, 127);
-                else if (k2 == "cho") tr.chorus = num(0, 127);
+                if (k2 == "ch")
+                    tr.channel = num(1, 16);
+                else if (k2 == "prog")
+                    tr.program = num(1, 128);
+                else if (k2 == "vol")
+                    tr.volume = num(0, 127);
+                else if (k2 == "pan")
+                    tr.pan = num(0, 127);
+                else if (k2 == "vel")
+                    tr.velocity = num(1, 127);
+                else if (k2 == "rev")
+                    tr.reverb = num(0, 127);
+                else if (k2 == "cho")
+                    tr.chorus = num(0, 127);
                 else if (k2 == "range") {
                     size_t dash = v.find('-', 1);
                     if (dash == std::string::npos || !parse_pitch(v.substr(0, dash), tr.lo) ||
                         !parse_pitch(v.substr(dash + 1), tr.hi) || tr.hi - tr.lo < 11)
                         fail_at(file, line, "range=LOW-HIGH spanning at least an octave");
-                } else fail_at(file, line, "unknown track setting '" + k2 + "'");
+                } else
+                    fail_at(file, line, "unknown track setting '" + k2 + "'");
             }
             for (auto& o : tracks)
-                if (o.channel == tr.channel) fail_at(file, line, "two tracks on channel " + std::to_string(tr.channel));
+                if (o.channel == tr.channel)
+                    fail_at(file, line, "two tracks on channel " + std::to_string(tr.channel));
             tracks.push_back(tr);
             body = &tracks.back().body;
             in_track = true;
@@ -605,8 +637,7 @@ MidiPiece compile_music(const std::string& text, const std::string& file)
     }
     long total = ends[0];
     for (size_t k = 1; k < tracks.size(); k++)
-        if (ends[k] != total)
-        {
+        if (ends[k] != total) {
             char msg[200];
             snprintf(msg, sizeof msg, "track %s lasts %g quarter notes but track %s lasts %g",
                      tracks[k].name.c_str(), ends[k] * 1.0 / p.divisions, tracks[0].name.c_str(),

@@ -9,14 +9,14 @@
 
 // A compiled piece.
 struct MidiPiece {
-    int number = -1;                              // object number in the datafile
-    std::string name;                             // the object's NAME
-    std::string about;                            // "about" line: where it plays
-    int divisions = 96;                           // ticks per quarter note
-    int tempo = 120;                              // quarter notes per minute
-    long ticks = 0;                               // length of one pass, in ticks
-    double seconds = 0;                           // length of one pass, in seconds
-    std::vector<std::vector<uint8_t>> tracks;     // conductor first, then one per instrument
+    int number = -1;                          // object number in the datafile
+    std::string name;                         // the object's NAME
+    std::string about;                        // "about" line: where it plays
+    int divisions = 96;                       // ticks per quarter note
+    int tempo = 120;                          // quarter notes per minute
+    long ticks = 0;                           // length of one pass, in ticks
+    double seconds = 0;                       // length of one pass, in seconds
+    std::vector<std::vector<uint8_t>> tracks; // conductor first, then one per instrument
 };
 
 // Compiles a music source; a mistake throws std::runtime_error("FILE:LINE: what").

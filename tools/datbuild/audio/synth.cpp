@@ -31,10 +31,10 @@ double to_number(const std::string& s, const std::string& file, int line)
 const std::set<std::string>& layer_keys()
 {
     static const std::set<std::string> keys = {
-        "start", "dur", "freq", "to", "note", "curve", "vib", "vibdepth", "attack", "hold",
-        "decay", "sustain", "release", "gain", "duty", "lp", "lp_to", "hp", "hp_to", "bp",
-        "bp_to", "q", "mod", "index", "index_to", "seed", "density", "repeat", "step",
-        "pitchstep", "jitter", "gainvar", "trem", "tremdepth"};
+        "start",  "dur",   "freq",      "to",      "note",    "curve", "vib",      "vibdepth", "attack",
+        "hold",   "decay", "sustain",   "release", "gain",    "duty",  "lp",       "lp_to",    "hp",
+        "hp_to",  "bp",    "bp_to",     "q",       "mod",     "index", "index_to", "seed",     "density",
+        "repeat", "step",  "pitchstep", "jitter",  "gainvar", "trem",  "tremdepth"};
     return keys;
 }
 
@@ -71,8 +71,8 @@ struct Rng {
         s ^= s << 5;
         return s;
     }
-    double uniform() { return (next() >> 8) / 16777216.0; }     // 0 .. 1
-    double bipolar() { return uniform() * 2.0 - 1.0; }          // -1 .. 1
+    double uniform() { return (next() >> 8) / 16777216.0; } // 0 .. 1
+    double bipolar() { return uniform() * 2.0 - 1.0; }      // -1 .. 1
 };
 
 // Softens the corners of band-limited square and saw waves (polyBLEP).
@@ -103,8 +103,8 @@ double sweep(double a, double b, double u)
 }
 
 // Adds one strike of a layer into the mix.
-void strike(const SoundLayer& l, std::vector<double>& mix, int rate, double start, double f0,
-            double gain, Rng& rng)
+void strike(const SoundLayer& l, std::vector<double>& mix, int rate, double start, double f0, double gain,
+            Rng& rng)
 {
     double dur = get(l, "dur", 0);
     double base = get(l, "freq", 440);
@@ -160,7 +160,7 @@ void strike(const SoundLayer& l, std::vector<double>& mix, int rate, double star
         } else if (l.wave == "brown") {
             brown = (brown + 0.04 * rng.bipolar()) * 0.995;
             v = brown * 5.0;
-        } else {   // crackle: sparse pops of decaying noise
+        } else { // crackle: sparse pops of decaying noise
             if (rng.uniform() < density / rate) crack_level = 0.3 + 0.7 * rng.uniform();
             crack_level *= std::exp(-1.0 / (0.002 * rate));
             crack = rng.bipolar() * crack_level;
@@ -192,9 +192,12 @@ void strike(const SoundLayer& l, std::vector<double>& mix, int rate, double star
         }
 
         double env;
-        if (t < attack) env = t / attack;
-        else if (t < attack + hold || decay <= 0) env = 1.0;
-        else env = sustain + (1.0 - sustain) * std::exp(-5.0 * (t - attack - hold) / decay);
+        if (t < attack)
+            env = t / attack;
+        else if (t < attack + hold || decay <= 0)
+            env = 1.0;
+        else
+            env = sustain + (1.0 - sustain) * std::exp(-5.0 * (t - attack - hold) / decay);
         double left = dur - t;
         if (left < release) env *= std::max(left, 0.0) / release;
         if (trem > 0) env *= 1.0 - tremdepth * (0.5 + 0.5 * std::sin(kTwoPi * trem * t));
@@ -226,14 +229,16 @@ SoundRecipe parse_sound(const std::string& text, const std::string& file)
         }
         const std::string& key = w[0];
         auto need = [&](size_t n) {
-            if (w.size() != n) recipe_fail(file, line, "'" + key + "' takes " + std::to_string(n - 1) + " value(s)");
+            if (w.size() != n)
+                recipe_fail(file, line, "'" + key + "' takes " + std::to_string(n - 1) + " value(s)");
         };
         if (key == "sample") {
             need(3);
             r.number = (int)to_number(w[1], file, line);
             r.name = w[2];
             for (char c : r.name)
-                if (!isalnum((unsigned char)c) && c != '_') recipe_fail(file, line, "bad name '" + r.name + "'");
+                if (!isalnum((unsigned char)c) && c != '_')
+                    recipe_fail(file, line, "bad name '" + r.name + "'");
             have_header = true;
         } else if (!have_header) {
             recipe_fail(file, line, "a recipe starts with 'sample NUMBER NAME'");
@@ -248,11 +253,13 @@ SoundRecipe parse_sound(const std::string& text, const std::string& file)
         } else if (key == "length") {
             need(2);
             r.length = to_number(w[1], file, line);
-            if (r.length <= 0 || r.length > 10) recipe_fail(file, line, "length must be above 0 and at most 10 seconds");
+            if (r.length <= 0 || r.length > 10)
+                recipe_fail(file, line, "length must be above 0 and at most 10 seconds");
         } else if (key == "peak") {
             need(2);
             r.peak = to_number(w[1], file, line);
-            if (r.peak <= 0 || r.peak > 0.95) recipe_fail(file, line, "peak must be above 0 and at most 0.95");
+            if (r.peak <= 0 || r.peak > 0.95)
+                recipe_fail(file, line, "peak must be above 0 and at most 0.95");
         } else if (key == "loop") {
             need(2);
             r.loop = to_number(w[1], file, line);
@@ -275,7 +282,8 @@ SoundRecipe parse_sound(const std::string& text, const std::string& file)
     if (r.loop * 2 > r.length) recipe_fail(file, line, "loop crossfade longer than half the sound");
     for (auto& l : r.layers) {
         if (l.param.count("freq") && l.param["freq"] <= 0) recipe_fail(file, l.line, "freq must be above 0");
-        if (l.param.count("note") && l.param.count("freq")) recipe_fail(file, l.line, "give note or freq, not both");
+        if (l.param.count("note") && l.param.count("freq"))
+            recipe_fail(file, l.line, "give note or freq, not both");
         if (get(l, "start", 0) >= r.length) recipe_fail(file, l.line, "layer starts after the end");
     }
     return r;
@@ -295,10 +303,9 @@ std::vector<int16_t> render_sound(const SoundRecipe& r)
         double step = get(l, "step", 0.1), jitter = get(l, "jitter", 0), gainvar = get(l, "gainvar", 0);
         int strikes = l.notes.empty() ? std::max(1, (int)get(l, "repeat", 1)) : (int)l.notes.size();
         for (int k = 0; k < strikes; k++) {
-            double f = l.notes.empty()
-                           ? base * std::pow(2.0, k * get(l, "pitchstep", 0) / 12.0)
-                           : 440.0 * std::pow(2.0, (l.notes[k] - 69) / 12.0);
-            if (!l.notes.empty()) l.param["freq"] = f;   // so `to` keeps its ratio per note
+            double f = l.notes.empty() ? base * std::pow(2.0, k * get(l, "pitchstep", 0) / 12.0)
+                                       : 440.0 * std::pow(2.0, (l.notes[k] - 69) / 12.0);
+            if (!l.notes.empty()) l.param["freq"] = f; // so `to` keeps its ratio per note
             double at = start + k * step + (jitter > 0 ? rng.uniform() * jitter : 0);
             double g = gain * (1.0 - gainvar * rng.uniform());
             strike(l, mix, r.rate, at, f, g, rng);

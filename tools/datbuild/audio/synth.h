@@ -9,21 +9,21 @@
 
 // One layer of a sound: a source shaped by an envelope, filters and sweeps.
 struct SoundLayer {
-    std::string wave;                      // sine, square, saw, tri, noise, brown, crackle
-    std::map<std::string, double> param;   // key=value settings (freq, to, attack, lp, ...)
-    std::vector<double> notes;             // notes=... : the layer is struck once per note
-    int line = 0;                          // where it was written, for messages
+    std::string wave;                    // sine, square, saw, tri, noise, brown, crackle
+    std::map<std::string, double> param; // key=value settings (freq, to, attack, lp, ...)
+    std::vector<double> notes;           // notes=... : the layer is struck once per note
+    int line = 0;                        // where it was written, for messages
 };
 
 // A whole sound effect.
 struct SoundRecipe {
-    int number = -1;                       // object number in the datafile
-    std::string name;                      // the object's NAME
-    std::string about;                     // "about" line: what it is for
-    int rate = 22050;                      // samples per second
-    double length = 0;                     // seconds
-    double peak = 0.7;                     // loudest sample, as a fraction of full scale
-    double loop = 0;                       // > 0: a seamless loop, crossfaded over this many seconds
+    int number = -1;   // object number in the datafile
+    std::string name;  // the object's NAME
+    std::string about; // "about" line: what it is for
+    int rate = 22050;  // samples per second
+    double length = 0; // seconds
+    double peak = 0.7; // loudest sample, as a fraction of full scale
+    double loop = 0;   // > 0: a seamless loop, crossfaded over this many seconds
     std::vector<SoundLayer> layers;
 };
 

@@ -5,8 +5,7 @@
 
 #include "dat_names.h"
 
-namespace
-{
+namespace {
 
 // The game reads objects by the names generated from the manifests: a builder
 // that puts something else at a named number, or stops short of the count,

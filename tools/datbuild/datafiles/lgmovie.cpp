@@ -16,7 +16,7 @@ namespace {
 const float PI = 3.14159265f;
 const int CX = 160, CY = 92, RADIUS = 44;
 
-float ramp(int frame, int from, int to)   // 0 before `from`, 1 from `to` on
+float ramp(int frame, int from, int to) // 0 before `from`, 1 from `to` on
 {
     if (frame <= from) return 0;
     if (frame >= to) return 1;
@@ -55,8 +55,10 @@ Bmp logo_frame(int frame, const std::map<int, FontGlyph>& glyphs)
             float rise = (1 - hills) * 40;
             float hl = CY + 8 + rise - 22 * std::exp(-std::pow((x - (CX - 22)) / 20.0f, 2));
             float hr = CY + 14 + rise - 16 * std::exp(-std::pow((x - (CX + 26)) / 18.0f, 2));
-            if (y > hr) c = mix(rgb_hex(0x2C5C48), rgb_hex(0x183828), (y - hr) / 30.0f);
-            else if (y > hl) c = mix(rgb_hex(0x4C7C6C), rgb_hex(0x2C4C48), (y - hl) / 30.0f);
+            if (y > hr)
+                c = mix(rgb_hex(0x2C5C48), rgb_hex(0x183828), (y - hr) / 30.0f);
+            else if (y > hl)
+                c = mix(rgb_hex(0x4C7C6C), rgb_hex(0x2C4C48), (y - hl) / 30.0f);
             // A river winding down the valley floor.
             float river = CX + 2 - (y - CY - 20) * 0.35f;
             if (y > CY + 20 && std::fabs(x - river) < (y - CY - 18) * 0.16f + 0.5f && hills > 0.99f)
@@ -90,7 +92,8 @@ Bmp logo_frame(int frame, const std::map<int, FontGlyph>& glyphs)
     Grid games = text_grid(glyphs, "G A M E S");
     int gw = (int)games[0].size();
     float fade = ramp(frame, 3, 5);
-    if (fade > 0) blit_grid(b, games, CX - gw / 2, ny + 27, 1, mix(rgb_hex(0x0C1430), rgb_hex(0xD8A848), fade));
+    if (fade > 0)
+        blit_grid(b, games, CX - gw / 2, ny + 27, 1, mix(rgb_hex(0x0C1430), rgb_hex(0xD8A848), fade));
 
     // After the logo stands: a glint runs across the name and a star twinkles.
     if (frame >= 7) {

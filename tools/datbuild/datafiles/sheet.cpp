@@ -14,7 +14,8 @@ namespace {
 const int SHEET_W = 660;
 const int LABEL_H = 10;
 const int GAP = 6;
-const char* FONT_SAMPLE = "Mike:  Hello, Vantor! 0123456789 \xA1\xA2\xA3\xA4\xA5\xA6\xA7\xA8\xA9\xAA\xAD\xAE\xAF\xB0";
+const char* FONT_SAMPLE =
+    "Mike:  Hello, Vantor! 0123456789 \xA1\xA2\xA3\xA4\xA5\xA6\xA7\xA8\xA9\xAA\xAD\xAE\xAF\xB0";
 
 // Rebuilds a picture from a 16-bit BMP or RLE body written by datwriter.
 Bmp decode_picture(const DatObject& o)
@@ -22,7 +23,11 @@ Bmp decode_picture(const DatObject& o)
     Bmp b = new_bmp(o.w, o.h, true);
     const std::vector<uint8_t>& d = o.body;
     size_t p = o.type == DAT_RLE_SPRITE ? 10 : 6;
-    auto word = [&]() { int v = d[p] | d[p + 1] << 8; p += 2; return v; };
+    auto word = [&]() {
+        int v = d[p] | d[p + 1] << 8;
+        p += 2;
+        return v;
+    };
     auto rgb565 = [](int v) { return makecol16((v >> 11) << 3, ((v >> 5) & 63) << 2, (v & 31) << 3); };
     if (o.type == DAT_BITMAP) {
         for (int y = 0; y < o.h; y++)
@@ -34,7 +39,10 @@ Bmp decode_picture(const DatObject& o)
                 int v = word();
                 if (v == 0xF81F) break;
                 int n = (int16_t)v;
-                if (n < 0) { x -= n; continue; }
+                if (n < 0) {
+                    x -= n;
+                    continue;
+                }
                 for (int i = 0; i < n; i++) putpixel(b.get(), x++, y, rgb565(word()));
             }
         }
@@ -49,9 +57,20 @@ Bmp decode_font_sample(const DatObject& o)
     game_palette(pal);
     const std::vector<uint8_t>& d = o.body;
     size_t p = 2;
-    auto mw = [&]() { int v = d[p] << 8 | d[p + 1]; p += 2; return v; };
-    auto ml = [&]() { long v = (long)d[p] << 24 | d[p + 1] << 16 | d[p + 2] << 8 | d[p + 3]; p += 4; return v; };
-    struct G { int w, h; size_t at; };
+    auto mw = [&]() {
+        int v = d[p] << 8 | d[p + 1];
+        p += 2;
+        return v;
+    };
+    auto ml = [&]() {
+        long v = (long)d[p] << 24 | d[p + 1] << 16 | d[p + 2] << 8 | d[p + 3];
+        p += 4;
+        return v;
+    };
+    struct G {
+        int w, h;
+        size_t at;
+    };
     std::map<int, G> glyph;
     int ranges = mw();
     for (int r = 0; r < ranges; r++) {
@@ -84,14 +103,22 @@ Bmp decode_font_sample(const DatObject& o)
 
 void write_contact_sheet(const DatFile& f, const char* png_path)
 {
-    struct Cell { int index; const DatObject* o; Bmp pic; };
+    struct Cell {
+        int index;
+        const DatObject* o;
+        Bmp pic;
+    };
     std::vector<Cell> cells;
     for (auto& [index, o] : f) {
-        if (o.type == DAT_BITMAP || o.type == DAT_RLE_SPRITE) cells.push_back({index, &o, decode_picture(o)});
-        else if (o.type == DAT_FONT) cells.push_back({index, &o, decode_font_sample(o)});
+        if (o.type == DAT_BITMAP || o.type == DAT_RLE_SPRITE)
+            cells.push_back({index, &o, decode_picture(o)});
+        else if (o.type == DAT_FONT)
+            cells.push_back({index, &o, decode_font_sample(o)});
     }
     // Shelf packing: left to right, a new row when the next cell won't fit.
-    struct Place { int x, y; };
+    struct Place {
+        int x, y;
+    };
     std::vector<Place> at;
     int x = GAP, y = GAP, row_h = 0;
     for (auto& c : cells) {

@@ -12,7 +12,9 @@ using namespace tilepaint;
 
 namespace {
 
-struct BitmapDeleter { void operator()(BITMAP* b) const { destroy_bitmap(b); } };
+struct BitmapDeleter {
+    void operator()(BITMAP* b) const { destroy_bitmap(b); }
+};
 using BitmapPtr = std::unique_ptr<BITMAP, BitmapDeleter>;
 
 // A 32-bit bitmap of the tile, so the mask colour survives exactly.

@@ -24,7 +24,7 @@ float B(int c) { return (float)(c & 255); }
 int rgb(float r, float g, float b)
 {
     int c = (clamp8(r) << 16) | (clamp8(g) << 8) | clamp8(b);
-    return c == MASK_RGB ? 0xFE00FE : c;   // a painted pixel never turns see-through
+    return c == MASK_RGB ? 0xFE00FE : c; // a painted pixel never turns see-through
 }
 
 int mix(int a, int b, float t)

@@ -16,19 +16,21 @@ namespace kit {
 
 // ---- packed colours, 0xRRGGBB ----
 
-constexpr int MASK_RGB = 0xFF00FF;   // the see-through colour of every picture
+constexpr int MASK_RGB = 0xFF00FF; // the see-through colour of every picture
 // A colour from channels (clamped to 0..255, rounded); never the see-through colour.
 int rgb(float r, float g, float b);
-int mix(int a, int b, float t);      // a at t = 0, b at t = 1
-int scale(int c, float k);           // brighter (> 1) or darker (< 1), clamped
+int mix(int a, int b, float t); // a at t = 0, b at t = 1
+int scale(int c, float k);      // brighter (> 1) or darker (< 1), clamped
 
 // ---- float colours, dithered onto 16-bit bitmaps ----
 
-struct Rgb { float r, g, b; };
-Rgb mix(Rgb a, Rgb b, float t);                 // a at t = 0, b at t = 1
-Rgb rgb_hex(int hex);                           // 0xRRGGBB
-int col16(Rgb c);                               // 16-bit colour, no dither
-constexpr int MASK16 = 0xF81F;                  // (255, 0, 255) in 5-6-5
+struct Rgb {
+    float r, g, b;
+};
+Rgb mix(Rgb a, Rgb b, float t); // a at t = 0, b at t = 1
+Rgb rgb_hex(int hex);           // 0xRRGGBB
+int col16(Rgb c);               // 16-bit colour, no dither
+constexpr int MASK16 = 0xF81F;  // (255, 0, 255) in 5-6-5
 
 // Puts one pixel, rounding to 5-6-5 through a 4x4 Bayer matrix.
 void put_dither(BITMAP* bmp, int x, int y, Rgb c);
@@ -41,7 +43,10 @@ void add_glow(BITMAP* bmp, float cx, float cy, float r, Rgb c, float strength);
 
 // A scratch bitmap that frees itself.
 struct BitmapDeleter {
-    void operator()(BITMAP* b) const { if (b) destroy_bitmap(b); }
+    void operator()(BITMAP* b) const
+    {
+        if (b) destroy_bitmap(b);
+    }
 };
 using Bmp = std::unique_ptr<BITMAP, BitmapDeleter>;
 // A new 16-bit bitmap cleared to black (or to the mask colour when masked).
@@ -51,9 +56,15 @@ Bmp new_bmp(int w, int h, bool masked = false);
 struct Rng {
     uint32_t s;
     explicit Rng(uint32_t seed) : s(seed ? seed : 1) {}
-    uint32_t next() { s ^= s << 13; s ^= s >> 17; s ^= s << 5; return s; }
-    int range(int lo, int hi) { return lo + (int)(next() % (uint32_t)(hi - lo + 1)); }   // lo..hi inclusive
-    float unit() { return (next() & 0xFFFFFF) / 16777216.0f; }                            // 0 .. <1
+    uint32_t next()
+    {
+        s ^= s << 13;
+        s ^= s >> 17;
+        s ^= s << 5;
+        return s;
+    }
+    int range(int lo, int hi) { return lo + (int)(next() % (uint32_t)(hi - lo + 1)); } // lo..hi inclusive
+    float unit() { return (next() & 0xFFFFFF) / 16777216.0f; }                         // 0 .. <1
 };
 
 // ---- outlines ----
@@ -104,9 +115,11 @@ struct Mask {
 
 struct Canvas {
     int w = 0, h = 0;
-    std::vector<int> px;   // 0xRRGGBB, or -1 for see-through
-    std::vector<int> ol;   // outline colour belonging to each painted pixel
-    Canvas(int w_, int h_, int fill = -1) : w(w_), h(h_), px((size_t)w_ * h_, fill), ol((size_t)w_ * h_, 0x181425) {}
+    std::vector<int> px; // 0xRRGGBB, or -1 for see-through
+    std::vector<int> ol; // outline colour belonging to each painted pixel
+    Canvas(int w_, int h_, int fill = -1)
+        : w(w_), h(h_), px((size_t)w_ * h_, fill), ol((size_t)w_ * h_, 0x181425)
+    {}
     int get(int x, int y) const { return (x >= 0 && y >= 0 && x < w && y < h) ? px[(size_t)y * w + x] : -1; }
     void set(int x, int y, int c, int outline = 0x181425)
     {
@@ -118,7 +131,7 @@ struct Canvas {
 
 // Shape masks in canvas coordinates.
 Mask mask_ellipse(int w, int h, float cx, float cy, float rx, float ry);
-Mask mask_poly(int w, int h, const std::vector<float>& xy);                 // x0,y0,x1,y1,... filled
+Mask mask_poly(int w, int h, const std::vector<float>& xy); // x0,y0,x1,y1,... filled
 Mask mask_line(int w, int h, float x0, float y0, float x1, float y1, float thick);
 Mask mask_union(const Mask& a, const Mask& b);
 Mask mask_minus(const Mask& a, const Mask& b);
@@ -147,6 +160,5 @@ void glow_line(Canvas& c, float x0, float y0, float x1, float y1, float r, int r
 // Canvas <-> 16-bit bitmaps.
 BITMAP* to_bitmap(const Canvas& c);
 Canvas from_px(const PxFile& f, const std::string& sprite);
-
 
 } // namespace kit

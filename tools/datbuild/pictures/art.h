@@ -22,14 +22,14 @@ using namespace kit;
 void game_palette(RGB pal[256]);
 // Palette indices of text colours; the game's code recolours fonts by them.
 enum FontColour {
-    FC_SHADOW = 1,      // drop shadow under every glyph
-    FC_TEXT = 16,       // ordinary text
+    FC_SHADOW = 1, // drop shadow under every glyph
+    FC_TEXT = 16,  // ordinary text
     FC_KNOCKED_OUT = 17,
-    FC_THOUGHT = 18,    // asides in parentheses, and healing numbers
+    FC_THOUGHT = 18, // asides in parentheses, and healing numbers
     FC_LOW_HP = 19,
     FC_MP = 22,
     FC_POISON = 34,
-    FC_DIM = 40,        // what the party cannot afford or has none of
+    FC_DIM = 40, // what the party cannot afford or has none of
 };
 
 // Lettering helpers: the capitals of the game's glyph grids laid side by side
@@ -47,4 +47,3 @@ void add_fonts(DatFile& f, const std::string& assets);
 void add_ui_art(DatFile& f, const std::string& assets);
 void add_battle_backgrounds(DatFile& f);
 void add_title_art(DatFile& f, const std::string& assets);
-

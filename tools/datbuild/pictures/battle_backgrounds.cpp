@@ -76,7 +76,8 @@ Bmp meadow()
     Rng r(3401);
     const int horizon = 84;
     vgradient(b, 0, 0, 319, horizon, rgb_hex(0x3C7CE0), rgb_hex(0xB8E0FF));
-    for (int i = 0; i < 5; i++) cloud(b, r, 30 + i * 66 + r.range(-10, 10), 18 + r.range(0, 26), r.range(30, 56));
+    for (int i = 0; i < 5; i++)
+        cloud(b, r, 30 + i * 66 + r.range(-10, 10), 18 + r.range(0, 26), r.range(30, 56));
     Ridge far(r, 26, 0.02f), near(r, 16, 0.035f);
     fill_ridge(b, far, horizon - 6, horizon, rgb_hex(0x6C8CC8), rgb_hex(0xB8E0FF), 0.5f);
     fill_ridge(b, near, horizon, horizon + 4, rgb_hex(0x4C8C5C), rgb_hex(0x9CC8C8), 0.4f);
@@ -98,13 +99,17 @@ Bmp meadow()
         }
     }
     // A worn path winding from the front to the hills.
-    auto path_centre = [&](int y) { float d = (y - horizon) / 156.0f; return 170 + std::sin(d * 3.2f) * 40 * d; };
+    auto path_centre = [&](int y) {
+        float d = (y - horizon) / 156.0f;
+        return 170 + std::sin(d * 3.2f) * 40 * d;
+    };
     auto path_half = [&](int y) { return 3 + (y - horizon) / 156.0f * 26; };
     for (int y = horizon + 4; y < 240; y++) {
         float cxp = path_centre(y), half = path_half(y);
         for (int x = (int)(cxp - half); x <= (int)(cxp + half); x++) {
             float edge = std::fabs(x - cxp) / half;
-            blend_pixel(b, x, y, mix(rgb_hex(0xD8C088), rgb_hex(0xB09060), edge), edge > 0.85f ? 0.5f : 0.85f);
+            blend_pixel(b, x, y, mix(rgb_hex(0xD8C088), rgb_hex(0xB09060), edge),
+                        edge > 0.85f ? 0.5f : 0.85f);
         }
     }
     // Tufts and flowers, denser and bigger towards the front.
@@ -112,7 +117,7 @@ Bmp meadow()
         int y = horizon + 6 + (int)(std::pow(r.unit(), 0.7f) * 150);
         int x = r.range(0, 319);
         float s = 0.4f + (y - horizon) / 100.0f;
-        if (std::fabs(x - path_centre(y)) < path_half(y) * 0.75f) continue;   // the path is trodden bare
+        if (std::fabs(x - path_centre(y)) < path_half(y) * 0.75f) continue; // the path is trodden bare
         grass_tuft(b, x, y, s, rgb_hex(0x2E7428), rgb_hex(0x9AD860));
         if (r.range(0, 14) == 0) {
             int c = r.range(0, 2) == 0 ? 0xFFF080 : (r.range(0, 1) ? 0xFFFFFF : 0xF890B0);
@@ -141,10 +146,15 @@ Bmp forest()
         }
     // Shade where the floor meets the wood.
     for (int y = floor_top; y < floor_top + 14; y++)
-        for (int x = 0; x < 320; x++) blend_pixel(b, x, y, rgb_hex(0x1C3020), 0.45f * (1 - (y - floor_top) / 14.0f));
+        for (int x = 0; x < 320; x++)
+            blend_pixel(b, x, y, rgb_hex(0x1C3020), 0.45f * (1 - (y - floor_top) / 14.0f));
     // Three rows of trunks, far (pale, thin) to near (dark, thick).
-    struct Row { int count, wmin, wmax; int colour, shade; };
-    const Row rows[3] = {{18, 4, 7, 0x4C6C58, 0x3C5848}, {11, 8, 13, 0x4A3A2C, 0x2C2018}, {5, 16, 24, 0x3A2A1E, 0x1C140C}};
+    struct Row {
+        int count, wmin, wmax;
+        int colour, shade;
+    };
+    const Row rows[3] = {
+        {18, 4, 7, 0x4C6C58, 0x3C5848}, {11, 8, 13, 0x4A3A2C, 0x2C2018}, {5, 16, 24, 0x3A2A1E, 0x1C140C}};
     for (int k = 0; k < 3; k++) {
         const Row& rw = rows[k];
         for (int i = 0; i < rw.count; i++) {
@@ -163,14 +173,15 @@ Bmp forest()
             for (int j = 0; j < 4; j++) {
                 int rx = x + r.range(-w / 2, w + w / 2);
                 line(b, x + w / 2, base - 3 - k, rx, base + r.range(0, 2 + k), col16(rgb_hex(rw.colour)));
-                line(b, x + w / 2 + 1, base - 3 - k, rx + 1, base + r.range(0, 2 + k), col16(rgb_hex(rw.shade)));
+                line(b, x + w / 2 + 1, base - 3 - k, rx + 1, base + r.range(0, 2 + k),
+                     col16(rgb_hex(rw.shade)));
             }
         }
-        if (k == 0) {   // haze between the far row and the rest
+        if (k == 0) { // haze between the far row and the rest
             for (int y = 0; y < floor_top + 4; y++)
                 for (int x = 0; x < 320; x++) blend_pixel(b, x, y, rgb_hex(0x88B898), 0.18f);
         }
-        if (k == 1) {   // undergrowth along the line of the second row
+        if (k == 1) { // undergrowth along the line of the second row
             for (int i = 0; i < 70; i++) {
                 int x = r.range(-6, 326), y = floor_top + r.range(4, 12);
                 int rad = r.range(3, 7);
@@ -204,7 +215,8 @@ Bmp forest()
         }
     }
     for (int i = 0; i < 14; i++)
-        add_glow(b, (float)r.range(10, 310), (float)r.range(floor_top + 16, 200), (float)r.range(8, 18), rgb_hex(0x706830), 0.5f);
+        add_glow(b, (float)r.range(10, 310), (float)r.range(floor_top + 16, 200), (float)r.range(8, 18),
+                 rgb_hex(0x706830), 0.5f);
     // Ferns at both sides of the front.
     for (int side = 0; side < 2; side++)
         for (int i = 0; i < 6; i++) {
@@ -236,7 +248,8 @@ Bmp desert()
             int slope = (y - (horizon - h)) / 2;
             for (int xx = x - slope; xx <= x + w + slope; xx++) {
                 float lit = xx < x + w / 3 ? 0.0f : 0.25f;
-                put_dither(b, xx, y, mix(mix(rgb_hex(0xC88868), rgb_hex(0x8C5848), lit), rgb_hex(0xF0C8A0), 0.35f));
+                put_dither(b, xx, y,
+                           mix(mix(rgb_hex(0xC88868), rgb_hex(0x8C5848), lit), rgb_hex(0xF0C8A0), 0.35f));
             }
         }
     }
@@ -250,10 +263,13 @@ Bmp desert()
             if (y < top) continue;
             Rgb c = mix(rgb_hex(0xF0C880), rgb_hex(0xD09850), depth);
             // Wind ripples: bands across the view, wavering, finer far away.
-            float phase = 152 * (0.9f * depth - 0.33f * depth * depth);   // band spacing widens towards the front
+            float phase =
+                152 * (0.9f * depth - 0.33f * depth * depth); // band spacing widens towards the front
             float ripple = std::sin(phase + std::sin(x * 0.035f + y * 0.02f) * 2.2f + x * 0.012f);
-            if (ripple > 0.75f) c = mix(c, rgb_hex(0xFFE8B0), 0.35f);
-            else if (ripple < -0.85f) c = mix(c, rgb_hex(0xA87040), 0.25f);
+            if (ripple > 0.75f)
+                c = mix(c, rgb_hex(0xFFE8B0), 0.35f);
+            else if (ripple < -0.85f)
+                c = mix(c, rgb_hex(0xA87040), 0.25f);
             put_dither(b, x, y, c);
         }
     }
@@ -289,21 +305,26 @@ Bmp game_over()
     Rng r(666);
     vgradient(b, 0, 0, 319, 150, rgb_hex(0x04020C), rgb_hex(0x5A1420));
     vgradient(b, 0, 150, 319, 175, rgb_hex(0x5A1420), rgb_hex(0x8A3020));
-    for (int i = 0; i < 60; i++) putpixel(b, r.range(0, 319), r.range(0, 90), col16(rgb_hex(i % 3 ? 0x6A6080 : 0xC8C0D8)));
+    for (int i = 0; i < 60; i++)
+        putpixel(b, r.range(0, 319), r.range(0, 90), col16(rgb_hex(i % 3 ? 0x6A6080 : 0xC8C0D8)));
     Ridge hills(r, 30, 0.015f);
     fill_ridge(b, hills, 175, 239, rgb_hex(0x100810), rgb_hex(0x3A1018), 0.6f);
     // The hill in front, where the sword stands.
     for (int x = 0; x < 320; x++) {
         float dx = (x - 160) / 160.0f;
         int top = 190 + (int)(dx * dx * 40);
-        for (int y = top; y < 240; y++) put_dither(b, x, y, mix(rgb_hex(0x180C10), rgb_hex(0x060306), (y - top) / 50.0f));
+        for (int y = top; y < 240; y++)
+            put_dither(b, x, y, mix(rgb_hex(0x180C10), rgb_hex(0x060306), (y - top) / 50.0f));
     }
     // Sword: blade, guard and grip, rim-lit by the red sky behind it.
     int sx = 160, ground = 194;
     for (int y = 116; y < ground + 3; y++) {
         int w = y > ground - 4 ? 1 : 3;
         for (int x = sx - w; x <= sx + w; x++) {
-            Rgb c = x == sx - w ? rgb_hex(0xE8A0A0) : x == sx ? rgb_hex(0x5A5068) : x < sx ? rgb_hex(0x8C8098) : rgb_hex(0x3A3448);
+            Rgb c = x == sx - w ? rgb_hex(0xE8A0A0)
+                    : x == sx   ? rgb_hex(0x5A5068)
+                    : x < sx    ? rgb_hex(0x8C8098)
+                                : rgb_hex(0x3A3448);
             put_dither(b, x, y, c);
         }
     }

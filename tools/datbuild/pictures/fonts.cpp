@@ -17,7 +17,7 @@ using namespace art;
 namespace {
 
 constexpr int FIRST_CHAR = 32;
-constexpr int LAST_CHAR = 0xB0;    // the key icon closes the range
+constexpr int LAST_CHAR = 0xB0; // the key icon closes the range
 constexpr int GLYPH_H = 8;
 
 std::string trim(const std::string& s)
@@ -86,7 +86,8 @@ std::map<int, FontGlyph> load_font_grids(const std::string& path)
             }
             auto& g = glyphs[current];
             if (!g.pixels.empty() && s.size() != g.pixels[0].size())
-                tool_fail("%s:%d: row of %zu pixels, expected %zu", path.c_str(), line, s.size(), g.pixels[0].size());
+                tool_fail("%s:%d: row of %zu pixels, expected %zu", path.c_str(), line, s.size(),
+                          g.pixels[0].size());
             std::vector<int> row;
             for (char ch : s) {
                 auto it = colours.find(ch);
@@ -102,7 +103,10 @@ std::map<int, FontGlyph> load_font_grids(const std::string& path)
         std::string word;
         ss >> word;
         if (mode == COLOURS) {
-            if (word == "end") { mode = TOP; continue; }
+            if (word == "end") {
+                mode = TOP;
+                continue;
+            }
             int index;
             if (word.size() != 1 || !(ss >> index) || index < 1 || index > 255)
                 tool_fail("%s:%d: expected 'char palette-index'", path.c_str(), line);
@@ -114,8 +118,10 @@ std::map<int, FontGlyph> load_font_grids(const std::string& path)
             ss >> name;
             current = parse_char_name(path, line, name);
             if (current < FIRST_CHAR || current > LAST_CHAR)
-                tool_fail("%s:%d: character 0x%02X outside 0x20..0x%02X", path.c_str(), line, current, LAST_CHAR);
-            if (glyphs.count(current)) tool_fail("%s:%d: glyph 0x%02X drawn twice", path.c_str(), line, current);
+                tool_fail("%s:%d: character 0x%02X outside 0x20..0x%02X", path.c_str(), line, current,
+                          LAST_CHAR);
+            if (glyphs.count(current))
+                tool_fail("%s:%d: glyph 0x%02X drawn twice", path.c_str(), line, current);
             glyphs[current] = FontGlyph{};
             mode = GLYPH;
         } else {

@@ -7,9 +7,9 @@
 #include <vector>
 
 struct FontGlyph {
-    std::vector<std::vector<int>> pixels;   // rows of palette indices, 0 = clear
-    bool icon = false;                      // painted in its own colours; never slanted
-    int width() const;                      // pixels per row
+    std::vector<std::vector<int>> pixels; // rows of palette indices, 0 = clear
+    bool icon = false;                    // painted in its own colours; never slanted
+    int width() const;                    // pixels per row
 };
 
 // Reads a .font file; every printable ASCII character must be drawn.

@@ -73,7 +73,10 @@ Bmp lettering(const std::map<int, FontGlyph>& glyphs, const char* text)
     for (int x = x0 + 14; x < x1; x++) {
         int half = x > x1 - 8 ? (x1 - x) / 3 : 2;
         for (int d = -half; d <= half; d++)
-            putpixel(b, x, sy + d, col16(d < 0 ? rgb_hex(0xF0F4FF) : d == 0 ? rgb_hex(0xB8C0D8) : rgb_hex(0x7880A0)));
+            putpixel(b, x, sy + d,
+                     col16(d < 0    ? rgb_hex(0xF0F4FF)
+                           : d == 0 ? rgb_hex(0xB8C0D8)
+                                    : rgb_hex(0x7880A0)));
     }
     rectfill(b, x0 + 11, sy - 6, x0 + 13, sy + 6, col16(rgb_hex(0xE0A838)));
     vline(b, x0 + 11, sy - 6, sy + 6, col16(rgb_hex(0xFFE890)));
@@ -100,9 +103,12 @@ Bmp lettering(const std::map<int, FontGlyph>& glyphs, const char* text)
         for (int x = 0; x < gw; x++) {
             if (!ink(x, y)) continue;
             float t = (float)y / gh;
-            Rgb c = t < 0.5f ? mix(rgb_hex(0xFFF8C8), rgb_hex(0xF8C840), t * 2) : mix(rgb_hex(0xE89828), rgb_hex(0xA85418), (t - 0.5f) * 2);
-            if (!ink(x, y - 1)) c = mix(c, rgb_hex(0xFFFFFF), 0.6f);      // lit top edges
-            else if (!ink(x + 1, y)) c = mix(c, rgb_hex(0x803010), 0.35f); // shaded right edges
+            Rgb c = t < 0.5f ? mix(rgb_hex(0xFFF8C8), rgb_hex(0xF8C840), t * 2)
+                             : mix(rgb_hex(0xE89828), rgb_hex(0xA85418), (t - 0.5f) * 2);
+            if (!ink(x, y - 1))
+                c = mix(c, rgb_hex(0xFFFFFF), 0.6f); // lit top edges
+            else if (!ink(x + 1, y))
+                c = mix(c, rgb_hex(0x803010), 0.35f); // shaded right edges
             put_dither(b, ox + x, oy + y, c);
         }
     return bm;
@@ -122,18 +128,23 @@ Bmp title_background()
     add_glow(b, 60, 128, 70, rgb_hex(0xFFD8A0), 0.6f);
     // Far mountains, lilac in the evening haze.
     for (int x = 0; x < 320; x++) {
-        float h = 34 + 16 * std::sin(x * 0.021f + 1.3f) + 9 * std::sin(x * 0.057f) + 5 * std::fabs(std::sin(x * 0.11f));
-        for (int y = 150 - (int)h; y < 240; y++) put_dither(b, x, y, mix(rgb_hex(0xA88CC0), rgb_hex(0xC8A8C8), (y - 150 + h) / 60.0f));
+        float h = 34 + 16 * std::sin(x * 0.021f + 1.3f) + 9 * std::sin(x * 0.057f) +
+                  5 * std::fabs(std::sin(x * 0.11f));
+        for (int y = 150 - (int)h; y < 240; y++)
+            put_dither(b, x, y, mix(rgb_hex(0xA88CC0), rgb_hex(0xC8A8C8), (y - 150 + h) / 60.0f));
         // Snow caps on the tallest peaks.
         if (h > 48)
-            for (int y = 150 - (int)h; y < 150 - (int)h + (int)(h - 46) / 2 + 1; y++) put_dither(b, x, y, rgb_hex(0xF0E8FF));
+            for (int y = 150 - (int)h; y < 150 - (int)h + (int)(h - 46) / 2 + 1; y++)
+                put_dither(b, x, y, rgb_hex(0xF0E8FF));
     }
     // Near hills in green, the castle standing on the right one.
     for (int x = 0; x < 320; x++) {
         float h = 18 + 10 * std::sin(x * 0.016f + 0.4f) + 14 * std::exp(-std::pow((x - 255) / 40.0f, 2));
-        for (int y = 165 - (int)h; y < 240; y++) put_dither(b, x, y, mix(rgb_hex(0x5C9C5C), rgb_hex(0x2C5C3C), (y - 165 + h) / 70.0f));
+        for (int y = 165 - (int)h; y < 240; y++)
+            put_dither(b, x, y, mix(rgb_hex(0x5C9C5C), rgb_hex(0x2C5C3C), (y - 165 + h) / 70.0f));
     }
-    int stone = col16(rgb_hex(0x6C6C94)), lit = col16(rgb_hex(0x9C9CC4)), roof = col16(rgb_hex(0x8C2C3C)), win = col16(rgb_hex(0xFFE070));
+    int stone = col16(rgb_hex(0x6C6C94)), lit = col16(rgb_hex(0x9C9CC4)), roof = col16(rgb_hex(0x8C2C3C)),
+        win = col16(rgb_hex(0xFFE070));
     auto tower = [&](int x, int base, int w, int h) {
         rectfill(b, x, base - h, x + w, base, stone);
         vline(b, x, base - h, base, lit);
@@ -190,7 +201,7 @@ Bmp prologue_picture()
     }
     add_glow(s, 190, 34, 26, rgb_hex(0x606890), 0.6f);
     circlefill(s, 190, 34, 10, col16(rgb_hex(0xF0F0E0)));
-    circlefill(s, 194, 31, 9, col16(rgb_hex(0x1C2250)));   // a crescent
+    circlefill(s, 194, 31, 9, col16(rgb_hex(0x1C2250))); // a crescent
     // Far hills, then the two banks of the river.
     for (int x = 0; x < W; x++) {
         int h = 112 - (int)(10 * std::sin(x * 0.03f) + 6 * std::sin(x * 0.09f + 1));
@@ -262,7 +273,8 @@ Bmp prologue_picture()
         putpixel(s, fx + 1, fy, col16(rgb_hex(0xFF6010)));
         for (int k = 0; k < 8; k++) blend_pixel(s, fx + k / 3, fy - 3 - k * 2, rgb_hex(0x606070), 0.35f);
         // The fires' reflections trail down the river.
-        for (int k = 0; k < 4; k++) blend_pixel(s, fx + r.range(-1, 1), fy + 8 + k * 3, rgb_hex(0xF09030), 0.4f);
+        for (int k = 0; k < 4; k++)
+            blend_pixel(s, fx + r.range(-1, 1), fy + 8 + k * 3, rgb_hex(0xF09030), 0.4f);
     }
     // Drakian banners on poles.
     for (int i = 0; i < 2; i++) {
@@ -276,10 +288,15 @@ Bmp prologue_picture()
         for (int x = 0; x < W; x++) {
             float dx = x - (W - 1) / 2.0f, dy = y - arch_r;
             bool inside = y >= arch_r ? true : dx * dx + dy * dy <= (float)arch_r * arch_r;
-            bool inner = y >= arch_r ? (x > 3 && x < W - 4 && y < H - 4) : dx * dx + dy * dy <= (arch_r - 4.0f) * (arch_r - 4.0f);
+            bool inner = y >= arch_r ? (x > 3 && x < W - 4 && y < H - 4)
+                                     : dx * dx + dy * dy <= (arch_r - 4.0f) * (arch_r - 4.0f);
             if (!inside) continue;
-            if (inner) putpixel(b, x, y, getpixel(s, x, y));
-            else putpixel(b, x, y, col16(mix(rgb_hex(0xF8D880), rgb_hex(0x8C5818), std::fabs(std::fmod(x + y, 4.0f) - 2) / 2)));
+            if (inner)
+                putpixel(b, x, y, getpixel(s, x, y));
+            else
+                putpixel(b, x, y,
+                         col16(mix(rgb_hex(0xF8D880), rgb_hex(0x8C5818),
+                                   std::fabs(std::fmod(x + y, 4.0f) - 2) / 2)));
         }
     return bm;
 }

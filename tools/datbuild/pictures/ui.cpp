@@ -26,7 +26,8 @@ Bmp timebar_back()
 Bmp timebar_fill()
 {
     Bmp b = new_bmp(100, 8);
-    static const int rows[8] = {0xFFF4B0, 0xFFE070, 0xF8C440, 0xF0A830, 0xE08A20, 0xC86C18, 0xA85010, 0x703008};
+    static const int rows[8] = {0xFFF4B0, 0xFFE070, 0xF8C440, 0xF0A830,
+                                0xE08A20, 0xC86C18, 0xA85010, 0x703008};
     for (int y = 0; y < 8; y++)
         for (int x = 0; x < 100; x++) {
             Rgb c = rgb_hex(rows[y]);
@@ -62,7 +63,7 @@ Bmp hit_spark(int frame)
         circlefill(d, (int)cx, (int)cy, frame == 0 ? 3 : 4, gold);
         circlefill(d, (int)cx, (int)cy, frame == 0 ? 2 : 3, white);
     } else {
-        for (int i = 0; i < 7; i++) {   // chips flung outwards
+        for (int i = 0; i < 7; i++) { // chips flung outwards
             float a = rng.unit() * 2 * PI, r = 7 + rng.unit() * 4;
             putpixel(d, (int)(cx + std::cos(a) * r), (int)(cy + std::sin(a) * r), i % 2 ? white : gold);
         }
@@ -111,7 +112,8 @@ Bmp bolt_glow(int frame)
         for (int s = 0; s < steps; s++) {
             a += (rng.unit() - 0.5f) * 1.4f;
             float nx = x + std::cos(a) * 2.2f, ny = y + std::sin(a) * 2.2f;
-            line(b.get(), (int)x, (int)y, (int)nx, (int)ny, col16(s < 2 ? rgb_hex(0xFFFFFF) : rgb_hex(0xC8B8FF)));
+            line(b.get(), (int)x, (int)y, (int)nx, (int)ny,
+                 col16(s < 2 ? rgb_hex(0xFFFFFF) : rgb_hex(0xC8B8FF)));
             x = nx;
             y = ny;
         }
@@ -143,9 +145,12 @@ void add_ui_art(DatFile& f, const std::string& assets)
     // Grey mask for the one-colour light maps (only brightness counts).
     dat_put(f, GLOW_MASK, dat_bitmap("GLOW_MASK", orb_glow(32, rgb_hex(0xFFFFFF), 15.0f, 0.5f, 0.08f).get()));
     // The save spot pulses through three glows; the potions reuse two of them.
-    dat_put(f, SAVE_GLOW_1, dat_bitmap("SAVE_GLOW_1", orb_glow(16, rgb_hex(0x40A0FF), 7.0f, 0.8f, 0.08f).get()));
-    dat_put(f, SAVE_GLOW_2, dat_bitmap("SAVE_GLOW_2", orb_glow(16, rgb_hex(0x50C0FF), 8.5f, 1.0f, 0.14f).get()));
-    dat_put(f, SAVE_GLOW_3, dat_bitmap("SAVE_GLOW_3", orb_glow(16, rgb_hex(0x70E0FF), 10.0f, 1.2f, 0.20f).get()));
+    dat_put(f, SAVE_GLOW_1,
+            dat_bitmap("SAVE_GLOW_1", orb_glow(16, rgb_hex(0x40A0FF), 7.0f, 0.8f, 0.08f).get()));
+    dat_put(f, SAVE_GLOW_2,
+            dat_bitmap("SAVE_GLOW_2", orb_glow(16, rgb_hex(0x50C0FF), 8.5f, 1.0f, 0.14f).get()));
+    dat_put(f, SAVE_GLOW_3,
+            dat_bitmap("SAVE_GLOW_3", orb_glow(16, rgb_hex(0x70E0FF), 10.0f, 1.2f, 0.20f).get()));
 
     for (int i = 0; i < 8; i++) {
         char name[32];

@@ -17,7 +17,7 @@
 
 namespace {
 
-constexpr int kSide = 16;                       // every walking frame is kSide x kSide
+constexpr int kSide = 16; // every walking frame is kSide x kSide
 const char* const kDirName[4] = {"down", "left", "right", "up"};
 const char* const kDirTag[4] = {"DN", "LT", "RT", "UP"};
 
@@ -27,6 +27,7 @@ struct Slot {
     char key;
     std::array<char, 3> shades;
 };
+// clang-format off
 const Slot kSlots[] = {
     {'S', {'S', 's', '1'}},   // skin
     {'H', {'H', 'h', '2'}},   // hair, beards
@@ -37,28 +38,29 @@ const Slot kSlots[] = {
     {'M', {'M', 'm', '7'}},   // metal: helmets, armour, blades
     {'C', {'C', 'c', '8'}},   // cloak, hats, second cloth
 };
+// clang-format on
 
 struct Ramp {
-    std::array<int, 3> rgb{};   // light, middle, dark as 0xRRGGBB
+    std::array<int, 3> rgb{}; // light, middle, dark as 0xRRGGBB
 };
 
 struct BodyDef {
-    int head_y = 0;             // where the head's first row lands
-    int bob = 0;                // the head sinks this much on the stepping frames
+    int head_y = 0; // where the head's first row lands
+    int bob = 0;    // the head sinks this much on the stepping frames
 };
 
 struct Layer {
     std::string part;
-    bool at_head = false;       // drawn at the head's offset instead of the body's
+    bool at_head = false; // drawn at the head's offset instead of the body's
 };
 
 struct Actor {
     std::string name;
-    int at = -1;                // object number of its first frame
-    std::vector<int> dirs;      // directions it is drawn in, in datafile order
+    int at = -1;           // object number of its first frame
+    std::vector<int> dirs; // directions it is drawn in, in datafile order
     std::string body, head;
     std::vector<Layer> under, over;
-    std::map<char, std::string> ramp_of;   // slot key -> ramp name
+    std::map<char, std::string> ramp_of; // slot key -> ramp name
     int line = 0;
 };
 
@@ -135,12 +137,14 @@ Cast load_cast(const std::string& path)
             Ramp r;
             for (int i = 0; i < 3; i++) {
                 int v[3];
-                if (!(ss >> v[0] >> v[1] >> v[2])) tool_fail("%s: a ramp is three r g b colours", where.c_str());
+                if (!(ss >> v[0] >> v[1] >> v[2]))
+                    tool_fail("%s: a ramp is three r g b colours", where.c_str());
                 for (int k : v)
                     if (k < 0 || k > 255) tool_fail("%s: colour component %d out of range", where.c_str(), k);
                 r.rgb[i] = (v[0] << 16) | (v[1] << 8) | v[2];
             }
-            if (!c.ramps.emplace(name, r).second) tool_fail("%s: ramp %s given twice", where.c_str(), name.c_str());
+            if (!c.ramps.emplace(name, r).second)
+                tool_fail("%s: ramp %s given twice", where.c_str(), name.c_str());
             continue;
         }
         if (word != "body" && word != "actor") tool_fail("%s: unexpected '%s'", where.c_str(), word.c_str());
@@ -151,24 +155,34 @@ Cast load_cast(const std::string& path)
         std::string kv;
         while (ss >> kv) {
             size_t eq = kv.find('=');
-            if (eq == std::string::npos) tool_fail("%s: expected key=value, got '%s'", where.c_str(), kv.c_str());
+            if (eq == std::string::npos)
+                tool_fail("%s: expected key=value, got '%s'", where.c_str(), kv.c_str());
             std::string k = kv.substr(0, eq), v = kv.substr(eq + 1);
-            if (word == "body" && k == "head_y") body.head_y = parse_int(v, where);
-            else if (word == "body" && k == "bob") body.bob = parse_int(v, where);
-            else if (word == "body") tool_fail("%s: unknown body key '%s'", where.c_str(), k.c_str());
-            else if (k == "at") a.at = parse_int(v, where);
+            if (word == "body" && k == "head_y")
+                body.head_y = parse_int(v, where);
+            else if (word == "body" && k == "bob")
+                body.bob = parse_int(v, where);
+            else if (word == "body")
+                tool_fail("%s: unknown body key '%s'", where.c_str(), k.c_str());
+            else if (k == "at")
+                a.at = parse_int(v, where);
             else if (k == "frames")
                 for (auto& d : split(v, ',')) a.dirs.push_back(dir_index(d, where));
-            else if (k == "body") a.body = v;
-            else if (k == "head") a.head = v;
-            else if (k == "under") parse_layers(v, a.under);
-            else if (k == "over") parse_layers(v, a.over);
+            else if (k == "body")
+                a.body = v;
+            else if (k == "head")
+                a.head = v;
+            else if (k == "under")
+                parse_layers(v, a.under);
+            else if (k == "over")
+                parse_layers(v, a.over);
             else if (k.size() == 1 && isupper((unsigned char)k[0])) {
                 bool known = false;
                 for (auto& s : kSlots) known |= s.key == k[0];
                 if (!known) tool_fail("%s: no material slot '%s'", where.c_str(), k.c_str());
                 a.ramp_of[k[0]] = v;
-            } else tool_fail("%s: unknown actor key '%s'", where.c_str(), k.c_str());
+            } else
+                tool_fail("%s: unknown actor key '%s'", where.c_str(), k.c_str());
         }
         if (word == "body") {
             c.bodies[name] = body;
@@ -236,8 +250,8 @@ int material_colour(const Cast& cast, const Actor& a, const PxFile& f, char ch, 
             if (s.shades[i] == ch) {
                 auto it = a.ramp_of.find(s.key);
                 if (it == a.ramp_of.end())
-                    tool_fail("cast.txt:%d: %s uses material %c in %s but has no %c= ramp", a.line, a.name.c_str(),
-                              s.key, part.c_str(), s.key);
+                    tool_fail("cast.txt:%d: %s uses material %c in %s but has no %c= ramp", a.line,
+                              a.name.c_str(), s.key, part.c_str(), s.key);
                 return cast.ramps.at(it->second).rgb[i];
             }
     return f.colors.at(ch);
@@ -270,7 +284,8 @@ BITMAP* compose(const Cast& cast, const Parts& parts, const Actor& a, int dir, i
         Found fd = find_part(parts, part, dir, step);
         if (!fd.sprite) {
             if (required)
-                tool_fail("cast.txt:%d: %s needs a part %s_%s", a.line, a.name.c_str(), part.c_str(), kDirName[dir]);
+                tool_fail("cast.txt:%d: %s needs a part %s_%s", a.line, a.name.c_str(), part.c_str(),
+                          kDirName[dir]);
             return;
         }
         draw_part(bmp, cast, a, fd, y);
@@ -298,17 +313,21 @@ void check_manifest(const std::string& path, const std::map<int, std::string>& m
         std::istringstream ss(raw.substr(0, raw.find('#')));
         std::string num, type, size, name;
         if (!(ss >> num)) continue;
-        if (!(ss >> type >> size >> name)) tool_fail("%s:%d: expected NUMBER TYPE SIZE NAME", path.c_str(), line);
+        if (!(ss >> type >> size >> name))
+            tool_fail("%s:%d: expected NUMBER TYPE SIZE NAME", path.c_str(), line);
         int n = parse_int(num, path + ":" + std::to_string(line));
         if (type != "RLE" || size != "16x16")
             tool_fail("%s:%d: walking frames are RLE 16x16", path.c_str(), line);
-        if (!listed.emplace(n, name).second) tool_fail("%s:%d: object %d listed twice", path.c_str(), line, n);
+        if (!listed.emplace(n, name).second)
+            tool_fail("%s:%d: object %d listed twice", path.c_str(), line, n);
     }
     for (auto& m : made) {
         auto it = listed.find(m.first);
-        if (it == listed.end()) tool_fail("%s: object %d (%s) is not listed", path.c_str(), m.first, m.second.c_str());
+        if (it == listed.end())
+            tool_fail("%s: object %d (%s) is not listed", path.c_str(), m.first, m.second.c_str());
         if (it->second != m.second)
-            tool_fail("%s: object %d is %s, listed as %s", path.c_str(), m.first, m.second.c_str(), it->second.c_str());
+            tool_fail("%s: object %d is %s, listed as %s", path.c_str(), m.first, m.second.c_str(),
+                      it->second.c_str());
     }
     for (auto& l : listed)
         if (!made.count(l.first)) tool_fail("%s: object %d is listed but not made", path.c_str(), l.first);

@@ -56,7 +56,8 @@ void load_manifest(const std::string& path)
         if (!(ss >> num)) continue;
         if (!(ss >> e.type >> size >> e.name) || sscanf(size.c_str(), "%dx%d", &e.w, &e.h) != 2)
             tool_fail("%s:%d: expected NUMBER TYPE WxH NAME DESCRIPTION", path.c_str(), line);
-        if (e.type != "RLE" && e.type != "BMP") tool_fail("%s:%d: battle pictures are RLE or BMP", path.c_str(), line);
+        if (e.type != "RLE" && e.type != "BMP")
+            tool_fail("%s:%d: battle pictures are RLE or BMP", path.c_str(), line);
         if (g_manifest.count(num)) tool_fail("%s:%d: object %d listed twice", path.c_str(), line, num);
         g_manifest[num] = e;
     }
@@ -78,14 +79,15 @@ void add_fight_page()
         int pose, weapon, wx, wy, glow, gx, gy;
     };
     const Shot shots[] = {
-        {163, 567, 4, -15, 0, 0, 0},   {165, 568, -11, 18, 0, 0, 0},   {151, 558, -12, -6, 0, 0, 0},
-        {154, 559, -12, -6, 0, 0, 0},  {152, 561, -12, -6, 0, 0, 0},   {168, 552, -8, -9, 0, 0, 0},
+        {163, 567, 4, -15, 0, 0, 0},      {165, 568, -11, 18, 0, 0, 0}, {151, 558, -12, -6, 0, 0, 0},
+        {154, 559, -12, -6, 0, 0, 0},     {152, 561, -12, -6, 0, 0, 0}, {168, 552, -8, -9, 0, 0, 0},
         {169, 553, -10, 13, 554, -12, 5}, {157, 532, -13, -9, 0, 0, 0}, {158, 533, -10, 13, 534, -12, 5},
     };
     Page page{"fight", {}};
     int n = 0;
     for (auto& s : shots) {
-        const Canvas *pose = find_pic(s.pose), *w = find_pic(s.weapon), *g = s.glow ? find_pic(s.glow) : nullptr;
+        const Canvas *pose = find_pic(s.pose), *w = find_pic(s.weapon),
+                     *g = s.glow ? find_pic(s.glow) : nullptr;
         if (!pose || !w) continue;
         Canvas c(60, 60);
         const int ox = 24, oy = 18;
@@ -121,7 +123,8 @@ void write_previews(const char* dir)
             row_h = std::max(row_h, h);
         }
         int total_h = y + row_h + pad;
-        std::unique_ptr<BITMAP, void (*)(BITMAP*)> sheet(create_bitmap_ex(16, width, total_h), destroy_bitmap);
+        std::unique_ptr<BITMAP, void (*)(BITMAP*)> sheet(create_bitmap_ex(16, width, total_h),
+                                                         destroy_bitmap);
         clear_to_color(sheet.get(), makecol16(92, 110, 84));
         for (size_t i = 0; i < page.pics.size(); i++) {
             const Canvas& c = page.pics[i].second;
@@ -131,8 +134,9 @@ void write_previews(const char* dir)
                 for (int xx = 0; xx < c.w; xx++) {
                     int v = c.get(xx, yy);
                     if (v < 0) v = ((xx + yy) & 1) ? 0x6a7e60 : 0x627558;
-                    rectfill(sheet.get(), sx + xx * scale, sy + label + yy * scale, sx + xx * scale + scale - 1,
-                             sy + label + yy * scale + scale - 1, makecol16(v >> 16, (v >> 8) & 255, v & 255));
+                    rectfill(sheet.get(), sx + xx * scale, sy + label + yy * scale,
+                             sx + xx * scale + scale - 1, sy + label + yy * scale + scale - 1,
+                             makecol16(v >> 16, (v >> 8) & 255, v & 255));
                 }
         }
         std::string path = std::string(dir) + "/" + page.name + ".png";
@@ -147,7 +151,8 @@ void battle_section(const char* name) { g_pages.push_back({name, {}}); }
 void battle_put(int number, const Canvas& c)
 {
     auto it = g_manifest.find(number);
-    if (it == g_manifest.end()) tool_fail("%s: object %d is drawn but not listed", g_manifest_path.c_str(), number);
+    if (it == g_manifest.end())
+        tool_fail("%s: object %d is drawn but not listed", g_manifest_path.c_str(), number);
     const Entry& e = it->second;
     if (c.w != e.w || c.h != e.h)
         tool_fail("%s: object %d (%s) is drawn %dx%d but listed %dx%d", g_manifest_path.c_str(), number,

@@ -10,7 +10,7 @@ using namespace kit;
 
 namespace {
 
-const int FIRE[5] = {0x5a1010, 0xc8301c, 0xf07a1c, 0xffc23a, 0xfff4c0};   // deep red to white heat
+const int FIRE[5] = {0x5a1010, 0xc8301c, 0xf07a1c, 0xffc23a, 0xfff4c0}; // deep red to white heat
 
 // Deterministic noise so that flames flicker without a random generator.
 float hash(int x, int y, int k)
@@ -25,32 +25,35 @@ float hash(int x, int y, int k)
 float flame_heat(float x, float y, float cx, float base, float size, int k)
 {
     float h = 22.0f * size, w = 7.5f * std::sqrt(size);
-    float t = (base - y) / h;   // 0 at the base, 1 at the tip
+    float t = (base - y) / h; // 0 at the base, 1 at the tip
     if (t < -0.15f || t > 1) return 0;
     float wobble = std::sin(t * 7 + k * 1.7f) * 1.6f * t;
-    float half = w * (t < 0 ? 1 + t * 4 : std::pow(1 - t, 0.7f)) * (0.85f + 0.3f * hash((int)x, (int)y / 3, k));
+    float half =
+        w * (t < 0 ? 1 + t * 4 : std::pow(1 - t, 0.7f)) * (0.85f + 0.3f * hash((int)x, (int)y / 3, k));
     float d = std::fabs(x - cx - wobble) / std::max(half, 0.01f);
     return d < 1 ? (1 - d) * (1 - 0.5f * t) + 0.2f : 0;
 }
 
-Canvas burn(int frame)   // 0..4: catching, rising, high, blaze, blaze flicker
+Canvas burn(int frame) // 0..4: catching, rising, high, blaze, blaze flicker
 {
     Canvas c(24, 26);
     const float size[5] = {0.3f, 0.55f, 0.8f, 1.0f, 0.95f};
     for (int y = 0; y < 26; y++)
         for (int x = 0; x < 24; x++) {
             float heat = flame_heat(x + 0.5f, y + 0.5f, 12, 24, size[frame], frame);
-            heat = std::max(heat, 0.8f * flame_heat(x + 0.5f, y + 0.5f, 7, 24, size[frame] * 0.6f, frame + 3));
-            heat = std::max(heat, 0.8f * flame_heat(x + 0.5f, y + 0.5f, 17, 24, size[frame] * 0.55f, frame + 7));
+            heat =
+                std::max(heat, 0.8f * flame_heat(x + 0.5f, y + 0.5f, 7, 24, size[frame] * 0.6f, frame + 3));
+            heat =
+                std::max(heat, 0.8f * flame_heat(x + 0.5f, y + 0.5f, 17, 24, size[frame] * 0.55f, frame + 7));
             if (heat <= 0.05f) continue;
             int idx = heat < 0.25f ? 0 : heat < 0.45f ? 1 : heat < 0.7f ? 2 : heat < 0.95f ? 3 : 4;
             c.set(x, y, FIRE[idx], FIRE[0]);
         }
-    if (frame >= 3) c.set(6 + frame, 2, FIRE[3]), c.set(16 - frame, 4, FIRE[2]);   // embers
+    if (frame >= 3) c.set(6 + frame, 2, FIRE[3]), c.set(16 - frame, 4, FIRE[2]); // embers
     return c;
 }
 
-Canvas combust(int frame)   // 0 spark .. 3 full burst .. 6 last wisps
+Canvas combust(int frame) // 0 spark .. 3 full burst .. 6 last wisps
 {
     Canvas c(24, 24);
     const float r[7] = {2.5f, 5, 8, 11, 10, 9, 8};
@@ -84,16 +87,16 @@ Canvas combust(int frame)   // 0 spark .. 3 full burst .. 6 last wisps
     return c;
 }
 
-Canvas glass_ball(int frame)   // 0 forming .. 3 closed
+Canvas glass_ball(int frame) // 0 forming .. 3 closed
 {
     Canvas c(28, 28);
     const int glass = 0xa8e0f0, rim = 0x4a8aa8;
-    float cover = (frame + 1) / 4.0f;   // how much of the sphere has closed, from the bottom up
+    float cover = (frame + 1) / 4.0f; // how much of the sphere has closed, from the bottom up
     for (int y = 0; y < 28; y++)
         for (int x = 0; x < 28; x++) {
             float dx = x + 0.5f - 14, dy = y + 0.5f - 14, d = std::hypot(dx, dy);
             if (d > 13) continue;
-            float up = (14 - (y + 0.5f)) / 28.0f + 0.5f;   // 0 bottom, 1 top
+            float up = (14 - (y + 0.5f)) / 28.0f + 0.5f; // 0 bottom, 1 top
             if (up > cover) continue;
             if (d > 12) {
                 c.set(x, y, rim, 0x20405a);
@@ -116,8 +119,10 @@ Canvas shine()
             float dx = std::fabs(x + 0.5f - 12), dy = std::fabs(y + 0.5f - 12);
             float star = std::min(dx * 0.25f + dy * 2.2f, dx * 2.2f + dy * 0.25f);
             float diag = std::fabs(dx - dy) * 2 + (dx + dy) * 0.5f;
-            if (star < 3) c.set(x, y, star < 1.2f ? 0xffffff : star < 2.2f ? 0xfff4b0 : 0xf0c040, 0x8a6a20);
-            else if (diag < 3.2f) c.set(x, y, diag < 1.5f ? 0xfff4b0 : 0xe0b030, 0x8a6a20);
+            if (star < 3)
+                c.set(x, y, star < 1.2f ? 0xffffff : star < 2.2f ? 0xfff4b0 : 0xf0c040, 0x8a6a20);
+            else if (diag < 3.2f)
+                c.set(x, y, diag < 1.5f ? 0xfff4b0 : 0xe0b030, 0x8a6a20);
         }
     return c;
 }
@@ -133,7 +138,8 @@ Canvas red_herb(int frame)
     for (int i = 0; i < 5; i++) {
         float a = -1.57f + (i - 2) * 0.5f + std::sin(frame * 0.9f + i) * 0.15f;
         float len = (6 + 8 * size) * (i % 2 ? 0.8f : 1.0f);
-        glow_line(c, 16, 19, 16 + std::cos(a) * len, 19 + std::sin(a) * len, 2.5f + size * 1.5f, 0xff8a20, peak);
+        glow_line(c, 16, 19, 16 + std::cos(a) * len, 19 + std::sin(a) * len, 2.5f + size * 1.5f, 0xff8a20,
+                  peak);
     }
     glow(c, 16, 19, 2 + 4 * size, 0xfff0a0, peak, 1.0f);
     for (int i = 0; i < 32; i++) c.set(i, 0, 0), c.set(i, 31, 0), c.set(0, i, 0), c.set(31, i, 0);
@@ -157,7 +163,8 @@ Canvas sand(int size)
     for (int y = 0; y < n; y++)
         for (int x = 0; x < n; x++) {
             float d = std::hypot(x + 0.5f - n / 2.0f, y + 0.5f - n / 2.0f) / (n / 2.0f);
-            if (d < 1 && hash(x, y, size) < 0.85f - d * 0.7f) c.set(x, y, grains[(int)(hash(y, x, 3) * 2.99f)], 0x5a4024);
+            if (d < 1 && hash(x, y, size) < 0.85f - d * 0.7f)
+                c.set(x, y, grains[(int)(hash(y, x, 3) * 2.99f)], 0x5a4024);
         }
     return c;
 }

@@ -17,10 +17,10 @@ namespace {
 enum Dress { TUNIC, ARMOUR, GOWN, ROBE };
 
 struct Pose {
-    float hipx, hipy, neckx, necky;   // the torso runs from hip to neck
-    float headx, heady;               // head picture's top-left corner
-    float nfx, nfy, ffx, ffy;         // near and far foot
-    float nhx, nhy, fhx, fhy;         // near and far hand
+    float hipx, hipy, neckx, necky; // the torso runs from hip to neck
+    float headx, heady;             // head picture's top-left corner
+    float nfx, nfy, ffx, ffy;       // near and far foot
+    float nhx, nhy, fhx, fhy;       // near and far hand
 };
 
 struct Hero {
@@ -55,7 +55,9 @@ void leg(Canvas& c, const Hero& h, float hx, float hy, float fx, float fy, bool 
     float kx = (hx + fx) / 2 - 1.2f, ky = (hy + fy) / 2;
     limb(c, hx, hy, kx, ky, 3.2f, cloth);
     limb(c, kx, ky, fx, fy - 1.5f, 3.0f, cloth);
-    paint(c, mask_poly(c.w, c.h, {fx - 2.5f, fy + 0.5f, fx - 1.5f, fy - 2.5f, fx + 1.5f, fy - 2.5f, fx + 1.5f, fy + 0.5f}),
+    paint(c,
+          mask_poly(c.w, c.h,
+                    {fx - 2.5f, fy + 0.5f, fx - 1.5f, fy - 2.5f, fx + 1.5f, fy - 2.5f, fx + 1.5f, fy + 0.5f}),
           boot);
 }
 
@@ -68,7 +70,8 @@ void arm(Canvas& c, const Hero& h, float sx, float sy, float hx, float hy, bool 
     float len = std::hypot(hx - sx, hy - sy);
     float ex = (sx + hx) / 2 + 1.0f, ey = (sy + hy) / 2 + (len < 8 ? 2.0f : 1.0f);
     limb(c, sx, sy, ex, ey, h.dress == ROBE ? 3.4f : 2.6f, sleeve);
-    limb(c, ex, ey, hx, hy, h.dress == ROBE ? 3.0f : 2.2f, h.dress == TUNIC || h.dress == GOWN ? skin : sleeve);
+    limb(c, ex, ey, hx, hy, h.dress == ROBE ? 3.0f : 2.2f,
+         h.dress == TUNIC || h.dress == GOWN ? skin : sleeve);
     paint(c, mask_ellipse(c.w, c.h, hx + 0.5f, hy + 0.5f, 1.4f, 1.4f), skin);
 }
 
@@ -78,34 +81,49 @@ void torso(Canvas& c, const Hero& h, const Pose& p)
     Ramp top = h.rp("Tt3");
     switch (h.dress) {
     case TUNIC:
-        paint(c, mask_poly(c.w, c.h, {p.neckx - 3, p.necky, p.neckx + 3.5f, p.necky, p.hipx + 3.5f, p.hipy + 2,
-                                      p.hipx - 3.5f, p.hipy + 2}),
+        paint(c,
+              mask_poly(c.w, c.h,
+                        {p.neckx - 3, p.necky, p.neckx + 3.5f, p.necky, p.hipx + 3.5f, p.hipy + 2,
+                         p.hipx - 3.5f, p.hipy + 2}),
               top);
-        paint(c, mask_line(c.w, c.h, p.hipx - 3, p.hipy - 0.5f, p.hipx + 3, p.hipy - 0.5f, 1.2f), h.rp("Aa6"));
+        paint(c, mask_line(c.w, c.h, p.hipx - 3, p.hipy - 0.5f, p.hipx + 3, p.hipy - 0.5f, 1.2f),
+              h.rp("Aa6"));
         break;
     case ARMOUR:
-        paint(c, mask_poly(c.w, c.h, {p.neckx - 3.5f, p.necky, p.neckx + 3.5f, p.necky, p.hipx + 3, p.hipy + 1,
-                                      p.hipx - 3, p.hipy + 1}),
+        paint(c,
+              mask_poly(c.w, c.h,
+                        {p.neckx - 3.5f, p.necky, p.neckx + 3.5f, p.necky, p.hipx + 3, p.hipy + 1, p.hipx - 3,
+                         p.hipy + 1}),
               top);
-        paint(c, mask_line(c.w, c.h, p.neckx + 2.5f, p.necky + 0.5f, p.hipx - 2.5f, p.hipy - 1, 1.3f), h.rp("Aa6"));
+        paint(c, mask_line(c.w, c.h, p.neckx + 2.5f, p.necky + 0.5f, p.hipx - 2.5f, p.hipy - 1, 1.3f),
+              h.rp("Aa6"));
         paint(c, mask_ellipse(c.w, c.h, p.neckx + 1.5f, p.necky + 1.5f, 2.6f, 2.0f), h.rp("Mm7"));
         break;
     case GOWN:
-        paint(c, mask_poly(c.w, c.h, {p.hipx - 2.5f, p.hipy - 1, p.hipx + 3, p.hipy - 1, p.hipx + 5 - lean * 0.3f,
-                                      22.5f, p.hipx - 5.5f - lean * 0.3f, 22.5f}),
+        paint(c,
+              mask_poly(c.w, c.h,
+                        {p.hipx - 2.5f, p.hipy - 1, p.hipx + 3, p.hipy - 1, p.hipx + 5 - lean * 0.3f, 22.5f,
+                         p.hipx - 5.5f - lean * 0.3f, 22.5f}),
               h.rp("Bb4"));
-        paint(c, mask_poly(c.w, c.h, {p.neckx - 2.5f, p.necky, p.neckx + 3, p.necky, p.hipx + 3, p.hipy,
-                                      p.hipx - 2.5f, p.hipy}),
+        paint(c,
+              mask_poly(
+                  c.w, c.h,
+                  {p.neckx - 2.5f, p.necky, p.neckx + 3, p.necky, p.hipx + 3, p.hipy, p.hipx - 2.5f, p.hipy}),
               top);
-        paint(c, mask_line(c.w, c.h, p.hipx - 2.5f, p.hipy - 0.5f, p.hipx + 3, p.hipy - 0.5f, 1.2f), h.rp("Aa6"));
+        paint(c, mask_line(c.w, c.h, p.hipx - 2.5f, p.hipy - 0.5f, p.hipx + 3, p.hipy - 0.5f, 1.2f),
+              h.rp("Aa6"));
         break;
     case ROBE:
-        paint(c, mask_poly(c.w, c.h, {p.neckx - 3, p.necky, p.neckx + 3.5f, p.necky, p.hipx + 5 - lean * 0.3f, 22.5f,
-                                      p.hipx - 5.5f - lean * 0.3f, 22.5f}),
+        paint(c,
+              mask_poly(c.w, c.h,
+                        {p.neckx - 3, p.necky, p.neckx + 3.5f, p.necky, p.hipx + 5 - lean * 0.3f, 22.5f,
+                         p.hipx - 5.5f - lean * 0.3f, 22.5f}),
               top);
-        paint(c, mask_line(c.w, c.h, p.hipx - 5 - lean * 0.3f, 21.5f, p.hipx + 4.5f - lean * 0.3f, 21.5f, 1.2f),
+        paint(c,
+              mask_line(c.w, c.h, p.hipx - 5 - lean * 0.3f, 21.5f, p.hipx + 4.5f - lean * 0.3f, 21.5f, 1.2f),
               h.rp("Aa6"));
-        paint(c, mask_line(c.w, c.h, p.hipx - 3, p.hipy - 0.5f, p.hipx + 3.5f, p.hipy - 0.5f, 1.2f), h.rp("Aa6"));
+        paint(c, mask_line(c.w, c.h, p.hipx - 3, p.hipy - 0.5f, p.hipx + 3.5f, p.hipy - 0.5f, 1.2f),
+              h.rp("Aa6"));
         break;
     }
 }
@@ -113,10 +131,12 @@ void torso(Canvas& c, const Hero& h, const Pose& p)
 Canvas figure(const Hero& h, const Pose& p)
 {
     Canvas c(24, 24);
-    float sx = p.neckx + 0.5f, sy = p.necky + 1.5f;   // shoulder
-    if (h.dress == ROBE)   // the cloak hangs behind everything
-        paint(c, mask_poly(c.w, c.h, {p.neckx + 1, p.necky - 1, p.neckx + 5, p.necky + 1, p.hipx + 7, 22.5f,
-                                      p.hipx + 1, 22.5f}),
+    float sx = p.neckx + 0.5f, sy = p.necky + 1.5f; // shoulder
+    if (h.dress == ROBE)                            // the cloak hangs behind everything
+        paint(c,
+              mask_poly(
+                  c.w, c.h,
+                  {p.neckx + 1, p.necky - 1, p.neckx + 5, p.necky + 1, p.hipx + 7, 22.5f, p.hipx + 1, 22.5f}),
               h.rp("Cc8"));
     arm(c, h, sx + 1.5f, sy, p.fhx, p.fhy, true);
     if (h.dress != ROBE && h.dress != GOWN) leg(c, h, p.hipx + 1, p.hipy, p.ffx, p.ffy, true);
@@ -180,13 +200,14 @@ void draw_fighters(const std::string& assets)
     Hero runhon = load(assets, "runhon", ROBE);
 
     Pose a = stand(0);
-    Pose b = a;   // mid-stride
+    Pose b = a; // mid-stride
     b.nfx = 8, b.ffx = 15, b.nfy = 23, b.ffy = 22, b.nhx = 11, b.nhy = 16, b.fhx = 13, b.fhy = 14;
     b.heady = 1.5f;
 
     // Mike: crouch (c), blade raised overhead with both hands (d), low lunge (e).
     Pose mc = a;
-    mc.hipy = 16, mc.necky = 11, mc.heady = 2, mc.nfx = 8, mc.ffx = 16, mc.nhx = 12, mc.nhy = 12, mc.fhx = 14, mc.fhy = 12;
+    mc.hipy = 16, mc.necky = 11, mc.heady = 2, mc.nfx = 8, mc.ffx = 16, mc.nhx = 12, mc.nhy = 12, mc.fhx = 14,
+    mc.fhy = 12;
     Pose md = mc;
     md.nhx = 11, md.nhy = 1, md.fhx = 12, md.fhy = 2, md.necky = 11, md.heady = 3;
     Pose me = {12, 16, 9, 11, 3, 3, 6, 23, 17, 23, 3, 19, 5, 18};
@@ -201,7 +222,8 @@ void draw_fighters(const std::string& assets)
     Pose cc = a;
     cc.nhx = 9, cc.nhy = 8, cc.fhx = 11, cc.fhy = 9, cc.ffx = 16, cc.nfx = 9;
     Pose cd = a;
-    cd.hipx = 13, cd.neckx = 12, cd.headx = 7, cd.nhx = 5, cd.nhy = 11, cd.fhx = 7, cd.fhy = 12, cd.nfx = 8, cd.ffx = 16;
+    cd.hipx = 13, cd.neckx = 12, cd.headx = 7, cd.nhx = 5, cd.nhy = 11, cd.fhx = 7, cd.fhy = 12, cd.nfx = 8,
+    cd.ffx = 16;
     Pose ce = {12, 16, 9, 11, 3, 3, 6, 23, 17, 23, 4, 13, 6, 13};
     battle_put(FT_CHARLIE_A, figure(charlie, a));
     battle_put(FT_CHARLIE_B, figure(charlie, b));

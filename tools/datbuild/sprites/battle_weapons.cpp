@@ -12,12 +12,12 @@ using namespace kit;
 namespace {
 
 struct Look {
-    int first;          // first frame number (see the frame order in draw_weapons)
-    int cls;            // 1 blade, 2 sword, 3 rod
+    int first; // first frame number (see the frame order in draw_weapons)
+    int cls;   // 1 blade, 2 sword, 3 rod
     int metal, trim, grip;
-    int trail;          // colour of the slash trail or rod impact
-    float width;        // blade width, or head size of a rod
-    int head;           // rods: 0 stone knob, 1 crescent moon
+    int trail;   // colour of the slash trail or rod impact
+    float width; // blade width, or head size of a rod
+    int head;    // rods: 0 stone knob, 1 crescent moon
 };
 
 // Where the hand holds the weapon, which way it points and how long it is,
@@ -30,7 +30,7 @@ struct Hold {
 void sword(Canvas& c, const Hold& h, const Look& l, bool katana)
 {
     float n = std::hypot(h.dx, h.dy), dx = h.dx / n, dy = h.dy / n;
-    float px = -dy, py = dx;   // across the blade
+    float px = -dy, py = dx; // across the blade
     float w = l.width * 0.5f;
     float bx = h.hx + dx * 1.5f, by = h.hy + dy * 1.5f;
     float tx = h.hx + dx * h.len, ty = h.hy + dy * h.len;
@@ -38,9 +38,10 @@ void sword(Canvas& c, const Hold& h, const Look& l, bool katana)
     // Grip and pommel behind the hand.
     paint(c, mask_line(c.w, c.h, h.hx - dx * 3.0f, h.hy - dy * 3.0f, h.hx, h.hy, 2.0f), ramp(l.grip));
     paint(c, mask_ellipse(c.w, c.h, h.hx - dx * 3.5f, h.hy - dy * 3.5f, 1.2f, 1.2f), ramp(l.trim));
-    std::vector<float> blade = {bx + px * w, by + py * w, sx + px * w, sy + py * w, tx, ty,
-                                sx - px * w, sy - py * w, bx - px * w, by - py * w};
-    if (katana) blade = {bx + px * w, by + py * w, tx + px * 0.3f, ty + py * 0.3f, tx, ty, bx - px * w, by - py * w};
+    std::vector<float> blade = {bx + px * w, by + py * w, sx + px * w, sy + py * w, tx,
+                                ty,          sx - px * w, sy - py * w, bx - px * w, by - py * w};
+    if (katana)
+        blade = {bx + px * w, by + py * w, tx + px * 0.3f, ty + py * 0.3f, tx, ty, bx - px * w, by - py * w};
     paint(c, mask_poly(c.w, c.h, blade), ramp(l.metal), false, 0.6f);
     // The edge that faces the light catches it along its length.
     float lx = px, ly = py;
@@ -49,11 +50,12 @@ void sword(Canvas& c, const Hold& h, const Look& l, bool katana)
     int steps = (int)h.len;
     for (int i = 2; i < steps - 1; i++) {
         float t = (float)i;
-        c.set((int)std::floor(h.hx + dx * t + lx * (w - 0.5f)), (int)std::floor(h.hy + dy * t + ly * (w - 0.5f)),
-              rm.c[4], rm.c[0]);
+        c.set((int)std::floor(h.hx + dx * t + lx * (w - 0.5f)),
+              (int)std::floor(h.hy + dy * t + ly * (w - 0.5f)), rm.c[4], rm.c[0]);
     }
     float gw = katana ? 1.6f : 3.2f;
-    paint(c, mask_line(c.w, c.h, bx + px * gw, by + py * gw, bx - px * gw, by - py * gw, katana ? 2.4f : 1.8f),
+    paint(c,
+          mask_line(c.w, c.h, bx + px * gw, by + py * gw, bx - px * gw, by - py * gw, katana ? 2.4f : 1.8f),
           ramp(l.trim));
 }
 
@@ -64,14 +66,15 @@ void rod(Canvas& c, const Hold& h, const Look& l)
     paint(c, mask_line(c.w, c.h, h.hx + dx * -1.0f, h.hy + dy * -1.0f, tx, ty, 1.6f), ramp(l.grip));
     if (l.head == 0) {
         paint(c, mask_ellipse(c.w, c.h, tx, ty, l.width, l.width), ramp(l.metal));
-        paint(c, mask_line(c.w, c.h, tx - dx * l.width - dy * 1.5f, ty - dy * l.width + dx * 1.5f,
-                           tx - dx * l.width + dy * 1.5f, ty - dy * l.width - dx * 1.5f, 1.2f),
+        paint(c,
+              mask_line(c.w, c.h, tx - dx * l.width - dy * 1.5f, ty - dy * l.width + dx * 1.5f,
+                        tx - dx * l.width + dy * 1.5f, ty - dy * l.width - dx * 1.5f, 1.2f),
               ramp(l.trim));
     } else {
         // A crescent: a disc with a bite taken out on the side away from the hand.
         Mask disc = mask_ellipse(c.w, c.h, tx, ty, l.width, l.width);
-        Mask bite = mask_ellipse(c.w, c.h, tx + dx * 1.6f - dy * 1.2f, ty + dy * 1.6f + dx * 1.2f, l.width * 0.8f,
-                                 l.width * 0.8f);
+        Mask bite = mask_ellipse(c.w, c.h, tx + dx * 1.6f - dy * 1.2f, ty + dy * 1.6f + dx * 1.2f,
+                                 l.width * 0.8f, l.width * 0.8f);
         paint(c, mask_minus(disc, bite), ramp(l.metal));
         paint(c, mask_ellipse(c.w, c.h, tx - dx * l.width, ty - dy * l.width, 1.0f, 1.0f), ramp(l.trim));
     }
@@ -112,12 +115,12 @@ Canvas slash(const Look& l, int step)
             float ax = x + 0.5f - 10, ay = y + 0.5f - 10;
             float d1 = std::hypot(ax, ay), d2 = std::hypot(ax + bite, ay + bite);
             if (d1 > 11.5f || d2 < 11.5f) continue;
-            float ang = std::atan2(ay, ax) * 57.3f;                 // -45 top right .. 135 bottom left
+            float ang = std::atan2(ay, ax) * 57.3f; // -45 top right .. 135 bottom left
             float along = (ang + 45) / 180.0f;
             if (along < 0 || along > 1) continue;
             if (step == 0 && along > 0.45f) continue;
             if (step == 2 && ((x + y) % 3 == 0 || along < 0.3f)) continue;
-            float depth = std::min(11.5f - d1, d2 - 11.5f);             // distance inside the crescent
+            float depth = std::min(11.5f - d1, d2 - 11.5f); // distance inside the crescent
             int col = depth > 1.6f ? 0xffffff : depth > 0.8f ? r.c[4] : r.c[3];
             if (step == 2) col = depth > 1.2f ? r.c[4] : r.c[2];
             c.set(x, y, col, r.c[1]);
@@ -146,15 +149,17 @@ Canvas impact(const Look& l, int step)
             float a = std::atan2(dy, dx) + 3.1416f;
             int k = (int)(a / 0.7854f + 0.5f) % 8;
             float off = std::fabs(a - k * 0.7854f);
-            off = std::min(off, 6.2832f - off) * d;                 // distance from the ray's axis
+            off = std::min(off, 6.2832f - off) * d; // distance from the ray's axis
             float len = reach * ray_len[k];
             float v = 0;
             if (off < 1.1f - d / (len * 1.4f) && d < len) v = 1 - d / len * 0.7f;
             if (step < 2) v = std::max(v, 1 - d / (step == 0 ? 3.5f : 5.0f));
             if (step == 2) {
                 // Only the tips of the rays remain, flying apart.
-                if (d < len * 0.6f) v = 0;
-                else if (v > 0) v = 0.5f;
+                if (d < len * 0.6f)
+                    v = 0;
+                else if (v > 0)
+                    v = 0.5f;
             }
             if (v <= 0.05f) continue;
             c.set(x, y, v > 0.8f ? 0xffffff : v > 0.55f ? r.c[4] : v > 0.3f ? r.c[3] : r.c[2], r.c[1]);
@@ -170,17 +175,19 @@ Canvas swing_arc(bool upper)
     for (int y = 0; y < 32; y++)
         for (int x = 0; x < 32; x++) {
             float dx = x + 0.5f - 17, dy = y + 0.5f - 17, d = std::hypot(dx, dy);
-            float a = std::atan2(dy, dx) * 57.3f;   // 0 right, 90 down
-            float t = upper ? (a + 180) / 150.0f : (a - 15) / 150.0f;   // 0 at the start of the swing, 1 at its head
+            float a = std::atan2(dy, dx) * 57.3f; // 0 right, 90 down
+            float t =
+                upper ? (a + 180) / 150.0f : (a - 15) / 150.0f; // 0 at the start of the swing, 1 at its head
             if (t < 0 || t > 1 || d > 14.5f) continue;
             float thick = 1.0f + 3.0f * t;
             if (d < 14.5f - thick) continue;
-            if (t < 0.35f && (x + y) % 2) continue;   // the tail breaks up
+            if (t < 0.35f && (x + y) % 2) continue; // the tail breaks up
             c.set(x, y, d > 14.5f - thick * 0.45f ? 0xffffff : t > 0.6f ? r.c[3] : r.c[2], r.c[1]);
         }
     return c;
 }
 
+// clang-format off
 const Look LOOKS[] = {
     // first, class, metal, trim, grip, trail, width, head
     {WPN_STEEL_A, 1, 0xc4c8d2, 0x8a7a5a, 0x6b4a2f, 0xe8ecf4, 2.2f, 0},   // Steel Blade
@@ -194,6 +201,7 @@ const Look LOOKS[] = {
     {WPN_SHORTROD_A, 3, 0x9a948a, 0x6a4a2a, 0x8a5a32, 0xffd890, 2.6f, 0},   // Short Rod: wood and a stone knob
     {WPN_MOONROD_A, 3, 0xeae4b0, 0x8890b8, 0xa0a4b8, 0xc8dcff, 3.6f, 1},   // Moon Rod: a crescent of moon rock
 };
+// clang-format on
 
 } // namespace
 
@@ -201,10 +209,11 @@ void draw_weapons()
 {
     battle_section("weapons");
     // Blades: a ready, b raised overhead, c low slash.
-    const Hold blade_a = {8, 15, -0.25f, -1, 14}, blade_b = {8, 14, 0.35f, -1, 13}, blade_c = {13, 2, -1, 0.75f, 14};
+    const Hold blade_a = {8, 15, -0.25f, -1, 14}, blade_b = {8, 14, 0.35f, -1, 13},
+               blade_c = {13, 2, -1, 0.75f, 14};
     // Swords: frame a (= c) strike, b raised behind, f sweep, d thrust, e low guard.
-    const Hold sw_a = {16, 19, -1, 0.3f, 16}, sw_b = {21, 14, 0.5f, -0.9f, 14}, sw_f = {15, 15, -0.7f, -0.7f, 15},
-               sw_d = {17, 17, -1, 0, 16}, sw_e = {16, 18, -0.5f, 1, 13};
+    const Hold sw_a = {16, 19, -1, 0.3f, 16}, sw_b = {21, 14, 0.5f, -0.9f, 14},
+               sw_f = {15, 15, -0.7f, -0.7f, 15}, sw_d = {17, 17, -1, 0, 16}, sw_e = {16, 18, -0.5f, 1, 13};
     // Rods: a raised in front, b thrust forward (head where the glow frame shines).
     const Hold rod_a = {13, 15, -10, -12, 14.5f}, rod_b = {15, 4, -11, -1, 10.5f};
     for (const Look& l : LOOKS) {

@@ -12,6 +12,7 @@ namespace tilepaint {
 struct Tile;
 
 // Writes tiles_sheet.png (every tile at 2x with its index) and a few sample scenes into dir.
-void write_tile_previews(const std::vector<TileEntry>& cat, const std::vector<Tile>& tiles, const std::string& dir);
+void write_tile_previews(const std::vector<TileEntry>& cat, const std::vector<Tile>& tiles,
+                         const std::string& dir);
 
 } // namespace tilepaint

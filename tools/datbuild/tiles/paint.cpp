@@ -16,7 +16,8 @@ void paint_tile(Tile& t, const std::string& look, const std::string& name)
         a = b + 1;
     }
     t.fill(CLEAR);
-    if (!paint_ground_look(t, l) && !paint_build_look(t, l) && !paint_thing_look(t, l) && !paint_world_look(t, l))
+    if (!paint_ground_look(t, l) && !paint_build_look(t, l) && !paint_thing_look(t, l) &&
+        !paint_world_look(t, l))
         tool_fail("tiles: %s: unknown look %s", name.c_str(), look.c_str());
 }
 

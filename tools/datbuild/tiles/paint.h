@@ -12,16 +12,23 @@
 
 namespace tilepaint {
 
-constexpr int TS = 16;                       // tile size in pixels
-constexpr uint32_t CLEAR = 0xFF00FF;         // the mask colour: transparent
+constexpr int TS = 16;               // tile size in pixels
+constexpr uint32_t CLEAR = 0xFF00FF; // the mask colour: transparent
 
 // One tile being painted, as 0xRRGGBB per pixel.
 struct Tile {
-    uint32_t p[TS][TS];                      // [y][x]
+    uint32_t p[TS][TS]; // [y][x]
     Tile() { fill(CLEAR); }
-    void fill(uint32_t c) { for (auto& r : p) for (auto& v : r) v = c; }
+    void fill(uint32_t c)
+    {
+        for (auto& r : p)
+            for (auto& v : r) v = c;
+    }
     bool in(int x, int y) const { return x >= 0 && y >= 0 && x < TS && y < TS; }
-    void set(int x, int y, uint32_t c) { if (in(x, y)) p[y][x] = c; }
+    void set(int x, int y, uint32_t c)
+    {
+        if (in(x, y)) p[y][x] = c;
+    }
     uint32_t get(int x, int y) const { return in(x, y) ? p[y][x] : CLEAR; }
 };
 
@@ -38,7 +45,7 @@ float hash01(int x, int y, int seed);
 float vnoise(int x, int y, int seed, int cell);
 
 // ---- shape helpers ----
-void rect(Tile& t, int x0, int y0, int x1, int y1, uint32_t c);        // inclusive corners
+void rect(Tile& t, int x0, int y0, int x1, int y1, uint32_t c); // inclusive corners
 void disc(Tile& t, float cx, float cy, float r, uint32_t c);
 // A ball lit from the upper left: base colour, brighter and darker rims.
 void ball(Tile& t, float cx, float cy, float r, uint32_t base);
@@ -58,10 +65,13 @@ uint32_t ground_px(const std::string& kind, int x, int y);
 void paint_ground(Tile& t, const std::string& kind);
 
 // ---- painters: each returns false when it does not know the look ----
-bool paint_ground_look(Tile& t, const Look& l);   // ground, edge, water, coast, river, road, forest, deep, trees, stream, bank
-bool paint_build_look(Tile& t, const Look& l);    // void, band, face, floor, carpet, roof, housewall, door, doorway, stairs, counter
-bool paint_thing_look(Tile& t, const Look& l);    // obj, furn, chest, over, piece, rail, rock
-bool paint_world_look(Tile& t, const Look& l);    // world: the world map's landmarks
+bool paint_ground_look(
+    Tile& t, const Look& l); // ground, edge, water, coast, river, road, forest, deep, trees, stream, bank
+bool paint_build_look(
+    Tile& t,
+    const Look& l); // void, band, face, floor, carpet, roof, housewall, door, doorway, stairs, counter
+bool paint_thing_look(Tile& t, const Look& l); // obj, furn, chest, over, piece, rail, rock
+bool paint_world_look(Tile& t, const Look& l); // world: the world map's landmarks
 // A plank deck, stepping stones or a stone bridge: the walkable pieces over water.
 void paint_piece(Tile& t, const std::string& v);
 // Paints a look; ends the tool on an unknown recipe.
