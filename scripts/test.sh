@@ -7,7 +7,7 @@ ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$ROOT"
 JOBS="$(nproc)"
 
-EXTRA_PACKAGES="xvfb xdotool" bash scripts/setup.sh build
+EXTRA_PACKAGES="xvfb xdotool clang-format" bash scripts/setup.sh build
 echo "== tests (normal build; set-up and build took ${SECONDS} s)"
 ctest --test-dir build --output-on-failure -j"$JOBS"
 
