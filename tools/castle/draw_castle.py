@@ -607,15 +607,15 @@ east_tower(23, None, L, False, '%', "fwfwffwfwf", [
 # ---------------------------------------------------------------- painting
 
 def paint(num):
-    spec = ROOMS[num]
-    W, H = spec['size']
-    ox, oy = spec['origin']
+    room = ROOMS[num]
+    W, H = room['size']
+    ox, oy = room['origin']
     ground = grid(W, H, ' ')
     objects = grid(W, H, '.')
-    for y, r in enumerate(spec['ground']):
+    for y, r in enumerate(room['ground']):
         for x, ch in enumerate(r):
             ground[oy + y][ox + x] = ch
-    for y, r in enumerate(spec['objects']):
+    for y, r in enumerate(room['objects']):
         for x, ch in enumerate(r):
             objects[oy + y][ox + x] = ch
     names0 = paint_ground(ground, 'W', BAND, GROUND, SHADED, WALL_FACES)
