@@ -1,7 +1,5 @@
 #include "shot.h"
 
-#include <png.h>
-
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -25,29 +23,6 @@ int shot_number(const std::string& name)
 }
 
 } // namespace
-
-int write_png(const char* path, BITMAP* bmp)
-{
-    png_image img;
-    memset(&img, 0, sizeof img);
-    img.version = PNG_IMAGE_VERSION;
-    img.width = bmp->w;
-    img.height = bmp->h;
-    img.format = PNG_FORMAT_RGB;
-    std::vector<unsigned char> px((size_t)bmp->w * bmp->h * 3);
-    int d = bitmap_color_depth(bmp);
-    for (int y = 0; y < bmp->h; y++)
-        for (int x = 0; x < bmp->w; x++) {
-            int c = getpixel(bmp, x, y);
-            unsigned char* p = &px[((size_t)y * bmp->w + x) * 3];
-            p[0] = getr_depth(d, c);
-            p[1] = getg_depth(d, c);
-            p[2] = getb_depth(d, c);
-        }
-    int ok = png_image_write_to_file(&img, path, 0, px.data(), bmp->w * 3, nullptr);
-    png_image_free(&img);
-    return ok ? 0 : -1;
-}
 
 int next_screenshot_number(const char* dir)
 {

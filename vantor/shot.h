@@ -4,10 +4,10 @@
 #pragma once
 #include <allegro.h>
 
+#include "png_write.h"
+
 #include <string>
 
-// Writes a 15/16/24/32-bit bitmap as an RGB PNG; 0 on success.
-int write_png(const char* path, BITMAP* bmp);
 // One past the highest vantor-NNNN.png in dir (1 when there is none, 0 when all 9999 are taken).
 int next_screenshot_number(const char* dir);
 // Saves bmp as the next numbered screenshot in dir (made when missing); the path written, or "" on failure.

@@ -2,8 +2,6 @@
 
 #include "datwriter.h"
 
-#include <png.h>
-
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -107,24 +105,4 @@ BITMAP* px_bitmap(const PxFile& f, const PxSprite& s)
     clear_to_color(b, makecol16(255, 0, 255));
     px_draw(b, f, s, 0, 0);
     return b;
-}
-
-int save_png(const char* path, BITMAP* bmp)
-{
-    png_image img{};
-    img.version = PNG_IMAGE_VERSION;
-    img.width = bmp->w;
-    img.height = bmp->h;
-    img.format = PNG_FORMAT_RGB;
-    std::vector<unsigned char> px((size_t)bmp->w * bmp->h * 3);
-    int d = bitmap_color_depth(bmp);
-    for (int y = 0; y < bmp->h; y++)
-        for (int x = 0; x < bmp->w; x++) {
-            int c = getpixel(bmp, x, y);
-            unsigned char* p = &px[((size_t)y * bmp->w + x) * 3];
-            p[0] = getr_depth(d, c);
-            p[1] = getg_depth(d, c);
-            p[2] = getb_depth(d, c);
-        }
-    return png_image_write_to_file(&img, path, 0, px.data(), bmp->w * 3, nullptr) ? 0 : -1;
 }

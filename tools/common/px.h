@@ -11,6 +11,9 @@
 //   end
 #pragma once
 #include <allegro.h>
+
+#include "png_write.h"
+
 #include <map>
 #include <string>
 #include <vector>
@@ -36,6 +39,3 @@ const PxSprite& px_find(const PxFile& f, const std::string& name);
 BITMAP* px_bitmap(const PxFile& f, const PxSprite& s);
 // Draws the picture onto bmp at (x, y), skipping mask pixels.
 void px_draw(BITMAP* bmp, const PxFile& f, const PxSprite& s, int x, int y);
-
-// Writes a bitmap of any depth as a PNG; returns 0 on success.
-int save_png(const char* path, BITMAP* bmp);

@@ -87,7 +87,7 @@ void write_sheet(const TILEMAP* t, DATAFILE* tiles, const fs::path& png)
                      (x + y) % 2 ? dark : light);
     for (int l = 0; l < t->layers; l++)
         draw_tilemap_layer(bmp.get(), tiles, const_cast<TILEMAP*>(t), l, 0, 0);
-    if (save_png(png.c_str(), bmp.get()) != 0) throw MapError(png.string() + ": cannot write");
+    if (write_png(png.c_str(), bmp.get()) != 0) throw MapError(png.string() + ": cannot write");
 }
 
 struct Compiler {

@@ -151,5 +151,5 @@ void write_contact_sheet(const DatFile& f, const char* png_path)
                 putpixel(sheet.get(), px + xx, py + yy, v);
             }
     }
-    if (save_png(png_path, sheet.get()) != 0) tool_fail("cannot write %s", png_path);
+    if (write_png(png_path, sheet.get()) != 0) tool_fail("cannot write %s", png_path);
 }

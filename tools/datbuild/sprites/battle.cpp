@@ -140,7 +140,7 @@ void write_previews(const char* dir)
                 }
         }
         std::string path = std::string(dir) + "/" + page.name + ".png";
-        if (save_png(path.c_str(), sheet.get()) != 0) tool_fail("cannot write %s", path.c_str());
+        if (write_png(path.c_str(), sheet.get()) != 0) tool_fail("cannot write %s", path.c_str());
     }
 }
 

@@ -96,7 +96,7 @@ void draw_scene(const Scene& s, const std::map<std::string, const Tile*>& byname
                 put(name, x, y);
             }
         }
-    save_png((dir + "/" + s.file).c_str(), b.get());
+    write_png((dir + "/" + s.file).c_str(), b.get());
 }
 
 std::vector<Scene> scenes()
@@ -394,7 +394,7 @@ void write_tile_previews(const std::vector<TileEntry>& cat, const std::vector<Ti
             }
             std::string file =
                 zoom == 2 ? "/tiles_sheet.png" : "/tiles_" + std::to_string(first / per) + ".png";
-            save_png((dir + file).c_str(), b.get());
+            write_png((dir + file).c_str(), b.get());
         }
     }
     std::map<std::string, const Tile*> byname;
