@@ -2,10 +2,8 @@
 // chained by the save slots: each run starts from the title (a new game, or
 // Continue on the slot the last run saved into), plays its chapters of
 // tests/playthrough/ and saves, and the next run goes on from there. At every
-// save the story flags, the party, the gold and the map are checked in the
-// dump. It goes as far as the save spot of the woods' last clearing but one:
-// the party this play has made by then cannot yet beat what guards the dead
-// end beyond it.
+// milestone the story flags, the party, the gold and the map are checked in
+// the dump.
 //
 // A chapter file is the scripted-run language plus three shorthands that keep
 // the walkthrough readable:
@@ -211,15 +209,29 @@ TEST(Playthrough, TheGameFromTheTitleOnThroughItsSaves)
     EXPECT_EQ(third.dump_int("mikex"), 320) << "on the save spot";
     EXPECT_EQ(third.dump_int("mikey"), 112);
 
-    // Run 4: a game saved in the woods continues there, on the spot, without its question.
-    GameRun fourth = run_game(chapters({"07_back_in_the_woods.script", "quit.script"}), no_fights,
-                              {{"f1.vtr", slot1}, {"f2.vtr", slot2}, {"f3.vtr", slot3}}, 5, true);
-    report("back in the woods", fourth);
+    // Run 4: a game saved in the woods continues there, on the spot, without its question;
+    // up to the dead end, where the Mangler is fought turn by turn; the Drakian camp, the
+    // night at the Agual inn, and the morning's gathering in Agual's square.
+    GameRun fourth =
+        run_game(chapters({"07_back_in_the_woods.script", "08_the_dead_end.script", "quit.script"}),
+                 no_fights, {{"f1.vtr", slot1}, {"f2.vtr", slot2}, {"f3.vtr", slot3}}, 5, true);
+    report("the dead end and Agual's gathering", fourth);
     ASSERT_EQ(fourth.status, 0) << where(fourth);
-    EXPECT_FALSE(fourth.said("Would you like_to save??"));
-    EXPECT_EQ(fourth.dump_int("mapnum"), 15);
-    EXPECT_EQ(fourth.dump_int("mikex"), 320);
-    EXPECT_EQ(fourth.dump_int("mikey"), 112);
-    EXPECT_EQ(fourth.dump_int("item4"), 5);
+    EXPECT_FALSE(fourth.said("Would you like_to save??")) << "continued on the spot, not stepped onto it";
+    expect_said_in_order(fourth, {"Runhon:  Don't fight him when his back is turned.", "Victory!!!",
+                                  "Total Gp - 1000", "Runhon:  ...Agual.", "For Agual!",
+                                  "...and for the fish!", "Charlie:  Mike... the rain has_stopped."});
+    EXPECT_FALSE(fourth.said("Mangler is pissed off!!")) << "nobody struck it while its back was turned";
+    ASSERT_FALSE(fourth.turns.empty());
+    EXPECT_NE(fourth.turns.front().find("Mangler 1500"), std::string::npos) << fourth.turns.front();
+    EXPECT_TRUE(fourth.heard("midi 57")) << "the night's music";
+    expect_flags(fourth, {2, 5, 6, 8, 11, 12});
     expect_party(fourth, true, true, false);
+    EXPECT_EQ(fourth.dump_int("ggp"), 1040) << "the Mangler's 1000 gold";
+    EXPECT_EQ(fourth.dump_int("mikelvl"), 5);
+    EXPECT_EQ(fourth.dump_int("charlielvl"), 4);
+    EXPECT_NE(fourth.dump_int("mikeaction1"), 0) << "Sand Blast is learned";
+    EXPECT_EQ(fourth.dump_int("mapnum"), 103) << "in Agual's square";
+    EXPECT_EQ(fourth.dump_int("mikex"), 352);
+    EXPECT_EQ(fourth.dump_int("mikey"), 256);
 }

@@ -27,7 +27,7 @@ const std::vector<Phase> agual_phases = {
     {AG_READY, {2, 5, 8, 11, 13}}, {AG_AFTER_NEWS, {2, 5, 8, 11, 13, 14}},
 };
 // clang-format on
-const std::vector<Phase> mystalia_phases = {{MY_UNEASY, {}}, {MY_QUIET, {17}}};
+const std::vector<Phase> mystalia_phases = {{MY_UNEASY, {}}, {MY_QUIET, {17}}, {MY_TOLD, {17, 18}}};
 
 void set_flags(const std::vector<int>& on)
 {
@@ -154,27 +154,65 @@ TEST_F(TownTalk, TalkingToTheHarbourMasterFacingHimGivesHisWord)
     for (int i = 1; i < 30; i++) person[i]->visible = FALSE;
 }
 
-TEST_F(TownTalk, TheHarbourMasterSendsThePartyHomeOnce)
+TEST_F(TownTalk, TheConversationsThatMoveTheStoryMoveItOnce)
 {
+    // The harbour master's word and the traveller's directions, and nothing else.
+    std::set<int> moved;
+    for (const town_plan* plan : {&agual_plan, &mystalia_plan}) {
+        bool agual = plan == &agual_plan;
+        const town_talk* table = agual ? agual_talks : mystalia_talks;
+        int count = agual ? agual_talk_count : mystalia_talk_count;
+        auto phase = [agual] { return agual ? agual_phase() : mystalia_phase(); };
+        for (int k = 0; k < count; k++) {
+            const town_talk& t = table[k];
+            if (!t.sets_flag) continue;
+            moved.insert(t.sets_flag);
+            EXPECT_EQ(t.phases & (t.phases - 1), 0) << "said in one turn of the story only: " << t.lines[0];
+            const Phase* ph = nullptr;
+            for (const Phase& p : agual ? agual_phases : mystalia_phases)
+                if (p.bit & t.phases) ph = &p;
+            ASSERT_NE(ph, nullptr) << t.lines[0];
+            set_flags(ph->flags);
+            ASSERT_FALSE(story_flag[t.sets_flag]) << t.lines[0];
+            g_map_num = t.map_num;
+            ASSERT_EQ(find_town_talk(table, count, t.map_num, t.who, phase()), &t) << t.lines[0];
+            int windows = 0;
+            while (windows < 12 && t.lines[windows]) windows++;
+            std::string keys;
+            for (int i = 0; i < windows; i++) keys += "wait 1s\ntap Enter\n";
+            headless_game_start((keys + "wait 1s\nend\n").c_str());
+            EXPECT_TRUE(town2_talk(t.who));
+            EXPECT_EQ(story_flag[t.sets_flag], TRUE) << t.lines[0];
+            // Asked again, he has moved on too, and moves nothing more.
+            const town_talk* again = find_town_talk(table, count, t.map_num, t.who, phase());
+            ASSERT_NE(again, nullptr) << t.lines[0];
+            EXPECT_NE(again, &t);
+            EXPECT_EQ(again->sets_flag, 0);
+        }
+    }
+    EXPECT_EQ(moved, (std::set<int>{13, 18}));
+    // Someone with nothing to say says nothing.
     set_flags({2, 5, 8, 11});
     g_map_num = 10308;
-    const town_talk* before = find_town_talk(agual_talks, agual_talk_count, 10308, 10, agual_phase());
-    ASSERT_NE(before, nullptr);
-    int windows = 0;
-    while (windows < 12 && before->lines[windows]) windows++;
-    std::string keys;
-    for (int i = 0; i < windows; i++) keys += "wait 1s\ntap Enter\n";
-    headless_game_start((keys + "wait 1s\nend\n").c_str());
-    EXPECT_TRUE(town2_talk(10));
-    EXPECT_EQ(story_flag[13], TRUE);
-    // Asked again, he only hurries them on.
-    const town_talk* after = find_town_talk(agual_talks, agual_talk_count, 10308, 10, agual_phase());
-    EXPECT_NE(after, before);
-    EXPECT_EQ(after->phases, AG_READY);
-    // Someone with nothing to say says nothing.
     EXPECT_FALSE(town2_talk(25));
     g_map_num = 101;
     EXPECT_FALSE(town2_talk(1)) << "the village speaks for itself";
+}
+
+TEST_F(TownTalk, MystaliaTalksOfTheSandGardenOnceTheWayInIsKnown)
+{
+    // After the traveller's directions the street has new things to say.
+    int changed = 0;
+    for (int i = 0; i < mystalia_plan.people_count; i++) {
+        const town_person& p = mystalia_plan.people[i];
+        if (p.map_num == 10402) continue;
+        const town_talk* before =
+            find_town_talk(mystalia_talks, mystalia_talk_count, p.map_num, p.index, MY_QUIET);
+        const town_talk* after =
+            find_town_talk(mystalia_talks, mystalia_talk_count, p.map_num, p.index, MY_TOLD);
+        if (before && after && before != after) changed++;
+    }
+    EXPECT_GE(changed, 2);
 }
 
 TEST_F(TownTalk, ItRainsOnAgualsStreetsUntilTheGathering)

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
+#include <string>
 
 #include "action.h"
 #include "dat_names.h"
@@ -264,6 +265,33 @@ int list_menu(ftchar* who, bool is_items)
     }
 }
 
+// "Mike | Mike 29/8 Charlie 31/7 | Mangler 1500 a": who acts, every hero's HP/MP, and every
+// enemy's HP and pose (a to d, or * for a pose of its own, such as a turned back).
+void log_turn(const ftchar* who)
+{
+    std::string t = who->s_name ? who->s_name : "?";
+    t += " |";
+    char part[64];
+    for (const ftchar* h : {ftmike, ftcharlie, ftrunhon, ftelizabeth})
+        if (h && h->in_fight && h->s_name) {
+            snprintf(part, sizeof part, " %s %d/%d", h->s_name, h->hp, h->mp);
+            t += part;
+        }
+    t += " |";
+    for (int n = 1; n <= 4; n++) {
+        const ftenemy* e = enemy_slot(n);
+        if (!e || !e->in_fight) continue;
+        char pose = e->current == e->a   ? 'a'
+                    : e->current == e->b ? 'b'
+                    : e->current == e->c ? 'c'
+                    : e->current == e->d ? 'd'
+                                         : '*';
+        snprintf(part, sizeof part, " %s %d %c", e->s_name, e->hp, pose);
+        t += part;
+    }
+    door_log_turn(t.c_str());
+}
+
 } // namespace
 
 int test_abnormality(ftchar* who, int amt, int type)
@@ -280,6 +308,7 @@ int test_abnormality(ftchar* who, int amt, int type)
 int take_turn(ftchar* who)
 {
     if (!who) return 0;
+    log_turn(who);
     int cy = ROW_FIGHT;
     choice_keys keys = keys_as_they_are();
     for (;;) {

@@ -55,6 +55,7 @@ int joystick_installed = FALSE;
 std::vector<std::string> sound_log;
 std::vector<std::string> message_log;
 std::vector<std::string> window_log; // texts shown in the game's windows
+std::vector<std::string> turn_log;   // the battles' turns, as each hero's menu opened
 void (*dump_writer)(FILE*) = nullptr;
 std::string captured_state; // the state taken by door_capture_state
 bool state_captured = false;
@@ -94,6 +95,7 @@ void write_dump(int status)
         fprintf(f, "message %s\n", one.c_str());
     }
     for (const std::string& w : window_log) fprintf(f, "window %s\n", w.c_str());
+    for (const std::string& t : turn_log) fprintf(f, "turn %s\n", t.c_str());
     fclose(f);
 }
 
@@ -235,6 +237,7 @@ void door_begin_script(const char* text, unsigned seed)
     sound_log.clear();
     message_log.clear();
     window_log.clear();
+    turn_log.clear();
     captured_state.clear();
     state_captured = false;
     memset(joy_buttons, 0, sizeof joy_buttons);
@@ -365,6 +368,11 @@ void door_log_window(const char* text)
 }
 
 int door_window_count() { return (int)window_log.size(); }
+
+void door_log_turn(const char* text)
+{
+    if (door_scripted && text) turn_log.push_back(text);
+}
 
 int door_sound_count() { return (int)sound_log.size(); }
 

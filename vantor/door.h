@@ -37,6 +37,9 @@ void door_remove_sound();
 void door_message(const char* text);
 // A text the game shows in one of its own windows (recorded as a "window" line of the dump).
 void door_log_window(const char* text);
+// A battle turn as a hero's menu opens: who acts and where everyone stands (a "turn" line
+// of the dump), so a scripted fight can be fitted and checked turn by turn.
+void door_log_turn(const char* text);
 // How many window texts a scripted run has recorded, and text i of them (null past the end).
 int door_window_count();
 const char* door_window_text(int i);

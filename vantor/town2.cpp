@@ -24,7 +24,11 @@ int agual_phase()
     return AG_SEEKING;
 }
 
-int mystalia_phase() { return story_flag[17] ? MY_QUIET : MY_UNEASY; }
+int mystalia_phase()
+{
+    if (story_flag[18]) return MY_TOLD;
+    return story_flag[17] ? MY_QUIET : MY_UNEASY;
+}
 
 int town2_talk(int who)
 {
@@ -44,7 +48,7 @@ int town2_talk(int who)
         if (!line) break;
         wrap_wind(line);
     }
-    // The harbour master's word is what sends the party back to Lumin.
-    if (g_map_num == 10308 && who == 10 && t->phases == AG_RALLIED) story_flag[13] = TRUE;
+    // A few conversations move the story on: the harbour master's word, the traveller's directions.
+    if (t->sets_flag) story_flag[t->sets_flag] = TRUE;
     return TRUE;
 }

@@ -101,10 +101,11 @@ const town_talk agual_talks[] = {
 
     // ---- room 8: the harbour master ----
     {10308, 10, BEFORE, {"Harbour Master:  No boats out while_the Drakians sit on the river._Nothing moves without my word."}},
+    // His word is what sends the party back to Lumin.
     {10308, 10, RALLY, {"Harbour Master:  So, Runhon has the_town behind him.  Then Agual gives_its word too.",
                         "Every boat in the harbour will_carry Lumin's soldiers up the_coast, behind the Drakian lines.",
                         "Go back to Lumin and tell your_king.  Quickly, before I think_better of it.",
-                        "Mike:  Thank you, sir!"}},
+                        "Mike:  Thank you, sir!"}, 13},
     {10308, 10, READY, {"Harbour Master:  What are you still_doing here?  Lumin, boy!  West,_out of the gate!"}},
     {10308, 10, NEWS, {"Harbour Master:  The boats wait on_your king's word.  Mind, I don't_wait forever."}},
 

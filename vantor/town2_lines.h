@@ -11,6 +11,7 @@ struct town_talk {
     int who;               // person index
     int phases;            // bit set of the town's story phases it belongs to
     const char* lines[12]; // the windows, up to the first null
+    int sets_flag = 0; // the story flag it sets once said (0: none; the opening's flag is no one's to set)
 };
 
 // Agual's story phases (bits of town_talk::phases).
@@ -26,7 +27,8 @@ enum {
 enum {
     MY_UNEASY = 1, // the stranger still sits in the scholar's house
     MY_QUIET = 2,  // he is gone
-    MY_ALWAYS = 3,
+    MY_TOLD = 4,   // the traveller at the inn has told the party the way into the Sand Garden
+    MY_ALWAYS = 7,
 };
 
 extern const town_talk agual_talks[]; // every conversation of Agual

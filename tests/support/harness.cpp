@@ -168,6 +168,8 @@ GameRun run_game(const std::string& script, const std::vector<std::string>& args
             run.sounds.push_back(v);
         else if (k == "window")
             run.windows.push_back(v);
+        else if (k == "turn")
+            run.turns.push_back(v);
         else
             run.dump[k] = v;
     }

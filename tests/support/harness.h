@@ -13,6 +13,7 @@ struct GameRun {
     std::map<std::string, std::string> dump; // "key value" lines of the state dump
     std::vector<std::string> sounds;  // sound log lines ("sample 71 vol 255 pan 127 freq 1000 loop 0" ...)
     std::vector<std::string> windows; // texts shown in the game's windows, in order
+    std::vector<std::string> turns;   // battle turns ("Mike | Mike 29/8 ... | Mangler 1500 a"), in order
     std::string output;               // everything printed on stdout and stderr
     std::string dir;                  // the game directory the run used (screenshots are in dir/shots)
     double wall_seconds = 0;          // real time the run took
