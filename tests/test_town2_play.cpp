@@ -103,6 +103,16 @@ struct TownPlay : ::testing::Test {
         static bool guarded = false;
         if (!guarded) guarded = atexit(no_exit_inside_a_run) == 0;
         headless_game_start();
+        // The game starts once per process: every test gets the party as it started, so a
+        // Mike made mighty for one fight does not win the next one too.
+        static ftchar fresh[4];
+        static bool kept = false;
+        ftchar* const heroes[4] = {ftmike, ftcharlie, ftrunhon, ftelizabeth};
+        for (int i = 0; i < 4; i++) {
+            if (!kept) fresh[i] = *heroes[i];
+            *heroes[i] = fresh[i];
+        }
+        kept = true;
         for (int& f : story_flag) f = FALSE;
         for (int& p : pots) p = FALSE;
         story_flag[2] = TRUE;

@@ -454,8 +454,10 @@ void agual_story_gathering()
 {
     follow_scene scene;
     if (!story_flag[SF_WOODS_DEAD_END] || story_flag[SF_AGUAL_GATHERED]) return;
-    // The whole town comes out into the square in the rain.
+    // The whole town comes out into the square in the rain. The town's name, shown on the
+    // way in, would hang over the crowd through every speech.
     fade_out_2(5);
+    show_place_window = 0;
     for (int i = 0; i < 27; i++)
         cast(i + 1, crowd_dress(i + 1), gathering_crowd[i][0], gathering_crowd[i][1], DIR_UP);
     stand(runhon, LW_SQUARE_RUNHON, DIR_DOWN);
@@ -471,6 +473,8 @@ void agual_story_gathering()
     map_scroll_to(cam_x, std::min(0, cam_y + 72), 1);
     int calls = 0;
     for (int i = 0; gathering_lines[i]; i++) {
+        // A fresh square for every line, so the last call's box does not linger under the next.
+        f_update_screen();
         wrap_wind(gathering_lines[i]);
         if (gathering_calls[i]) call_out(person[gathering_callers[calls++ % 3]], gathering_calls[i]);
     }
