@@ -1,7 +1,8 @@
 // The display at every size: a window of one to four times the picture kept
 // in the settings, the Options row that changes it, Alt+Enter between window
-// and full screen on the field and in the menu, the picture centred and sharp,
-// and a display that refuses a mode putting a working one back.
+// and full screen on the field, in the menu, in battle and on the title, the
+// picture centred and sharp, and a display that refuses a mode putting a
+// working one back.
 #include <gtest/gtest.h>
 
 #include "frame_fixture.h"
@@ -108,6 +109,47 @@ TEST(DisplayScale, AltEnterSwitchesToFullScreenAndBackWithoutOpeningTheMenu)
     EXPECT_EQ(shot_size(next, "start"), std::make_pair(800, 600));
     EXPECT_EQ(shot_size(next, "menu"), std::make_pair(320, 240));
     EXPECT_EQ(setting(next, "Fullscreen"), "0");
+}
+
+// Whether a full-screen shot (800 x 600, the picture doubled and centred) shows the
+// same picture as a shot in a 1x window.
+bool same_picture(const GameRun& run, const std::string& window, const std::string& full)
+{
+    headless_library_start();
+    BITMAP* small = load_bitmap((run.dir + "/shots/" + window + ".bmp").c_str(), nullptr);
+    BITMAP* big = load_bitmap((run.dir + "/shots/" + full + ".bmp").c_str(), nullptr);
+    bool same = small && big && small->w == 320 && big->w == 800;
+    for (int y = 0; same && y < 240; y++)
+        for (int x = 0; same && x < 320; x++)
+            same = getpixel(small, x, y) == getpixel(big, 80 + 2 * x, 60 + 2 * y);
+    if (small) destroy_bitmap(small);
+    if (big) destroy_bitmap(big);
+    return same;
+}
+
+TEST(DisplayScale, AltEnterSwitchesInABattleAndOnTheTitleAndChoosesNothingThere)
+{
+    // A battle (Ctrl+F with the debug switch) until Mike's menu is up: Alt+Enter leaves
+    // it as it was, Fight not chosen. Both defend, F11 held wins: Alt+Enter over
+    // "Victory!!!" goes back to a window and the window stays up.
+    const std::string defend = "tap Down 20\nwait 150ms\n" + taps({"Enter"});
+    std::string script = "wait 2s\nhold Ctrl\ntap F\nrelease Ctrl\nwait 8s\nshot menu\n" +
+                         std::string(ALT_ENTER) + "shot menu_full\n" + defend + "wait 1s\nhold F11\n" +
+                         defend + "wait 5s\nrelease F11\nwait 1s\nshot won_full\n" + ALT_ENTER + "shot won\n";
+    for (int i = 0; i < 8; i++) script += "tap Enter\nwait 1s\n";
+    GameRun run = run_game(script + QUIT, {"-debug:58214", "-nofight:47390"});
+    ASSERT_EQ(run.status, 0) << run.output;
+    EXPECT_TRUE(same_picture(run, "menu", "menu_full")) << "the battle menu moved on";
+    EXPECT_TRUE(same_picture(run, "won", "won_full")) << "the window went";
+    EXPECT_TRUE(run.said("Victory!!!"));
+    EXPECT_EQ(setting(run, "Fullscreen"), "0");
+
+    // The title's menu: full screen, and New Game not chosen (nothing beeps).
+    GameRun title =
+        run_game(std::string("wait 25s\n") + ALT_ENTER + "shot title\nwait 2s\nend\n", {}, {}, 1, true);
+    EXPECT_EQ(title.status, 3) << "still on the title";
+    EXPECT_EQ(shot_size(title, "title"), std::make_pair(800, 600));
+    EXPECT_FALSE(title.heard("sample 71"));
 }
 
 class DisplayTest : public FrameTest {

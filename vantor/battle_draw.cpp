@@ -137,6 +137,8 @@ void ft_update_screen()
     for (int waits = 0; fpscounter > fps && looping && waits < 1000; waits++) door_wait();
     if (key[KEY_F10]) capture_screen(buffer);
     screenshot_key(buffer);
+    // Every frame of a battle, its menus' included, comes through here.
+    display_switch_key();
 }
 
 void draw_ft_sprites()

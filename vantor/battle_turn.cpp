@@ -25,7 +25,7 @@ struct BitmapDeleter {
 
 enum { ROW_FIGHT = 194, ROW_DEFEND = 204, ROW_ACTION = 214, ROW_ITEM = 224 };
 
-int confirm_held() { return key[KEY_ENTER] || door_joy_button(3); }
+int confirm_held() { return (key[KEY_ENTER] && !alt_held()) || door_joy_button(3); }
 int back_held() { return key[KEY_BACKSPACE] || door_joy_button(2); }
 
 // The choosing keys as one menu last saw them. A menu takes them as they are when it

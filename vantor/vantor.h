@@ -163,6 +163,8 @@ int change_display(int scale, int full);
 void toggle_fullscreen();
 // Alt+Enter switches the display; TRUE when it did (its Enter is spent).
 int display_switch_key();
+// Either Alt is down: an Enter with it is the display switch, never a choice.
+int alt_held();
 // Draws part of a 320 x 240 picture onto the display at picture coordinates, scaled.
 void stretch_to_display(BITMAP* src, int sx, int sy, int sw, int sh, int dx, int dy, int dw, int dh);
 

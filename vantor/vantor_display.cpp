@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 
 #include "dat_names.h"
 #include "door.h"
@@ -46,14 +47,31 @@ bool try_mode(int card, int w, int h, int scale)
     return true;
 }
 
+struct BitmapDeleter {
+    void operator()(BITMAP* b) const { destroy_bitmap(b); }
+};
+using Bitmap = std::unique_ptr<BITMAP, BitmapDeleter>;
+
+// The picture on show now. A window waiting for its key is drawn on the display only,
+// not in the buffer: the new mode must show it again or the player waits on nothing.
+Bitmap shown_picture()
+{
+    Bitmap shown(screen ? create_bitmap(320, 240) : nullptr);
+    if (shown) capture_screen(shown.get());
+    return shown;
+}
+
 // A fresh mode starts on the library's default palette, which would
 // discolour the game's fonts; and its borders must be black.
-void after_mode()
+void after_mode(BITMAP* shown)
 {
     if (data) select_palette((RGB*)data[GAME_PALETTE].dat);
     door_set_window_title("Vantor");
     if (screen) clear_to_color(screen, makecol(0, 0, 0));
-    if (buffer) blit_buffer();
+    if (shown)
+        show_picture(shown);
+    else if (buffer)
+        blit_buffer();
 }
 
 } // namespace
@@ -89,17 +107,18 @@ int open_fallback_display()
 int change_display(int scale, int full)
 {
     int was_scale = window_scale, was_full = fullscreen, was_driver = current_gfx_driver;
+    Bitmap shown = shown_picture();
     window_scale = std::clamp(scale, 1, 4);
     fullscreen = full ? TRUE : FALSE;
     if (open_display() == 0) {
-        after_mode();
+        after_mode(shown.get());
         return TRUE;
     }
     window_scale = was_scale;
     fullscreen = was_full;
     current_gfx_driver = was_driver;
     if (open_display() != 0 && open_fallback_display() != 0) fatalerror("Error re-setting graphics mode\n\n");
-    after_mode();
+    after_mode(shown.get());
     message("The display could not_be switched; it stays_as it was.");
     return FALSE;
 }
@@ -120,10 +139,12 @@ void toggle_fullscreen()
     if (!change_display(window_scale, !fullscreen)) current_gfx_driver = was_driver;
 }
 
+int alt_held() { return key[KEY_ALT] || key[KEY_ALTGR] ? TRUE : FALSE; }
+
 int display_switch_key()
 {
     static bool was = false;
-    bool down = (key[KEY_ALT] || key[KEY_ALTGR]) && key[KEY_ENTER];
+    bool down = alt_held() && key[KEY_ENTER];
     bool hit = down && !was;
     was = down;
     if (!hit) return FALSE;

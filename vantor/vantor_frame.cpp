@@ -427,10 +427,12 @@ void controls_now(int now[CTL_COUNT])
 {
     door_poll_keyboard();
     door_poll_joystick();
+    // Alt+Enter switches the display wherever a prompt or a list waits; it chooses nothing.
+    if (display_switch_key()) door_poll_keyboard();
     now[CTL_CANCEL] = key[KEY_ESC] || door_joy_button(2);
     now[CTL_UP] = key[KEY_UP] || door_joy_up();
     now[CTL_DOWN] = key[KEY_DOWN] || door_joy_down();
-    now[CTL_OK] = key[KEY_ENTER] || door_joy_button(3);
+    now[CTL_OK] = (key[KEY_ENTER] && !alt_held()) || door_joy_button(3);
 }
 
 } // namespace
@@ -461,8 +463,14 @@ int jreadkey()
 {
     door_poll_joystick();
     if (any_joy_button(4, 8)) return TRUE;
-    while (!door_keypressed() && !any_joy_button(1, 3)) {
+    for (;;) {
+        // Alt+Enter switches the display and the window stays open; Alt does nothing else.
+        if (display_switch_key() || (alt_held() && door_keypressed()))
+            door_clear_keybuf();
+        else if (door_keypressed() || any_joy_button(1, 3))
+            break;
         door_wait();
+        door_poll_keyboard();
         door_poll_joystick();
     }
     while (any_joy_button(1, 3)) {

@@ -61,9 +61,10 @@ bool joy_button_1_to_3()
 }
 
 // A key in the buffer, taken out: the slide-in and the logo fade skip ahead on it.
+// Alt+Enter only switches the display.
 bool key_hit()
 {
-    if (!door_keypressed()) return false;
+    if (display_switch_key() || !door_keypressed()) return false;
     door_clear_keybuf();
     return true;
 }
