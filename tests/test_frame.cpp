@@ -213,7 +213,7 @@ TEST_F(FrameTest, HeldKeyTogglesOnceAndTheSaveSpotFiresOncePerVisit)
     EXPECT_EQ(mike_in_save, FALSE);
 }
 
-TEST_F(FrameTest, EscDuringAPacedScreenEndsWithStatusZeroAndSavesSettings)
+TEST_F(FrameTest, EscOnTheFieldEndsWithStatusZeroAndSavesSettingsButNotTheEscThatClosedAWindow)
 {
     unlink("winconfig.cfg");
     EXPECT_EXIT(
@@ -225,4 +225,17 @@ TEST_F(FrameTest, EscDuringAPacedScreenEndsWithStatusZeroAndSavesSettings)
         },
         ::testing::ExitedWithCode(0), "");
     EXPECT_NE(read_file("winconfig.cfg").find("SoundVolume"), std::string::npos);
+    // The Esc that closes a window is still down as the field goes on: the game goes on
+    // too, until Esc is pressed there again.
+    EXPECT_EXIT(
+        {
+            headless_game_start("wait 200ms\ntap Esc 150\nwait 1s\npress Esc\nwait 100ms\nend");
+            reset_fps_timer();
+            looping = TRUE;
+            message("Esc closes this");
+            for (int i = 0; i < 30; i++) update_screen();
+            fprintf(stderr, "the field went on\n");
+            for (;;) update_screen();
+        },
+        ::testing::ExitedWithCode(0), "the field went on");
 }
