@@ -282,7 +282,10 @@ TEST_F(ShopTest, EveryTownsCountersOfferTheirOwnStockInOrder)
         {"Mystalia Battle Item Shop", 1,
          item_stock(
              {IT_BLADE_SHINE, IT_VEST_SHINE, IT_GLASS_BALL, IT_COMBUSTER, IT_SMOKE_BOMB, IT_SPIRIT_BOMB})},
-        {"Agual Attire Shop", 3, {iron_vest, mythril_vest, apple_copper, warrior_vest, soldier_mail}},
+        // The Rock Vest, by the Sand Garden's door: without it the Mountain's Rocks wear any party down.
+        {"Agual Attire Shop",
+         3,
+         {iron_vest, mythril_vest, apple_copper, warrior_vest, soldier_mail, rock_vest}},
         {"Mystalia Arms Shop",
          2,
          {steel_blade, stainless_slasher, apple_copper_blade, mythril_katana, scalder, iron_sword, dreamer,

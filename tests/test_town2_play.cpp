@@ -20,6 +20,7 @@
 #include "town2.h"
 #include "town2_lines.h"
 #include "vantor.h"
+#include "vantor_frame.h"
 #include "world.h"
 
 namespace {
@@ -321,6 +322,43 @@ TEST_F(TownPlay, AgualsInnTakesFiftyGoldForANightAndNotOneLess)
     EXPECT_EQ(g_gp, 49);
     EXPECT_EQ(ftmike->hp, 1);
     expect_world_restored(2304, 656);
+}
+
+TEST_F(TownPlay, AgualsCrowdNeverStandsInADoorwayOrTheGate)
+{
+    // After the gathering all Agual is out; people wander past every door but
+    // never stop in one, nor in the west gate, where they would shut Mike out.
+    story_flag[5] = story_flag[8] = story_flag[11] = TRUE;
+    current_plan = &agual_plan;
+    open_tilemap("town02.map");
+    g_map_num = 103;
+    in_town = TRUE;
+    town_walk = TRUE;
+    furnish_map(&agual_plan, 103);
+    mike->x = 352;
+    mike->y = 256;
+    std::set<Cell> ways = {{0, 400}};
+    for (int i = 0; i < agual_plan.room_count; i++)
+        if (agual_plan.rooms[i].door_x >= 0)
+            ways.insert({agual_plan.rooms[i].door_x, agual_plan.rooms[i].door_y});
+    srand(5);
+    int beside = 0;
+    for (int tick = 0; tick < 400; tick++) {
+        town_timer_flag = TRUE;
+        for (int c = 0; c < 16; c++) wander_townspeople();
+        for (int i = 1; i <= 27; i++) {
+            Cell at{person[i]->x, person[i]->y};
+            ASSERT_FALSE(ways.count(at)) << "person " << i << " at " << at.first << "," << at.second;
+            beside += ways.count({at.first, at.second - 16}) + ways.count({at.first - 16, at.second});
+        }
+    }
+    EXPECT_GT(beside, 0) << "people do come by the doors";
+    in_town = FALSE;
+    town_walk = FALSE;
+    current_plan = nullptr;
+    for (int i = 1; i < 30; i++) person[i]->visible = FALSE;
+    destroy_tilemap(map);
+    map = nullptr;
 }
 
 } // namespace

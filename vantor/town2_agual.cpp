@@ -101,7 +101,8 @@ const town_person people[] = {
     {103, 18, &townsboy_02, 192, 320, DIR_RIGHT, FALSE, F11, ALL},
     {103, 19, &townsman_07, 608, 320, DIR_LEFT, FALSE, F11, ALL},
     {103, 20, &lumin_soldier, 64, 384, DIR_LEFT, FALSE, F11, ALL},
-    {103, 21, &old_townsman_01, 656, 512, DIR_DOWN, FALSE, F11, ALL},
+    // The old sailor does not stir from his spot on the quay: he is watching the boats.
+    {103, 21, &old_townsman_01, 656, 512, DIR_DOWN, TRUE, F11, ALL},
     {103, 22, &townsman_08, 576, 144, DIR_DOWN, FALSE, F11, ALL},
     {103, 23, &townswoman_02, 208, 160, DIR_DOWN, FALSE, F11, ALL},
     {103, 24, &townswoman_01, 368, 512, DIR_DOWN, FALSE, F11, ALL},

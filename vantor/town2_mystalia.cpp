@@ -52,8 +52,10 @@ const town_shop shops[] = {
      {IT_BLADE_SHINE, IT_VEST_SHINE, IT_GLASS_BALL, IT_COMBUSTER, IT_SMOKE_BOMB, IT_SPIRIT_BOMB, -1}},
     // Rows of weapon_list: every blade and rod but the Short Rod, which Lumin's smiths alone make.
     {mystalia_shop_greetings[2], "Mystalia Arms Shop", 2, {0, 1, 2, 3, 4, 5, 7, 8, 9, -1}},
-    // The attire shop is a branch of Agual's, with the Soldier's Mail besides.
-    {mystalia_shop_greetings[3], "Agual Attire Shop", 3, {0, 1, 2, 3, 4, -1}},
+    // The attire shop is a branch of Agual's, with the Soldier's Mail besides, and the Rock
+    // Vest for the stone beasts of the Sand Garden next door: the Rocks that stand up with
+    // the Mountain are beaten by a party that wears it and hardly scratched otherwise.
+    {mystalia_shop_greetings[3], "Agual Attire Shop", 3, {0, 1, 2, 3, 4, 5, -1}},
 };
 // clang-format on
 

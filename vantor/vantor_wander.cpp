@@ -1,9 +1,11 @@
 // Townspeople wandering: every town_timer tick the free people of a town take
 // one 16-pixel step in a random direction, over 16 frames, unless the way is
-// blocked by the map, a wall, Mike, a companion in sight or another person.
+// blocked by the map, a wall, Mike, a companion in sight or another person, or
+// leads into a doorway or the town's way out.
 #include <cstdlib>
 
 #include "follow.h"
+#include "town.h"
 #include "vantor.h"
 #include "vantor_frame.h"
 #include "world.h"
@@ -93,6 +95,16 @@ bool cell_taken(int self, int tx, int ty)
     return companion_on_cell(tx, ty) != FALSE;
 }
 
+// Doorways and the way out of town are for passing through: someone standing
+// in one would shut Mike out of a house, or in the town, until he moved on.
+bool in_a_way_through(int tx, int ty)
+{
+    if (!current_plan || g_map_num != current_plan->map_num || !map) return false;
+    int map_w = map->xsize * map->xgrid, map_h = map->ysize * map->ygrid;
+    if (tx <= 0 || ty <= 0 || tx + STEP >= map_w || ty + STEP >= map_h) return true;
+    return room_at_door(current_plan, tx, ty) != nullptr;
+}
+
 void choose_steps()
 {
     for (int i = first_walker(); i <= last_walker(); i++) {
@@ -114,7 +126,7 @@ void choose_steps()
         int cx = tx / STEP, cy = ty / STEP;
         tile_type = map ? get_sprite_number(map, 0, cx, cy) : BLOCKED_CELL;
         tile_type2 = map ? get_sprite_number(map, 1, cx, cy) : BLOCKED_CELL;
-        if (leaves_map(p) || cell_taken(i, tx, ty)) tile_type = BLOCKED_CELL;
+        if (leaves_map(p) || cell_taken(i, tx, ty) || in_a_way_through(tx, ty)) tile_type = BLOCKED_CELL;
         bool solid = tile_type == BLOCKED_CELL || object_collision(g_map_num, tile_type, 0) ||
                      object_collision(g_map_num, tile_type2, 0);
         p->can_move = solid ? FALSE : TRUE;
