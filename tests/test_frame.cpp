@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "follow.h"
 #include "frame_fixture.h"
 
 TEST_F(FrameTest, PacingDrawsOnceOutsideALoopSkipsWhenBehindAndWaitsWhenAhead)
@@ -147,11 +148,19 @@ protected:
     }
 };
 
-TEST_F(TownsPeople, NeverMeetMikeOrEachOtherStayOnTheMapAndEndOnTheGrid)
+TEST_F(TownsPeople, NeverMeetMikeHisCompanionsOrEachOtherStayOnTheMapAndEndOnTheGrid)
 {
     srand(7);
     int moved = 0;
     auto apart = [](character* a, character* b) { return abs(a->x - b->x) >= 16 || abs(a->y - b->y) >= 16; };
+    // Two companions in their midst, held where they are: Charlie on a cell, Runhon
+    // half-way from one cell to the next.
+    follow_scene held;
+    charlie->x = 80;
+    charlie->y = 64;
+    runhon->x = 104;
+    runhon->y = 80;
+    charlie->visible = runhon->visible = TRUE;
     for (int walk = 0; walk < 120; walk++) {
         town_timer_flag = TRUE;
         int before[10][2];
@@ -161,6 +170,7 @@ TEST_F(TownsPeople, NeverMeetMikeOrEachOtherStayOnTheMapAndEndOnTheGrid)
             for (int i = 1; i <= 9; i++) {
                 character* p = person[i];
                 ASSERT_TRUE(apart(p, mike)) << "person " << i;
+                ASSERT_TRUE(apart(p, charlie) && apart(p, runhon)) << "person " << i;
                 ASSERT_TRUE(p->x >= 0 && p->y >= 0 && p->x <= 7 * 16 && p->y <= 5 * 16) << "person " << i;
                 for (int j = i + 1; j <= 9; j++) ASSERT_TRUE(apart(p, person[j])) << i << " and " << j;
             }
@@ -178,6 +188,7 @@ TEST_F(TownsPeople, NeverMeetMikeOrEachOtherStayOnTheMapAndEndOnTheGrid)
     }
     EXPECT_GT(moved, 50) << "people do wander";
     EXPECT_TRUE(person[9]->x == 16 && person[9]->y == 48) << "a still person never moves";
+    charlie->visible = runhon->visible = FALSE;
 }
 
 TEST_F(FrameTest, HeldKeyTogglesOnceAndTheSaveSpotFiresOncePerVisit)
@@ -202,7 +213,7 @@ TEST_F(FrameTest, HeldKeyTogglesOnceAndTheSaveSpotFiresOncePerVisit)
     EXPECT_EQ(mike_in_save, FALSE);
 }
 
-TEST_F(FrameTest, EscDuringAPacedScreenEndsWithStatusZeroAndSavesSettings)
+TEST_F(FrameTest, EscOnTheFieldEndsWithStatusZeroAndSavesSettingsButNotTheEscThatClosedAWindow)
 {
     unlink("winconfig.cfg");
     EXPECT_EXIT(
@@ -214,4 +225,17 @@ TEST_F(FrameTest, EscDuringAPacedScreenEndsWithStatusZeroAndSavesSettings)
         },
         ::testing::ExitedWithCode(0), "");
     EXPECT_NE(read_file("winconfig.cfg").find("SoundVolume"), std::string::npos);
+    // The Esc that closes a window is still down as the field goes on: the game goes on
+    // too, until Esc is pressed there again.
+    EXPECT_EXIT(
+        {
+            headless_game_start("wait 200ms\ntap Esc 150\nwait 1s\npress Esc\nwait 100ms\nend");
+            reset_fps_timer();
+            looping = TRUE;
+            message("Esc closes this");
+            for (int i = 0; i < 30; i++) update_screen();
+            fprintf(stderr, "the field went on\n");
+            for (;;) update_screen();
+        },
+        ::testing::ExitedWithCode(0), "the field went on");
 }

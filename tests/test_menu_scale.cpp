@@ -144,12 +144,19 @@ TEST(DisplayScale, AltEnterSwitchesInABattleAndOnTheTitleAndChoosesNothingThere)
     EXPECT_TRUE(run.said("Victory!!!"));
     EXPECT_EQ(setting(run, "Fullscreen"), "0");
 
-    // The title's menu: full screen, and New Game not chosen (nothing beeps).
+    // The title's menu: full screen, New Game not chosen. Continue's slot picker: back to a
+    // window, and no slot chosen (there is none to read). Only Down and Enter beep.
     GameRun title =
-        run_game(std::string("wait 25s\n") + ALT_ENTER + "shot title\nwait 2s\nend\n", {}, {}, 1, true);
+        run_game(std::string("wait 25s\n") + ALT_ENTER + "shot title\n" + taps({"Down", "Enter"}) +
+                     "wait 1s\n" + ALT_ENTER + "shot picker\nwait 2s\nend\n",
+                 {}, {}, 1, true);
     EXPECT_EQ(title.status, 3) << "still on the title";
     EXPECT_EQ(shot_size(title, "title"), std::make_pair(800, 600));
-    EXPECT_FALSE(title.heard("sample 71"));
+    EXPECT_EQ(shot_size(title, "picker"), std::make_pair(320, 240));
+    EXPECT_FALSE(title.said("Error reading file!"));
+    int beeps = 0;
+    for (const std::string& s : title.sounds) beeps += s.rfind("sample 71 ", 0) == 0;
+    EXPECT_EQ(beeps, 2);
 }
 
 class DisplayTest : public FrameTest {

@@ -211,27 +211,45 @@ TEST(Playthrough, TheGameFromTheTitleOnThroughItsSaves)
 
     // Run 4: a game saved in the woods continues there, on the spot, without its question;
     // up to the dead end, where the Mangler is fought turn by turn; the Drakian camp, the
-    // night at the Agual inn, and the morning's gathering in Agual's square.
+    // night at the Agual inn and the morning's gathering in Agual's square; the harbour
+    // master, the messenger at the west gate, Elizabeth at the castle, the stranger of
+    // Mystalia and the traveller who knows the way into the Sand Garden. A town cannot be
+    // saved in, so all of it is one run, saved over the third slot outside Mystalia.
     GameRun fourth =
-        run_game(chapters({"07_back_in_the_woods.script", "08_the_dead_end.script", "quit.script"}),
+        run_game(chapters({"07_back_in_the_woods.script", "08_the_dead_end.script",
+                           "10_harbour_master.script", "11_the_messenger.script", "12_elizabeth.script",
+                           "13_mystalia.script", "14_the_way_in.script", "quit.script"}),
                  no_fights, {{"f1.vtr", slot1}, {"f2.vtr", slot2}, {"f3.vtr", slot3}}, 5, true);
-    report("the dead end and Agual's gathering", fourth);
+    report("the dead end, Agual, Elizabeth and Mystalia", fourth);
     ASSERT_EQ(fourth.status, 0) << where(fourth);
     EXPECT_FALSE(fourth.said("Would you like_to save??")) << "continued on the spot, not stepped onto it";
-    expect_said_in_order(fourth, {"Runhon:  Don't fight him when his back is turned.", "Victory!!!",
-                                  "Total Gp - 1000", "Runhon:  ...Agual.", "For Agual!",
-                                  "...and for the fish!", "Charlie:  Mike... the rain has_stopped."});
+    expect_said_in_order(
+        fourth,
+        {"Runhon:  Don't fight him when his back is turned.", "Victory!!!", "Total Gp - 1000",
+         "Runhon:  ...Agual.", "For Agual!", "...and for the fish!",
+         "Charlie:  Mike... the rain has_stopped.",
+         "Harbour Master:  So, Runhon has the_town behind him.  Then Agual gives_its word too.",
+         "Mike:  Thank you, sir!", "Messenger:  Mike!!", "Charlie:  This is terrible!", "Elizabeth Joins!!!",
+         "Stranger:  ...Visitors.  How rude._Nobody knocks in this town.", "Metalor:  That was a mistake!",
+         "Defeated", "Traveller:  Keep your healer behind_you.  And come back and tell me I_made it all up.",
+         "File exists, overwrite?", "Saved!"});
     EXPECT_FALSE(fourth.said("Mangler is pissed off!!")) << "nobody struck it while its back was turned";
     ASSERT_FALSE(fourth.turns.empty());
     EXPECT_NE(fourth.turns.front().find("Mangler 1500"), std::string::npos) << fourth.turns.front();
     EXPECT_TRUE(fourth.heard("midi 57")) << "the night's music";
-    expect_flags(fourth, {2, 5, 6, 8, 11, 12});
-    expect_party(fourth, true, true, false);
-    EXPECT_EQ(fourth.dump_int("ggp"), 1040) << "the Mangler's 1000 gold";
+    EXPECT_TRUE(fourth.heard("midi 65")) << "Elizabeth's music";
+    std::string slot3_again = read_file(fourth.dir + "/f3.vtr");
+    ASSERT_NE(slot3_again, slot3) << "the third slot was saved over";
+    expect_flags(fourth, {2, 5, 6, 8, 11, 12, 13, 14, 15, 17, 18});
+    expect_party(fourth, true, false, true);
+    EXPECT_EQ(fourth.dump_int("ggp"), 940) << "the Mangler's 1000 gold, less a night at the Mystalia inn";
     EXPECT_EQ(fourth.dump_int("mikelvl"), 5);
-    EXPECT_EQ(fourth.dump_int("charlielvl"), 4);
     EXPECT_NE(fourth.dump_int("mikeaction1"), 0) << "Sand Blast is learned";
-    EXPECT_EQ(fourth.dump_int("mapnum"), 103) << "in Agual's square";
-    EXPECT_EQ(fourth.dump_int("mikex"), 352);
-    EXPECT_EQ(fourth.dump_int("mikey"), 256);
+    EXPECT_EQ(fourth.dump_int("charlielvl"), 4);
+    EXPECT_EQ(fourth.dump_int("elizlvl"), 7);
+    EXPECT_NE(fourth.dump_int("elizaction0"), 0) << "Elizabeth's two actions";
+    EXPECT_NE(fourth.dump_int("elizaction1"), 0);
+    EXPECT_EQ(fourth.dump_int("mapnum"), -1) << "outside Mystalia";
+    EXPECT_EQ(fourth.dump_int("mikex"), 1648);
+    EXPECT_EQ(fourth.dump_int("mikey"), 1104);
 }

@@ -271,7 +271,7 @@ void log_turn(const ftchar* who)
 {
     std::string t = who->s_name ? who->s_name : "?";
     t += " |";
-    char part[64];
+    char part[160];
     for (const ftchar* h : {ftmike, ftcharlie, ftrunhon, ftelizabeth})
         if (h && h->in_fight && h->s_name) {
             snprintf(part, sizeof part, " %s %d/%d", h->s_name, h->hp, h->mp);

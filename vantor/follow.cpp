@@ -245,6 +245,17 @@ character* follower(int i)
     return nullptr;
 }
 
+int companion_on_cell(int x, int y)
+{
+    for (const companion& m : party) {
+        const character* c = *m.walker;
+        // One between two cells overlaps both, the one it left and the one it goes to; as it
+        // sets off, the cell it goes to is still held by the one ahead of it.
+        if (c && c->visible == TRUE && std::abs(c->x - x) < 16 && std::abs(c->y - y) < 16) return TRUE;
+    }
+    return FALSE;
+}
+
 void write_follow_dump(FILE* f)
 {
     for (const companion& m : party) {

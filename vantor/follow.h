@@ -31,6 +31,8 @@ void follow_release();
 int follow_count();
 // The i-th companion behind Mike (0 the nearest), or null.
 character* follower(int i);
+// A companion in sight stands on the cell at (x, y), or is stepping onto or off it.
+int companion_on_cell(int x, int y);
 // The trail's lines of a scripted run's dump: each companion's place and whether it shows.
 void write_follow_dump(FILE* f);
 

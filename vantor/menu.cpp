@@ -198,6 +198,7 @@ int menu_keys_read(menu_keys* k)
         door_poll_keyboard();
         k->was[MK_ENTER] = true;
     }
+    if (key[KEY_ESC]) quit_key_spent();
     bool now[MK_COUNT] = {key[KEY_ESC] || door_joy_button(2), key[KEY_UP] || door_joy_up(),
                           key[KEY_DOWN] || door_joy_down(),   key[KEY_LEFT] || door_joy_left(),
                           key[KEY_RIGHT] || door_joy_right(), key[KEY_ENTER] || door_joy_button(3),

@@ -109,31 +109,24 @@ const char* do_menu_file_pick(int saving)
 
     // Every control acts when it goes down; keys already down when the picker
     // opens (the Enter that chose "Save") count only once let go.
-    door_poll_keyboard();
-    bool was[4] = {key[KEY_ESC] != 0, key[KEY_UP] != 0, key[KEY_DOWN] != 0, key[KEY_ENTER] != 0};
+    control_edges keys;
+    start_control_edges(&keys);
+    const bool* hit = keys.hit;
     bool dirty = true;
     for (;;) {
-        door_poll_keyboard();
-        door_poll_joystick();
-        bool now[4] = {key[KEY_ESC] || door_joy_button(2), key[KEY_UP] || door_joy_up(),
-                       key[KEY_DOWN] || door_joy_down(), key[KEY_ENTER] || door_joy_button(3)};
-        bool hit[4];
-        for (int i = 0; i < 4; i++) {
-            hit[i] = now[i] && !was[i];
-            was[i] = now[i];
-        }
+        read_control_edges(&keys);
         door_clear_keybuf();
-        if (hit[0]) {
+        if (hit[CTL_CANCEL]) {
             beep();
             clear_joybuf();
             return nullptr;
         }
-        if (hit[1] || hit[2]) {
+        if (hit[CTL_UP] || hit[CTL_DOWN]) {
             beep();
-            file_cursor = (file_cursor + (hit[1] ? 2 : 1)) % 3;
+            file_cursor = (file_cursor + (hit[CTL_UP] ? 2 : 1)) % 3;
             dirty = true;
         }
-        if (hit[3]) {
+        if (hit[CTL_OK]) {
             beep();
             if (saving && infos[file_cursor].exists) {
                 if (!overwrite_confirmed()) return nullptr;

@@ -105,6 +105,9 @@ void clear_joybuf();       // wait for buttons 2, 3 and the stick to be released
 // one press is one conversation, and a held key never starts another.
 int talk_key_down();
 void talk_key_spent(); // the talk key was answered: it acts again once let go
+// Esc was answered by a window, a prompt or a menu: held on the field it ends the game only
+// after it has been let go there and pressed again.
+void quit_key_spent();
 // The four controls of a prompt or a list (Esc or button 2, up, down, Enter or button 3),
 // each acting once when it goes down.
 enum { CTL_CANCEL, CTL_UP, CTL_DOWN, CTL_OK, CTL_COUNT };

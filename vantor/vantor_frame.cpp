@@ -63,6 +63,8 @@ namespace {
 // draw again (and never see Esc); after this many dropped passes one is drawn anyway.
 const int MAX_SKIPPED_PASSES = 10;
 int skipped_passes = 0;
+// FALSE from the moment a window, a prompt or a menu answered Esc until the field sees it up.
+bool quit_armed = true;
 
 int map_pixel_width() { return map ? map->xsize * map->xgrid : 0; }
 
@@ -204,7 +206,10 @@ void drawing_pass()
 {
     actual_fps_counter++;
     door_poll_keyboard();
-    if (key[KEY_ESC]) {
+    // Esc held on the field ends the game, but not the Esc that just closed a window or a menu.
+    if (!key[KEY_ESC]) {
+        quit_armed = true;
+    } else if (quit_armed) {
         vantor_shutdown();
         door_exit(0);
     }
@@ -430,6 +435,7 @@ void controls_now(int now[CTL_COUNT])
     // Alt+Enter switches the display wherever a prompt or a list waits; it chooses nothing.
     if (display_switch_key()) door_poll_keyboard();
     now[CTL_CANCEL] = key[KEY_ESC] || door_joy_button(2);
+    if (key[KEY_ESC]) quit_key_spent();
     now[CTL_UP] = key[KEY_UP] || door_joy_up();
     now[CTL_DOWN] = key[KEY_DOWN] || door_joy_down();
     now[CTL_OK] = (key[KEY_ENTER] && !alt_held()) || door_joy_button(3);
@@ -445,6 +451,8 @@ int talk_key_down()
 }
 
 void talk_key_spent() { talk_armed = false; }
+
+void quit_key_spent() { quit_armed = false; }
 
 void start_control_edges(control_edges* c)
 {
@@ -477,6 +485,7 @@ int jreadkey()
         door_wait();
         door_poll_joystick();
     }
+    quit_key_spent();
     return TRUE;
 }
 

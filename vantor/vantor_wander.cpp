@@ -1,9 +1,10 @@
 // Townspeople wandering: every town_timer tick the free people of a town take
 // one 16-pixel step in a random direction, over 16 frames, unless the way is
-// blocked by the map, a wall, Mike or another person, or leads into a doorway
-// or the town's way out.
+// blocked by the map, a wall, Mike, a companion in sight or another person, or
+// leads into a doorway or the town's way out.
 #include <cstdlib>
 
+#include "follow.h"
 #include "town.h"
 #include "vantor.h"
 #include "vantor_frame.h"
@@ -76,8 +77,8 @@ bool leaves_map(character* p)
 }
 
 // Blocked by another person standing there or walking there (anywhere in the
-// range, decided or not yet: a step refused later is still safe), or by Mike,
-// who may be between cells in the middle of his own step.
+// range, decided or not yet: a step refused later is still safe), or by Mike or
+// a companion, who may be between cells in the middle of a step.
 bool cell_taken(int self, int tx, int ty)
 {
     for (int j = 0; j < 30; j++) {
@@ -91,7 +92,7 @@ bool cell_taken(int self, int tx, int ty)
         }
     }
     if (mike && mike->visible && abs(mike->x - tx) < STEP && abs(mike->y - ty) < STEP) return true;
-    return false;
+    return companion_on_cell(tx, ty) != FALSE;
 }
 
 // Doorways and the way out of town are for passing through: someone standing
