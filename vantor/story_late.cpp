@@ -544,6 +544,8 @@ void castle_story_elizabeth()
     follow_scene scene;
     if (!story_flag[SF_MESSENGER_CAME] || story_flag[SF_ELIZ_JOINED]) return;
     play(MUS_SORROW);
+    // The castle's name, shown on the way in, would hang over her first words.
+    show_place_window = 0;
     stand(mike, LW_HALL_MIKE, DIR_UP);
     stand(charlie, LW_HALL_CHARLIE, DIR_UP);
     // The camera takes in the hall up to the arch Elizabeth comes through.
