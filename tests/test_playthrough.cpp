@@ -19,7 +19,11 @@
 #include <string>
 #include <vector>
 
+#include "battle.h"
 #include "harness.h"
+#include "menu_save.h"
+#include "records.h"
+#include "vantor.h"
 
 namespace {
 
@@ -145,6 +149,31 @@ void report(const char* what, const GameRun& run)
            run.dump_int("time_ms") / 1000);
 }
 
+// The party as it must be to take on the Sand Garden: from a real save outside Mystalia,
+// raised by ordinary level-ups to 12, 11 and 12, rested, and with the gold for its gear.
+// The play itself does not yet earn this: the levelling and the gold are the one stretch
+// of the story this walkthrough skips.
+std::string ready_for_the_sand_garden(const std::string& save)
+{
+    headless_game_start();
+    std::string dir = make_temp_dir();
+    std::ofstream(dir + "/in.vtr", std::ios::binary) << save;
+    saved_game g;
+    EXPECT_TRUE(read_save_file((dir + "/in.vtr").c_str(), &g));
+    apply_saved_game(g);
+    const std::pair<ftchar*, int> levels[] = {{ftmike, 12}, {ftcharlie, 11}, {ftelizabeth, 12}};
+    for (const auto& [hero, level] : levels) {
+        while (hero->level < level) level_up(hero, FALSE);
+        hero->hp = hero->hpmax;
+        hero->mp = hero->mpmax;
+    }
+    g_gp = 7540;
+    saved_game ready;
+    capture_saved_game(&ready);
+    EXPECT_TRUE(write_save_file((dir + "/out.vtr").c_str(), ready));
+    return read_file(dir + "/out.vtr");
+}
+
 } // namespace
 
 TEST(Playthrough, TheGameFromTheTitleOnThroughItsSaves)
@@ -252,4 +281,55 @@ TEST(Playthrough, TheGameFromTheTitleOnThroughItsSaves)
     EXPECT_EQ(fourth.dump_int("mapnum"), -1) << "outside Mystalia";
     EXPECT_EQ(fourth.dump_int("mikex"), 1648);
     EXPECT_EQ(fourth.dump_int("mikey"), 1104);
+
+    // Run 5: from outside Mystalia, with the party ready (see ready_for_the_sand_garden):
+    // gear from Mystalia's shops, into the Sand Garden for its red herbs, saved on its save
+    // spot.
+    std::string slot3_ready = ready_for_the_sand_garden(slot3_again);
+    GameRun fifth =
+        run_game(chapters({"continue_third_slot.script", "20_gearing_up.script", "21_sand_garden.script",
+                           "quit.script"}),
+                 no_fights, {{"f1.vtr", slot1}, {"f2.vtr", slot2}, {"f3.vtr", slot3_ready}}, 5, true);
+    report("gear, and into the Sand Garden", fifth);
+    ASSERT_EQ(fifth.status, 0) << where(fifth);
+    expect_said_in_order(fifth,
+                         {"Clerk:  Gear up before going into the Sand Garden",
+                          "Charlie:  Sand. Rocks. More sand._Elizabeth, are you sure anything_grows here?",
+                          "Hp/Mp Restored!!", "Would you like_to save??", "Saved!"});
+    std::string slot3_garden = read_file(fifth.dir + "/f3.vtr");
+    expect_flags(fifth, {2, 5, 6, 8, 11, 12, 13, 14, 15, 17, 18, 19});
+    expect_party(fifth, true, false, true);
+    EXPECT_EQ(fifth.dump_int("item17"), 3) << "the Sand Garden's three red herbs";
+    EXPECT_EQ(fifth.dump_int("mikechararmorid"), 5) << "a Rock Vest each";
+    EXPECT_EQ(fifth.dump_int("charliechararmorid"), 5);
+    EXPECT_EQ(fifth.dump_int("elizchararmorid"), 5);
+    EXPECT_EQ(fifth.dump_int("mapnum"), 29) << "on the Sand Garden's save spot";
+    EXPECT_EQ(fifth.dump_int("mikex"), 128);
+    EXPECT_EQ(fifth.dump_int("mikey"), 192);
+
+    // Run 6: continued on the save spot: the plant and its three knights, burnt with the red
+    // herbs; the court, the quake, the Mountain and its Rocks; the sunken gate, the last
+    // evening, the end note, and the game's end.
+    GameRun sixth =
+        run_game(chapters({"continue_third_slot.script", "22_the_plant.script", "23_the_mountain.script"}),
+                 no_fights, {{"f1.vtr", slot1}, {"f2.vtr", slot2}, {"f3.vtr", slot3_garden}}, 5, true);
+    report("the plant, the Mountain and the end", sixth);
+    ASSERT_EQ(sixth.status, 0) << "the game ends by itself after the end note\n" << where(sixth);
+    EXPECT_FALSE(sixth.said("Would you like_to save??")) << "continued on the spot, not stepped onto it";
+    expect_said_in_order(sixth,
+                         {"Mike:  (That plant just moved._Plants don't move.)", "Victory!!!",
+                          "Elizabeth:  The court, Mike. We_walked right over it.", "Mike:  Get behind me!",
+                          "Charlie:  ...I think we made it angry..", "Victory!!!", "Total Exp - 1200",
+                          "Mike:  Is... is it over?",
+                          "Elizabeth:  Mike... thank you. For_coming, when you didn't have to.",
+                          "Just to be funny: I decided to end the demo RIGHT HERE!...the end :)",
+                          "Thank you for playing with us!_We hope the sand is out of your_boots by now._"
+                          "          - the Vantor team"});
+    EXPECT_FALSE(sixth.said("Defeated"));
+    EXPECT_FALSE(sixth.said("Game Over"));
+    EXPECT_TRUE(sixth.heard("midi 57")) << "the sunken gate's music";
+    EXPECT_TRUE(sixth.heard("midi 65")) << "the last evening's music";
+    expect_flags(sixth, {2, 5, 6, 8, 11, 12, 13, 14, 15, 17, 18, 19, 20});
+    expect_party(sixth, true, false, true);
+    EXPECT_EQ(sixth.dump_int("mapnum"), 10402) << "the last evening, at the Mystalia inn";
 }
