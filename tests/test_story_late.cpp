@@ -19,7 +19,6 @@
 #include "dat_names.h"
 #include "door.h"
 #include "harness.h"
-#include "menu_save.h"
 #include "records.h"
 #include "story.h"
 #include "story_late_lines.h"
@@ -436,75 +435,4 @@ TEST_F(LateStory, ALostStoryFightEndsQuietlyWithStatusZeroAndNoEndNote)
         },
         ::testing::ExitedWithCode(0),
         "window\\[Mike:  Then there's a camp behind_it\\. Stay together!\\]\n$");
-}
-
-namespace {
-
-// Holding an arrow this long takes exactly `steps` steps (a step is 16 frames at 60 a second;
-// the key comes up half-way through the last one), then a short rest from standing.
-std::string walk(const char* dir, int steps)
-{
-    int ms = (steps * 2 - 1) * 17 * 1000 / 120;
-    return std::string("hold ") + dir + "\nwait " + std::to_string(ms) + "ms\nrelease " + dir +
-           "\nwait 200ms\n";
-}
-
-} // namespace
-
-// The real game, continued from a save at the woods' rune stone with Runhon along: up to
-// the dead end, through its scene, out of the woods and straight on into Agual, where
-// the whole town gathers in the square.
-TEST_F(LateStory, TheDeadEndLeadsOutOfTheWoodsStraightIntoAgualsGathering)
-{
-    story_flag[SF_NIGHT_PASSED] = story_flag[SF_RUNHON_JOINED] = story_flag[SF_RUNHON_HINT] = TRUE;
-    ftrunhon->in_fight = ftrunhon->alive = TRUE;
-    g_map_num = WOODS_RESUME_MAP;
-    mike->x = WOODS_RESUME_X;
-    mike->y = WOODS_RESUME_Y;
-    mike->visible = TRUE;
-    saved_game g;
-    capture_saved_game(&g);
-    std::string dir = make_temp_dir();
-    ASSERT_TRUE(write_save_file((dir + "/f1.vtr").c_str(), g));
-
-    // The title: Continue, the first slot. Then the way from the rune stone to the
-    // north edge of map 15, and up map 16 to the dead end.
-    std::string script = "wait 25s\ntap Down 80\nwait 300ms\ntap Enter 80\nwait 1s\ntap Enter 80\nwait 4s\n";
-    for (auto [dir_, n] : {std::pair<const char*, int>{"Down", 4},
-                           {"Right", 8},
-                           {"Up", 1},
-                           {"Right", 3},
-                           {"Up", 1},
-                           {"Right", 1},
-                           {"Up", 7},
-                           {"Right", 1},
-                           {"Up", 3}})
-        script += walk(dir_, n);
-    script += "wait 1s\n";
-    for (auto [dir_, n] : {std::pair<const char*, int>{"Up", 16},
-                           {"Left", 1},
-                           {"Up", 2},
-                           {"Left", 3},
-                           {"Up", 2},
-                           {"Left", 3},
-                           {"Up", 1}})
-        script += walk(dir_, n);
-    script += press_on(90);
-    GameRun run = run_game(script, {"-debug:58214", "-nofight:47390"},
-                           {{"f1.vtr", read_file(dir + "/f1.vtr")}}, 1, true);
-
-    ASSERT_EQ(run.status, 3) << "the script ran out in Agual, still waiting for a key\n" << run.output;
-    EXPECT_TRUE(run.said(dead_end_lines[0]));
-    EXPECT_TRUE(run.said("Runhon:  Don't fight him when his back is turned."));
-    EXPECT_TRUE(run.said(agual_inn_night_lines[0]));
-    EXPECT_TRUE(run.said("...and for the fish!"));
-    EXPECT_TRUE(run.heard("midi 57")) << "the dead end's music";
-    EXPECT_EQ(run.dump_int("mapnum"), 103) << "out of the woods and into Agual";
-    EXPECT_EQ(run.dump_int("sflag8"), -1);
-    EXPECT_EQ(run.dump_int("sflag9"), 0);
-    EXPECT_EQ(run.dump_int("sflag10"), 0) << "Agual takes the road's mark away again";
-    EXPECT_EQ(run.dump_int("sflag11"), -1);
-    EXPECT_EQ(run.dump_int("sflag12"), -1) << "Agual stands with Lumin";
-    EXPECT_EQ(run.dump_int("mikex"), late_walks[12].cells[1][0]);
-    EXPECT_EQ(run.dump_int("mikey"), late_walks[12].cells[1][1]);
 }
