@@ -151,7 +151,7 @@ const char* const elizabeth_lines[] = {
     "Elizabeth:  That was an accident. I_was practising my healing. It went_...differently.",
     "Mike:  (She is braver than I am._Or she hides it better.)",
     "Mike:  ...All right. We go together.",
-    "Elizabeth:  I can mend a cut now, or_a whole party at once. Restore and_Auria. Father doesn't know.",
+    "Elizabeth:  I can close a wound now,_and draw out poison. Gleamer and_Auria. Father doesn't know.",
     nullptr,
 };
 
