@@ -19,9 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "battle.h"
 #include "harness.h"
-#include "menu_save.h"
 #include "records.h"
 #include "vantor.h"
 
@@ -149,31 +147,6 @@ void report(const char* what, const GameRun& run)
            run.dump_int("time_ms") / 1000);
 }
 
-// The party as it must be to take on the Sand Garden: from a real save outside Mystalia,
-// raised by ordinary level-ups to 12, 11 and 12, rested, and with the gold for its gear.
-// The play itself does not yet earn this: the levelling and the gold are the one stretch
-// of the story this walkthrough skips.
-std::string ready_for_the_sand_garden(const std::string& save)
-{
-    headless_game_start();
-    std::string dir = make_temp_dir();
-    std::ofstream(dir + "/in.vtr", std::ios::binary) << save;
-    saved_game g;
-    EXPECT_TRUE(read_save_file((dir + "/in.vtr").c_str(), &g));
-    apply_saved_game(g);
-    const std::pair<ftchar*, int> levels[] = {{ftmike, 12}, {ftcharlie, 11}, {ftelizabeth, 12}};
-    for (const auto& [hero, level] : levels) {
-        while (hero->level < level) level_up(hero, FALSE);
-        hero->hp = hero->hpmax;
-        hero->mp = hero->mpmax;
-    }
-    g_gp = 7540;
-    saved_game ready;
-    capture_saved_game(&ready);
-    EXPECT_TRUE(write_save_file((dir + "/out.vtr").c_str(), ready));
-    return read_file(dir + "/out.vtr");
-}
-
 } // namespace
 
 TEST(Playthrough, TheGameFromTheTitleOnThroughItsSaves)
@@ -282,15 +255,48 @@ TEST(Playthrough, TheGameFromTheTitleOnThroughItsSaves)
     EXPECT_EQ(fourth.dump_int("mikex"), 1648);
     EXPECT_EQ(fourth.dump_int("mikey"), 1104);
 
-    // Run 5: from outside Mystalia, with the party ready (see ready_for_the_sand_garden):
-    // gear from Mystalia's shops, into the Sand Garden for its red herbs, saved on its save
-    // spot.
-    std::string slot3_ready = ready_for_the_sand_garden(slot3_again);
+    // Runs 5 to 15: the fields north of Mystalia, with random battles on, until the party
+    // is strong enough for the Sand Garden and can pay for its Rock Vests. Every battle is
+    // fought through the menus; every six battles the game is saved outside the gate and
+    // the next run continues from there. What each part leaves: gold, and Mike's,
+    // Charlie's and Elizabeth's levels.
+    const struct {
+        int gold, mike, charlie, elizabeth;
+    } fields[] = {{1270, 6, 6, 8},     {1610, 8, 7, 9},     {2000, 9, 9, 10},    {2300, 10, 9, 10},
+                  {2630, 10, 10, 11},  {3170, 11, 11, 12},  {3520, 11, 11, 12},  {3970, 12, 12, 12},
+                  {4510, 13, 12, 13},  {5050, 13, 13, 13},  {5590, 13, 13, 14}};
+    std::string slot3_fields = slot3_again;
+    double fields_wall = 0;
+    for (int part = 1; part <= 11; part++) {
+        std::string name = "15_north_fields_" + std::to_string(part) + ".script";
+        GameRun run = run_game(chapters({"continue_third_slot.script", name, "quit.script"}), {},
+                               {{"f1.vtr", slot1}, {"f2.vtr", slot2}, {"f3.vtr", slot3_fields}}, 5, true);
+        fields_wall += run.wall_seconds;
+        SCOPED_TRACE(name);
+        ASSERT_EQ(run.status, 0) << where(run);
+        EXPECT_FALSE(run.said("Defeated"));
+        expect_said_in_order(run, {"Victory!!!", "File exists, overwrite?", "Saved!"});
+        std::string saved = read_file(run.dir + "/f3.vtr");
+        ASSERT_NE(saved, slot3_fields) << "the third slot was saved over";
+        slot3_fields = saved;
+        const auto& want = fields[part - 1];
+        ASSERT_EQ(run.dump_int("ggp"), want.gold) << "the battles no longer go as they were fitted\n" << where(run);
+        EXPECT_EQ(run.dump_int("mikelvl"), want.mike);
+        EXPECT_EQ(run.dump_int("charlielvl"), want.charlie);
+        EXPECT_EQ(run.dump_int("elizlvl"), want.elizabeth);
+        expect_flags(run, {2, 5, 6, 8, 11, 12, 13, 14, 15, 17, 18});
+        expect_party(run, true, false, true);
+        EXPECT_EQ(run.dump_int("mapnum"), -1) << "saved out in the fields";
+    }
+    printf("[ playthrough ] the fields north of Mystalia, 66 battles: %.1f s wall\n", fields_wall);
+
+    // Run 16: from the fields back to the gate; three Rock Vests from Mystalia's attire
+    // shop, worn at once; into the Sand Garden for its red herbs, saved on its save spot.
     GameRun fifth =
         run_game(chapters({"continue_third_slot.script", "20_gearing_up.script", "21_sand_garden.script",
                            "quit.script"}),
-                 no_fights, {{"f1.vtr", slot1}, {"f2.vtr", slot2}, {"f3.vtr", slot3_ready}}, 5, true);
-    report("gear, and into the Sand Garden", fifth);
+                 no_fights, {{"f1.vtr", slot1}, {"f2.vtr", slot2}, {"f3.vtr", slot3_fields}}, 5, true);
+    report("Rock Vests, and into the Sand Garden", fifth);
     ASSERT_EQ(fifth.status, 0) << where(fifth);
     expect_said_in_order(fifth,
                          {"Clerk:  Gear up before going into the Sand Garden",
@@ -299,6 +305,7 @@ TEST(Playthrough, TheGameFromTheTitleOnThroughItsSaves)
     std::string slot3_garden = read_file(fifth.dir + "/f3.vtr");
     expect_flags(fifth, {2, 5, 6, 8, 11, 12, 13, 14, 15, 17, 18, 19});
     expect_party(fifth, true, false, true);
+    EXPECT_EQ(fifth.dump_int("ggp"), 790) << "three Rock Vests at 1600 Gold";
     EXPECT_EQ(fifth.dump_int("item17"), 3) << "the Sand Garden's three red herbs";
     EXPECT_EQ(fifth.dump_int("mikechararmorid"), 5) << "a Rock Vest each";
     EXPECT_EQ(fifth.dump_int("charliechararmorid"), 5);
@@ -307,7 +314,7 @@ TEST(Playthrough, TheGameFromTheTitleOnThroughItsSaves)
     EXPECT_EQ(fifth.dump_int("mikex"), 128);
     EXPECT_EQ(fifth.dump_int("mikey"), 192);
 
-    // Run 6: continued on the save spot: the plant and its three knights, burnt with the red
+    // Run 17: continued on the save spot: the plant and its three knights, burnt with the red
     // herbs; the court, the quake, the Mountain and its Rocks; the sunken gate, the last
     // evening, the end note, and the game's end.
     GameRun sixth =
