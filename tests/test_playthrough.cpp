@@ -262,9 +262,9 @@ TEST(Playthrough, TheGameFromTheTitleOnThroughItsSaves)
     // Charlie's and Elizabeth's levels.
     const struct {
         int gold, mike, charlie, elizabeth;
-    } fields[] = {{1270, 6, 6, 8},     {1610, 8, 7, 9},     {2000, 9, 9, 10},    {2300, 10, 9, 10},
-                  {2630, 10, 10, 11},  {3170, 11, 11, 12},  {3520, 11, 11, 12},  {3970, 12, 12, 12},
-                  {4510, 13, 12, 13},  {5050, 13, 13, 13},  {5590, 13, 13, 14}};
+    } fields[] = {{1270, 6, 6, 8},    {1610, 8, 7, 9},    {2000, 9, 9, 10},   {2300, 10, 9, 10},
+                  {2630, 10, 10, 11}, {3170, 11, 11, 12}, {3520, 11, 11, 12}, {3970, 12, 12, 12},
+                  {4510, 13, 12, 13}, {5050, 13, 13, 13}, {5590, 13, 13, 14}};
     std::string slot3_fields = slot3_again;
     double fields_wall = 0;
     for (int part = 1; part <= 11; part++) {
@@ -280,7 +280,8 @@ TEST(Playthrough, TheGameFromTheTitleOnThroughItsSaves)
         ASSERT_NE(saved, slot3_fields) << "the third slot was saved over";
         slot3_fields = saved;
         const auto& want = fields[part - 1];
-        ASSERT_EQ(run.dump_int("ggp"), want.gold) << "the battles no longer go as they were fitted\n" << where(run);
+        ASSERT_EQ(run.dump_int("ggp"), want.gold) << "the battles no longer go as they were fitted\n"
+                                                  << where(run);
         EXPECT_EQ(run.dump_int("mikelvl"), want.mike);
         EXPECT_EQ(run.dump_int("charlielvl"), want.charlie);
         EXPECT_EQ(run.dump_int("elizlvl"), want.elizabeth);
