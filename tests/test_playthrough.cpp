@@ -259,7 +259,8 @@ TEST(Playthrough, TheGameFromTheTitleOnThroughItsSaves)
     // is strong enough for the Sand Garden and can pay for its Rock Vests. Every battle is
     // fought through the menus; every six battles the game is saved outside the gate and
     // the next run continues from there. What each part leaves: gold, and Mike's,
-    // Charlie's and Elizabeth's levels.
+    // Charlie's and Elizabeth's levels. A part that no longer fits is played again
+    // from the save before it by tools/fit_fields.py.
     const struct {
         int gold, mike, charlie, elizabeth;
     } fields[] = {{1270, 6, 6, 8},    {1610, 8, 7, 9},    {2000, 9, 9, 10},   {2300, 10, 9, 10},
