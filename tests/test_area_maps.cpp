@@ -16,8 +16,8 @@
 #include "area.h"
 #include "area_lines.h"
 #include "harness.h"
+#include "play.h"
 #include "records.h"
-#include "tilecat.h"
 #include "tilemap.h"
 #include "vantor.h"
 #include "vantor_frame.h"
@@ -336,46 +336,19 @@ TEST_F(AreaMaps, TheBridgeRunsFromTheStartOverTheWaterToTheFort)
 
 TEST_F(AreaMaps, EveryAreaTextFitsItsWindow)
 {
-    auto fits = [](const char* text) {
-        int run = 0, lines = 1;
-        for (const char* p = text; *p; p++) {
-            if (*p == '_') {
-                lines++;
-                run = 0;
-            } else if (++run > 37) {
-                return false;
-            }
-        }
-        return lines <= 3;
-    };
     for (int i = 0; i < num_sand_objects; i++)
         for (const char* const* set : {sand_objects[i].lines, sand_objects[i].later})
-            for (int k = 0; set && set[k]; k++) EXPECT_TRUE(fits(set[k])) << set[k];
+            for (int k = 0; set && set[k]; k++) expect_window_fits(set[k]);
 }
 
 TEST_F(AreaMaps, EveryTileIsMeantForItsMapGroup)
 {
-    // A tile of another group may have the wrong solidity here.
-    std::vector<TileEntry> cat = load_tile_catalogue(VANTOR_SOURCE_DIR "/assets/tiles/catalogue.txt");
-    auto meant = [&](int t, const char* group) {
-        for (const TileEntry& e : cat)
-            if (e.index == t)
-                for (const std::string& g : e.groups)
-                    if (g == group) return true;
-        return false;
-    };
-    for (const auto& [num, m] : maps) {
-        const char* group = num == BRIDGE_MAP ? "BR" : num <= WOODS_LAST_MAP ? "WD" : "SG";
-        for (int l = 0; l < m->layers; l++)
-            for (int y = 0; y < m->ysize; y++)
-                for (int x = 0; x < m->xsize; x++) {
-                    int t = get_sprite_number(m, l, x, y);
-                    if (t >= 0) {
-                        EXPECT_TRUE(meant(t, group))
-                            << "map " << num << " tile " << t << " at " << x << "," << y;
-                    }
-                }
-    }
+    for (const auto& [num, m] : maps)
+        expect_tiles_meant_for(m,
+                               num == BRIDGE_MAP       ? "BR"
+                               : num <= WOODS_LAST_MAP ? "WD"
+                                                       : "SG",
+                               "map " + std::to_string(num));
 }
 
 TEST(AreaLinks, OnlyAStepBeyondAnEdgeFindsAWay)

@@ -18,6 +18,7 @@
 #include "area.h"
 #include "door.h"
 #include "harness.h"
+#include "play.h"
 #include "records.h"
 #include "tilemap.h"
 #include "town.h"
@@ -87,15 +88,7 @@ struct AreaMap {
     }
 };
 
-// Holding an arrow for this long takes exactly `steps` steps: a step is one pass of the
-// loop and 16 walking frames at 60 a second, and the key comes up half-way through the
-// last one. The wait after it lets that step end, so every walk starts from standing.
-std::string hold(int dir, int steps)
-{
-    int ms = (steps * 2 - 1) * 17 * 1000 / 120;
-    return std::string("hold ") + key_of[dir] + "\nwait " + std::to_string(ms) + "ms\nrelease " +
-           key_of[dir] + "\nwait 200ms\n";
-}
+std::string hold(int dir, int steps) { return hold_steps(key_of[dir], steps, 200); }
 
 std::string walk_script(Cell from, const std::vector<Cell>& path)
 {

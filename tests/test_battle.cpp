@@ -11,6 +11,7 @@
 #include "battle.h"
 #include "dat_names.h"
 #include "harness.h"
+#include "play.h"
 #include "vantor.h"
 #include "world.h"
 
@@ -115,14 +116,8 @@ TEST(BattleFormula, LevelGrowthCapsAndTheOneAlwaysAdded)
 // ---- pieces of the battle on the real data ----
 
 struct Battle : ::testing::Test {
-    ftchar saved[4];
+    PartySnapshot party;
     int saved_gp = 0;
-    static ftchar** heroes()
-    {
-        static ftchar* h[4];
-        h[0] = ftmike, h[1] = ftcharlie, h[2] = ftrunhon, h[3] = ftelizabeth;
-        return h;
-    }
     void SetUp() override
     {
         // Enough typed keys for every window, then a long quiet stretch.
@@ -130,7 +125,7 @@ struct Battle : ::testing::Test {
         for (int i = 0; i < 100; i++) script += "wait 300ms\ntype Enter\n";
         script += "wait 600s\nend\n";
         headless_game_start(script.c_str());
-        for (int i = 0; i < 4; i++) saved[i] = *heroes()[i];
+        party.take();
         saved_gp = g_gp;
         continue_fight = FIGHT_RUNNING;
         looping = TRUE;
@@ -138,7 +133,7 @@ struct Battle : ::testing::Test {
     }
     void TearDown() override
     {
-        for (int i = 0; i < 4; i++) *heroes()[i] = saved[i];
+        party.restore();
         g_gp = saved_gp;
         for (ftenemy** e : {&enemy1, &enemy2, &enemy3, &enemy4}) {
             uninit_enemy(*e);
@@ -489,7 +484,7 @@ TEST_F(Battle, LevelsTeachActionsAtTheirLevels)
     ftrunhon->level = 10;
     for (int i = 0; i < 3; i++) level_up(ftrunhon, FALSE);
     for (int k = 0; k < 4; k++)
-        EXPECT_EQ(ftrunhon->actions[k].have, saved[2].actions[k].have) << "Runhon learns nothing";
+        EXPECT_EQ(ftrunhon->actions[k].have, party.saved[2].actions[k].have) << "Runhon learns nothing";
 }
 
 TEST_F(Battle, ATurnWithoutATargetIsHarmless)

@@ -9,23 +9,19 @@
 #include "battle.h"
 #include "dat_names.h"
 #include "harness.h"
+#include "play.h"
 #include "vantor.h"
 
 namespace {
 
-struct EnemyTurn : ::testing::Test {
-    ftchar saved[4];
-    static ftchar* hero(int i)
-    {
-        return i == 0 ? ftmike : i == 1 ? ftcharlie : i == 2 ? ftrunhon : ftelizabeth;
-    }
+struct EnemyTurn : ::testing::Test, PartySnapshot {
     void SetUp() override
     {
         std::string script;
         for (int i = 0; i < 400; i++) script += "wait 300ms\ntype Enter\n";
         script += "wait 900s\nend\n";
         headless_game_start(script.c_str());
-        for (int i = 0; i < 4; i++) saved[i] = *hero(i);
+        take();
         ftmike->hp = ftmike->hpmax = 900;
         ftcharlie->hp = ftcharlie->hpmax = 900;
         setup_starting_positions();
@@ -37,7 +33,7 @@ struct EnemyTurn : ::testing::Test {
     }
     void TearDown() override
     {
-        for (int i = 0; i < 4; i++) *hero(i) = saved[i];
+        restore();
         for (ftenemy** e : {&enemy1, &enemy2, &enemy3, &enemy4}) {
             uninit_enemy(*e);
             *e = nullptr;

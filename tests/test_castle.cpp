@@ -14,6 +14,7 @@
 #include "castle_fixture.h"
 #include "dat_names.h"
 #include "harness.h"
+#include "play.h"
 #include "records.h"
 #include "town_castle.h"
 #include "town_castle_lines.h"
@@ -277,21 +278,6 @@ TEST(CastleDoors, StairsKeepMikesColumnAndOtherDoorsDoNot)
     EXPECT_EQ(y, 368);
 }
 
-// Every window of castle text must fit: three lines, each inside the window in
-// every font the options offer.
-void expect_fits(const char* text, const std::string& what)
-{
-    char lines[WINDOW_LINES][WINDOW_LINE_MAX + 1];
-    std::string s = text;
-    int breaks = 0;
-    for (char ch : s) breaks += ch == '_';
-    EXPECT_LE(breaks, 2) << what << ": " << s;
-    int n = split_window_text(text, lines);
-    for (int f : {COLOR_FONT_VANTOR, COLOR_FONT_SYSTEM, MAIN_FONT_VANTOR, MAIN_FONT_SYSTEM})
-        for (int i = 0; i < n; i++)
-            EXPECT_LE(text_length((FONT*)data[f].dat, lines[i]), 290) << what << ": \"" << lines[i] << "\"";
-}
-
 TEST(CastleTexts, EveryLineAndPageFitsItsWindow)
 {
     headless_game_start();
@@ -303,13 +289,13 @@ TEST(CastleTexts, EveryLineAndPageFitsItsWindow)
     for (castle_talk_text* t : talks)
         for (int s = 0; s < CASTLE_STAGES; s++) {
             EXPECT_NE((*t)[s][0], nullptr) << "a conversation says nothing at stage " << s;
-            for (int i = 0; i < TALK_LINES && (*t)[s][i]; i++) expect_fits((*t)[s][i], "talk");
+            for (int i = 0; i < TALK_LINES && (*t)[s][i]; i++) expect_window_fits((*t)[s][i]);
         }
-    expect_fits(healer_fallen, "healer");
+    expect_window_fits(healer_fallen);
     for (int i = 0; i < num_library_books; i++) {
         const char* const* p = library_books[i].pages;
         ASSERT_NE(p[0], nullptr) << "book " << i << " has no pages";
-        for (; *p; p++) expect_fits(*p, "book " + std::to_string(i));
+        for (; *p; p++) expect_window_fits(*p);
     }
     int core = 0;
     while (core_of_evil[core]) core++;

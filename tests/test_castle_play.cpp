@@ -13,6 +13,7 @@
 #include "dat_names.h"
 #include "door.h"
 #include "harness.h"
+#include "play.h"
 #include "records.h"
 #include "town.h"
 #include "town_castle.h"
@@ -22,14 +23,7 @@
 
 namespace {
 
-// Holding an arrow for this long takes exactly `steps` steps (16 frames each
-// at 60 a second); the key comes up half-way through the last one.
-std::string walk(const char* key, int steps)
-{
-    int ms = (steps * 2 - 1) * 17 * 1000 / 120;
-    return std::string("hold ") + key + "\nwait " + std::to_string(ms) + "ms\nrelease " + key +
-           "\nwait 400ms\n";
-}
+std::string walk(const char* key, int steps) { return hold_steps(key, steps, 400); }
 // Through a door: the step onto it, then time for the fades.
 std::string through(const char* key, int steps) { return walk(key, steps) + "wait 1500ms\n"; }
 // Closes `n` text windows one after another.

@@ -7,6 +7,7 @@
 #include "dat_names.h"
 #include "follow.h"
 #include "harness.h"
+#include "play.h"
 #include "records.h"
 #include "story.h"
 #include "vantor.h"
@@ -242,12 +243,7 @@ TEST_F(Trail, CharlieWaitsAtTheInnUntilTheNightIsOver)
 // The real game: into the village from the world map with Charlie behind.
 TEST(TrailPlay, CharlieWalksBehindMikeAndGathersAtTheGate)
 {
-    auto hold = [](const char* key, int steps) {
-        int ms = (steps * 2 - 1) * 17 * 1000 / 120;
-        return std::string("hold ") + key + "\nwait " + std::to_string(ms) + "ms\nrelease " + key +
-               "\nwait 300ms\n";
-    };
-    std::string script = "wait 2s\n" + hold("Down", 3) + hold("Right", 2) + "shot world_trail\n";
+    std::string script = "wait 2s\n" + hold_steps("Down", 3) + hold_steps("Right", 2) + "shot world_trail\n";
     GameRun out = run_game(script + "press Esc\nwait 1s\nend\n", {"-nofight:47390"});
     ASSERT_EQ(out.status, 0) << out.output;
     EXPECT_EQ(out.dump_int("mikex"), WORLD_START_X + 32);
@@ -256,7 +252,8 @@ TEST(TrailPlay, CharlieWalksBehindMikeAndGathersAtTheGate)
     EXPECT_EQ(out.dump_int("followcharlievisible"), TRUE);
 
     // Through the village gate: the first frame inside has him on Mike's cell.
-    script = "wait 2s\n" + hold("Down", 7) + hold("Right", 12) + hold("Up", 1) + "wait 2500ms\n";
+    script =
+        "wait 2s\n" + hold_steps("Down", 7) + hold_steps("Right", 12) + hold_steps("Up", 1) + "wait 2500ms\n";
     GameRun in = run_game(script + "press Esc\nwait 1s\nend\n", {"-nofight:47390"});
     ASSERT_EQ(in.status, 0) << in.output;
     EXPECT_EQ(in.dump_int("mapnum"), 101);

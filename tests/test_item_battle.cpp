@@ -13,6 +13,7 @@
 #include "battle.h"
 #include "dat_names.h"
 #include "harness.h"
+#include "play.h"
 #include "item.h"
 #include "vantor.h"
 
@@ -51,13 +52,12 @@ const char* const ITEM = "DDDE";
 const char* const ACTION = "DDE";
 
 struct FightTest : ::testing::Test {
-    ftchar saved[4];
+    PartySnapshot party;
     item saved_items[101];
     void SetUp() override
     {
         headless_game_start("");
-        ftchar* h[4] = {ftmike, ftcharlie, ftrunhon, ftelizabeth};
-        for (int i = 0; i < 4; i++) saved[i] = *h[i];
+        party.take();
         memcpy(saved_items, items, sizeof items);
         for (item& it : items) it.have = 0;
         std::string shots = std::string(VANTOR_BUILD_DIR) + "/shots";
@@ -78,8 +78,7 @@ struct FightTest : ::testing::Test {
     void TearDown() override
     {
         debug = FALSE;
-        ftchar* h[4] = {ftmike, ftcharlie, ftrunhon, ftelizabeth};
-        for (int i = 0; i < 4; i++) *h[i] = saved[i];
+        party.restore();
         memcpy(items, saved_items, sizeof items);
         for (ftenemy** e : {&enemy1, &enemy2, &enemy3, &enemy4}) {
             uninit_enemy(*e);

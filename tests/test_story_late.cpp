@@ -19,6 +19,7 @@
 #include "dat_names.h"
 #include "door.h"
 #include "harness.h"
+#include "play.h"
 #include "records.h"
 #include "story.h"
 #include "story_late_lines.h"
@@ -65,16 +66,11 @@ std::string press_on(int rounds, const char* fight_key = "F11")
     return s + "end\n";
 }
 
-struct LateStory : ::testing::Test {
-    ftchar saved[4];
-    static ftchar* hero(int i)
-    {
-        return i == 0 ? ftmike : i == 1 ? ftcharlie : i == 2 ? ftrunhon : ftelizabeth;
-    }
+struct LateStory : ::testing::Test, PartySnapshot {
     void SetUp() override
     {
         headless_game_start();
-        for (int i = 0; i < 4; i++) saved[i] = *hero(i);
+        take();
         for (int& f : story_flag) f = FALSE;
         debug = TRUE;
         looping = FALSE;
@@ -85,7 +81,7 @@ struct LateStory : ::testing::Test {
     }
     void TearDown() override
     {
-        for (int i = 0; i < 4; i++) *hero(i) = saved[i];
+        restore();
         destroy_tilemap(map);
         map = nullptr;
         for (int& f : story_flag) f = FALSE;
@@ -113,24 +109,9 @@ char LateStory::name_buf[16];
 TEST_F(LateStory, EveryLineFitsItsWindowAndTheNamedLinesAreAsWritten)
 {
     ASSERT_NE(main_font, nullptr);
-    auto fits = [](const char* text, int width) {
-        int lines = 0;
-        std::string line;
-        for (const char* p = text;; p++) {
-            if (*p == '_' || !*p) {
-                EXPECT_LE(text_length(main_font, line.c_str()), width) << text;
-                lines++;
-                line.clear();
-                if (!*p) break;
-            } else {
-                line += *p;
-            }
-        }
-        EXPECT_LE(lines, 3) << text;
-    };
     for (const char* const* list : all_lists)
-        for (const char* const* l = list; *l; l++) fits(*l, 290);
-    fits(elizabeth_join, 290);
+        for (const char* const* l = list; *l; l++) expect_window_fits(*l);
+    expect_window_fits(elizabeth_join);
     // Each call of the square follows one of Runhon's lines.
     int lines = 0;
     while (gathering_lines[lines]) lines++;

@@ -12,6 +12,7 @@
 #include "battle.h"
 #include "door.h"
 #include "harness.h"
+#include "play.h"
 #include "records.h"
 #include "story.h"
 #include "story_lines.h"
@@ -196,15 +197,6 @@ TEST(StoryLines, EveryLineFitsTheWindowItIsShownIn)
 {
     headless_game_start();
     ASSERT_NE(main_font, nullptr);
-    // As the window itself cuts the text: at "_", or at the spaces before every 36th letter.
-    auto fits = [](const char* text, int width) {
-        char lines[WINDOW_LINES][WINDOW_LINE_MAX + 1];
-        int n = split_window_text(text, lines);
-        for (int i = 0; i < n; i++) EXPECT_LE(text_length(main_font, lines[i]), width) << text;
-        int breaks = 0;
-        for (const char* p = text; *p; p++) breaks += *p == '_';
-        EXPECT_LE(breaks, 2) << "a fourth line would never be shown: " << text;
-    };
     const char* const* const window_lists[] = {
         bridge_wake,      bridge_soldiers_come, bridge_first_won,    bridge_first_lost,
         bridge_more_come, bridge_third_over,    bridge_jack_water,   bridge_charlie_arrives,
@@ -215,8 +207,8 @@ TEST(StoryLines, EveryLineFitsTheWindowItIsShownIn)
         runhon_meeting,
     };
     for (const char* const* list : window_lists)
-        for (const char* const* l = list; *l; l++) fits(*l, 290);
-    for (const char* t : {council_gold, village_to_inn, agual_too_early}) fits(t, 290);
+        for (const char* const* l = list; *l; l++) expect_window_fits(*l);
+    for (const char* t : {council_gold, village_to_inn, agual_too_early}) expect_window_fits(t);
     // Mike's thoughts in the dream stand in a box 240 wide.
-    for (int i = 0; dream_voice[i]; i++) fits(dream_thoughts[i], 230);
+    for (int i = 0; dream_voice[i]; i++) expect_window_fits(dream_thoughts[i], 230);
 }

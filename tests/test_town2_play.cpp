@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "harness.h"
+#include "play.h"
 #include "records.h"
 #include "town.h"
 #include "town2.h"
@@ -76,9 +77,7 @@ std::string walk_script(Cell from, const std::vector<Cell>& path)
             at = path[i++];
             steps++;
         }
-        int ms = (steps * 2 - 1) * 17 * 1000 / 120;
-        s += std::string("hold ") + key + "\nwait " + std::to_string(ms) + "ms\nrelease " + key +
-             "\nwait 300ms\n";
+        s += hold_steps(key, steps);
     }
     return s;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "harness.h"
+#include "play.h"
 #include "records.h"
 #include "town.h"
 #include "town2.h"
@@ -115,23 +116,7 @@ TEST_F(TownTalk, EveryWindowFitsItsBox)
     for (int k = 0; k < mystalia_talk_count; k++)
         for (const char* l : mystalia_talks[k].lines)
             if (l) texts.push_back(l);
-    for (const char* t : texts) {
-        std::string s = t;
-        if (s.find('_') == std::string::npos) {
-            // The window wraps a text without breaks by itself.
-            EXPECT_LE(s.size(), 3u * 36) << s;
-            continue;
-        }
-        int lines = 1;
-        size_t start = 0;
-        for (size_t i = 0; i <= s.size(); i++)
-            if (i == s.size() || s[i] == '_') {
-                EXPECT_LE(i - start, 36u) << "too wide: " << s;
-                start = i + 1;
-                if (i < s.size()) lines++;
-            }
-        EXPECT_LE(lines, 3) << "too tall: " << s;
-    }
+    for (const char* t : texts) expect_window_fits(t);
 }
 
 TEST_F(TownTalk, TalkingToTheHarbourMasterFacingHimGivesHisWord)

@@ -15,8 +15,8 @@
 
 #include "area.h"
 #include "harness.h"
+#include "play.h"
 #include "records.h"
-#include "tilecat.h"
 #include "town.h"
 #include "town_castle.h"
 #include "vantor.h"
@@ -393,28 +393,13 @@ TEST_F(TownMaps, RainSheenLiesWhereTheRainCanReachIt)
 
 TEST_F(TownMaps, EveryTileIsMeantForItsMapGroup)
 {
-    std::vector<TileEntry> cat = load_tile_catalogue(VANTOR_SOURCE_DIR "/assets/tiles/catalogue.txt");
-    auto meant = [&](int t, const std::string& group) {
-        for (const TileEntry& e : cat)
-            if (e.index == t) return std::find(e.groups.begin(), e.groups.end(), group) != e.groups.end();
-        return false;
-    };
     for (const Town& t : towns()) {
         const town_plan& p = *t.plan;
-        std::vector<std::pair<std::string, int>> maps = {{p.file, p.map_num}};
-        for (int i = 0; i < p.room_count; i++) maps.push_back({p.rooms[i].file, p.rooms[i].map_num});
-        for (auto& m : maps) {
-            open(m.first.c_str(), m.second);
-            std::string group = m.second == p.map_num ? t.outdoor_group : t.room_group;
-            for (int l = 0; l < map->layers; l++)
-                for (int y = 0; y < map->ysize; y++)
-                    for (int x = 0; x < map->xsize; x++) {
-                        int tl = get_sprite_number(map, l, x, y);
-                        if (tl >= 0) {
-                            EXPECT_TRUE(meant(tl, group))
-                                << m.first << " tile " << tl << " at " << x << "," << y;
-                        }
-                    }
+        open(p.file, p.map_num);
+        expect_tiles_meant_for(map, t.outdoor_group, p.file);
+        for (int i = 0; i < p.room_count; i++) {
+            open(p.rooms[i].file, p.rooms[i].map_num);
+            expect_tiles_meant_for(map, t.room_group, p.rooms[i].file);
         }
     }
 }

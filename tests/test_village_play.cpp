@@ -8,16 +8,11 @@
 #include <string>
 
 #include "harness.h"
+#include "play.h"
 
 namespace {
 
-// Holding an arrow for this long takes exactly `steps` steps (as on the world map).
-std::string walk(const char* key, int steps)
-{
-    int ms = (steps * 2 - 1) * 17 * 1000 / 120;
-    return std::string("hold ") + key + "\nwait " + std::to_string(ms) + "ms\nrelease " + key +
-           "\nwait 300ms\n";
-}
+std::string walk(const char* key, int steps) { return hold_steps(key, steps); }
 
 // A press of the talk key, then time for whatever window it opens.
 std::string talk(int wait_ms = 1200) { return "tap Enter\nwait " + std::to_string(wait_ms) + "ms\n"; }

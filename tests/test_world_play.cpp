@@ -6,18 +6,11 @@
 
 #include "dat_names.h"
 #include "harness.h"
+#include "play.h"
 
 namespace {
 
-// Holding an arrow for this long takes exactly `steps` steps: a step is one pass of the
-// world map's loop and 16 walking frames, at 60 frames a second, and the key comes up
-// half-way through the last one.
-std::string walk(const char* key, int steps)
-{
-    int ms = (steps * 2 - 1) * 17 * 1000 / 120;
-    return std::string("hold ") + key + "\nwait " + std::to_string(ms) + "ms\nrelease " + key +
-           "\nwait 400ms\n";
-}
+std::string walk(const char* key, int steps) { return hold_steps(key, steps, 400); }
 
 const char* const quit = "wait 500ms\npress Esc\nwait 1s\nend\n";
 
