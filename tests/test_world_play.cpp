@@ -1,10 +1,10 @@
-// The world map played through the real game: a new game on the road below
-// the bridge, the western border, and walking into the village and back.
+// The world map played through the real game: the western border, walking into
+// the village and back, the bridge, and battles on the road when they are on.
+// (A new game's start is StoryOpening's; battles switched off, AreaPlay's walk to the woods.)
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "dat_names.h"
 #include "harness.h"
 #include "play.h"
 
@@ -25,17 +25,6 @@ void expect_mike_at(const GameRun& run, int x, int y, const std::string& what)
 }
 const std::vector<std::string> no_battles = {"-nofight:47390"};
 
-TEST(WorldPlay, NewGameStartsOnTheRoadBelowTheBridge)
-{
-    GameRun run = run_game(std::string("wait 2s\n") + quit, no_battles);
-    ASSERT_EQ(run.status, 0) << run.output;
-    EXPECT_EQ(run.dump_int("mapnum"), -1);
-    expect_mike_at(run, 1424, 192, "the start");
-    EXPECT_EQ(run.dump["place"], "Lumin World");
-    EXPECT_EQ(run.dump_int("playing"), MUS_WORLD);
-    EXPECT_TRUE(run.heard("midi " + std::to_string(MUS_WORLD) + " "));
-}
-
 TEST(WorldPlay, TheWestIsClosedForNow)
 {
     GameRun run = run_game("wait 2s\n" + walk("Left", 4) + quit, no_battles);
@@ -46,20 +35,23 @@ TEST(WorldPlay, TheWestIsClosedForNow)
     EXPECT_EQ(run.dump_int("my"), -72);
 }
 
-TEST(WorldPlay, EachVillageCellEntersAndLeavesMikeOneCellBelow)
+TEST(WorldPlay, EachVillageCellEntersAndLeavesTheWorldExactlyAsItWasOneCellBelow)
 {
     for (int k = 0; k < 3; k++) {
-        // Down the road to the crossing, east along the village's south road, up into the
-        // village, and straight back out of its south gate.
-        std::string script = "wait 2s\n" + walk("Down", 7) + walk("Right", 12 + k) + walk("Up", 1) +
-                             "wait 2s\n" + walk("Down", 1) + "wait 2s\n" + quit;
-        GameRun run = run_game(script, no_battles);
+        // Down the road to the crossing, east along the village's south road; then, once
+        // more, up into the village and straight back out of its south gate.
+        std::string below = "wait 2s\n" + walk("Down", 7) + walk("Right", 12 + k);
+        GameRun plain = run_game(below + quit, no_battles);
+        GameRun run =
+            run_game(below + walk("Up", 1) + "wait 2s\n" + walk("Down", 1) + "wait 2s\n" + quit, no_battles);
         ASSERT_EQ(run.status, 0) << run.output;
         EXPECT_EQ(run.dump_int("mapnum"), -1) << "cell " << k;
         expect_mike_at(run, 1616 + 16 * k, 304, "one cell below village cell " + std::to_string(k));
         EXPECT_EQ(run.dump_int("oldmikey"), 288) << "the village was entered from cell " << k;
-        EXPECT_EQ(run.dump_int("intown"), 0);
-        EXPECT_EQ(run.dump["place"], "Lumin World");
+        for (const char* key : {"mx", "my", "playing", "place", "intown", "infield", "region"})
+            EXPECT_EQ(run.dump[key], plain.dump[key]) << key << " after cell " << k;
+        EXPECT_EQ(run.dump_int("mikeface"), 2) << "facing away from the gate";
+        EXPECT_TRUE(run.heard("midi 89")) << "the village's own tune played";
     }
 }
 
@@ -72,24 +64,9 @@ TEST(WorldPlay, TheBridgeLetsMikeBackOntoTheStartCell)
     expect_mike_at(run, 1424, 192, "back below the bridge");
 }
 
-TEST(WorldPlay, NoBattlesWhenTheyAreSwitchedOff)
-{
-    // Forty steps up and down the road: at three in a hundred a step, a fight would be all but sure.
-    std::string script = "wait 2s\n";
-    for (int i = 0; i < 4; i++) script += walk("Down", 5) + walk("Up", 5);
-    GameRun run = run_game(script + quit, no_battles);
-    ASSERT_EQ(run.status, 0) << run.output;
-    for (const std::string& s : run.sounds) {
-        if (s.compare(0, 5, "midi ") == 0) {
-            EXPECT_EQ(s.rfind("midi " + std::to_string(MUS_WORLD) + " ", 0), 0u) << "music changed: " << s;
-        }
-    }
-    expect_mike_at(run, 1424, 192, "back at the start");
-}
-
 TEST(WorldPlay, BattlesStartOnTheWorldMapWhenTheyAreOn)
 {
-    // The same forty steps with battles on: a fight starts (and, nobody answering its menu, waits there).
+    // Forty steps up and down the road with battles on: a fight starts (and, nobody answering its menu, waits there).
     std::string script = "wait 2s\n";
     for (int i = 0; i < 4; i++) script += walk("Down", 5) + walk("Up", 5);
     GameRun run = run_game(script + quit, {"-mute"});

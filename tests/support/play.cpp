@@ -41,7 +41,8 @@ void expect_window_fits(const char* text, int width)
     int n = split_window_text(text, lines);
     for (int f : {COLOR_FONT_VANTOR, COLOR_FONT_SYSTEM, MAIN_FONT_VANTOR, MAIN_FONT_SYSTEM})
         for (int i = 0; i < n; i++)
-            EXPECT_LE(text_length((FONT*)data[f].dat, lines[i]), width) << "\"" << lines[i] << "\" of: " << text;
+            EXPECT_LE(text_length((FONT*)data[f].dat, lines[i]), width)
+                << "\"" << lines[i] << "\" of: " << text;
 }
 
 void expect_tiles_meant_for(TILEMAP* m, const std::string& group, const std::string& what)
@@ -60,7 +61,7 @@ void expect_tiles_meant_for(TILEMAP* m, const std::string& group, const std::str
                 auto it = groups.find(t);
                 bool meant = it != groups.end() &&
                              std::find(it->second.begin(), it->second.end(), group) != it->second.end();
-                EXPECT_TRUE(meant) << what << ": tile " << t << " at " << x << "," << y << " is not meant for "
-                                   << group;
+                EXPECT_TRUE(meant) << what << ": tile " << t << " at " << x << "," << y
+                                   << " is not meant for " << group;
             }
 }
