@@ -42,14 +42,6 @@ const char* const* const all_lists[] = {
 };
 // clang-format on
 
-int windows_saying(const char* text)
-{
-    int n = 0;
-    for (int i = 0; i < door_window_count(); i++)
-        if (std::strcmp(door_window_text(i), text) == 0) n++;
-    return n;
-}
-
 // The scripted child's windows, printed as it exits so a death test can see them.
 void print_windows()
 {

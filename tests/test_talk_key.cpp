@@ -8,6 +8,7 @@
 
 #include "door.h"
 #include "harness.h"
+#include "play.h"
 #include "records.h"
 #include "town.h"
 #include "town_village_lines.h"
@@ -32,14 +33,6 @@ void play_room(const char* file, int num, int x, int y, const std::string& scrip
     while (door_time_ms() < until_ms) place_pass();
     in_town = FALSE;
     current_plan = nullptr;
-}
-
-int windows_saying(const char* text)
-{
-    int n = 0;
-    for (int i = 0; i < door_window_count(); i++)
-        if (std::strcmp(door_window_text(i), text) == 0) n++;
-    return n;
 }
 
 std::string closes(int windows)

@@ -3,10 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <unistd.h>
 #include <map>
 #include <vector>
 
 #include "dat_names.h"
+#include "door.h"
 #include "tilecat.h"
 #include "vantor_frame.h"
 
@@ -64,4 +69,30 @@ void expect_tiles_meant_for(TILEMAP* m, const std::string& group, const std::str
                 EXPECT_TRUE(meant) << what << ": tile " << t << " at " << x << "," << y
                                    << " is not meant for " << group;
             }
+}
+
+namespace {
+bool inside_a_run = false;
+void no_exit_inside_a_run()
+{
+    if (inside_a_run) {
+        std::fprintf(stderr, "the game ended the process in the middle of a run\n");
+        _exit(1);
+    }
+}
+} // namespace
+
+void exits_fail_the_test(bool inside)
+{
+    static bool guarded = false;
+    if (!guarded) guarded = std::atexit(no_exit_inside_a_run) == 0;
+    inside_a_run = inside;
+}
+
+int windows_saying(const char* text)
+{
+    int n = 0;
+    for (int i = 0; i < door_window_count(); i++)
+        if (std::strcmp(door_window_text(i), text) == 0) n++;
+    return n;
 }

@@ -29,3 +29,10 @@ void expect_window_fits(const char* text, int width = 290);
 // Every tile of the map is meant, by the tile catalogue, for the map group (such as
 // "WD" or "LVI"): a tile of another group may have the wrong solidity there.
 void expect_tiles_meant_for(TILEMAP* m, const std::string& group, const std::string& what);
+
+// The game ends the process itself on a lost fight or Esc; inside an in-process run that
+// would look like a passing test. While `inside` is set, such an exit fails it instead.
+void exits_fail_the_test(bool inside);
+
+// How many of the scripted door's windows showed exactly this text.
+int windows_saying(const char* text);
