@@ -298,17 +298,6 @@ TEST_F(AreaMaps, ChestsHerbsObjectsSaveSpotsAndSceneCellsSitOnTheirMaps)
     EXPECT_TRUE(reachable(25, entries(areas[1], 25)[0]).count({20, 17}));
 }
 
-TEST_F(AreaMaps, TheWoodsChestsHoldItemsOrGold)
-{
-    // That no other place shares their numbers is held with the towns' chests.
-    for (int i = 0; i < num_woods_chests; i++) {
-        int id = woods_chests[i].id;
-        // The woods loop sets up no shop record, so its chests hold items or gold.
-        EXPECT_LT(chests[id].item_id, 500) << "chest " << id;
-        EXPECT_NE(chests[id].item_id, 0) << "chest " << id << " would hold a Small Potion by accident";
-    }
-}
-
 TEST_F(AreaMaps, TheBridgeRunsFromTheStartOverTheWaterToTheFort)
 {
     TILEMAP* m = maps.at(BRIDGE_MAP);

@@ -426,7 +426,13 @@ TEST_F(TownMaps, EveryChestAndFindHasANumberOfItsOwn)
         }
     }
     for (int i = 0; i < num_castle_chests; i++) chest(castle_chests[i].chest, "Lumin Castle");
-    for (int i = 0; i < num_woods_chests; i++) chest(woods_chests[i].id, "Aphondus Woods");
+    for (int i = 0; i < num_woods_chests; i++) {
+        int id = woods_chests[i].id;
+        chest(id, "Aphondus Woods");
+        // The woods loop sets up no shop record either, so its chests hold items or gold.
+        EXPECT_LT(chests[id].item_id, 500) << "woods chest " << id;
+        EXPECT_NE(chests[id].item_id, 0) << "woods chest " << id << " would hold a Small Potion by accident";
+    }
     // The village's finds are pots 0 to 2, Agual's 4 to 6, Mystalia's 7 to 12.
     EXPECT_EQ(pot_ids, (std::set<int>{0, 1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
 }
