@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "harness.h"
+#include "play.h"
 #include "records.h"
 #include "vantor.h"
 
@@ -27,15 +28,6 @@ namespace {
 
 const std::string chapters_dir = std::string(VANTOR_SOURCE_DIR) + "/tests/playthrough/";
 const std::vector<std::string> no_fights = {"-nofight:47390"};
-
-// Holding an arrow for this long takes exactly `steps` steps: a step is 16
-// frames at 60 a second, and the key comes up half-way through the last one.
-// The wait after it lets that step end, so every walk starts from standing.
-std::string walk(const std::string& dir, int steps)
-{
-    int ms = (steps * 2 - 1) * 17 * 1000 / 120;
-    return "hold " + dir + "\nwait " + std::to_string(ms) + "ms\nrelease " + dir + "\nwait 200ms\n";
-}
 
 std::string trim(const std::string& s)
 {
@@ -79,7 +71,7 @@ std::string expand(const std::string& raw)
         std::string dir;
         int steps = 0;
         w >> dir >> steps;
-        return walk(dir, steps);
+        return hold_steps(dir, steps, 200);
     }
     return line + "\n";
 }
@@ -294,38 +286,38 @@ TEST(Playthrough, TheGameFromTheTitleOnThroughItsSaves)
 
     // Run 16: from the fields back to the gate; three Rock Vests from Mystalia's attire
     // shop, worn at once; into the Sand Garden for its red herbs, saved on its save spot.
-    GameRun fifth =
+    GameRun garden =
         run_game(chapters({"continue_third_slot.script", "20_gearing_up.script", "21_sand_garden.script",
                            "quit.script"}),
                  no_fights, {{"f1.vtr", slot1}, {"f2.vtr", slot2}, {"f3.vtr", slot3_fields}}, 5, true);
-    report("Rock Vests, and into the Sand Garden", fifth);
-    ASSERT_EQ(fifth.status, 0) << where(fifth);
-    expect_said_in_order(fifth,
+    report("Rock Vests, and into the Sand Garden", garden);
+    ASSERT_EQ(garden.status, 0) << where(garden);
+    expect_said_in_order(garden,
                          {"Clerk:  Gear up before going into the Sand Garden",
                           "Charlie:  Sand. Rocks. More sand._Elizabeth, are you sure anything_grows here?",
                           "Hp/Mp Restored!!", "Would you like_to save??", "Saved!"});
-    std::string slot3_garden = read_file(fifth.dir + "/f3.vtr");
-    expect_flags(fifth, {2, 5, 6, 8, 11, 12, 13, 14, 15, 17, 18, 19});
-    expect_party(fifth, true, false, true);
-    EXPECT_EQ(fifth.dump_int("ggp"), 790) << "three Rock Vests at 1600 Gold";
-    EXPECT_EQ(fifth.dump_int("item17"), 3) << "the Sand Garden's three red herbs";
-    EXPECT_EQ(fifth.dump_int("mikechararmorid"), 5) << "a Rock Vest each";
-    EXPECT_EQ(fifth.dump_int("charliechararmorid"), 5);
-    EXPECT_EQ(fifth.dump_int("elizchararmorid"), 5);
-    EXPECT_EQ(fifth.dump_int("mapnum"), 29) << "on the Sand Garden's save spot";
-    EXPECT_EQ(fifth.dump_int("mikex"), 128);
-    EXPECT_EQ(fifth.dump_int("mikey"), 192);
+    std::string slot3_garden = read_file(garden.dir + "/f3.vtr");
+    expect_flags(garden, {2, 5, 6, 8, 11, 12, 13, 14, 15, 17, 18, 19});
+    expect_party(garden, true, false, true);
+    EXPECT_EQ(garden.dump_int("ggp"), 790) << "three Rock Vests at 1600 Gold";
+    EXPECT_EQ(garden.dump_int("item17"), 3) << "the Sand Garden's three red herbs";
+    EXPECT_EQ(garden.dump_int("mikechararmorid"), 5) << "a Rock Vest each";
+    EXPECT_EQ(garden.dump_int("charliechararmorid"), 5);
+    EXPECT_EQ(garden.dump_int("elizchararmorid"), 5);
+    EXPECT_EQ(garden.dump_int("mapnum"), 29) << "on the Sand Garden's save spot";
+    EXPECT_EQ(garden.dump_int("mikex"), 128);
+    EXPECT_EQ(garden.dump_int("mikey"), 192);
 
     // Run 17: continued on the save spot: the plant and its three knights, burnt with the red
     // herbs; the court, the quake, the Mountain and its Rocks; the sunken gate, the last
     // evening, the end note, and the game's end.
-    GameRun sixth =
+    GameRun finale =
         run_game(chapters({"continue_third_slot.script", "22_the_plant.script", "23_the_mountain.script"}),
                  no_fights, {{"f1.vtr", slot1}, {"f2.vtr", slot2}, {"f3.vtr", slot3_garden}}, 5, true);
-    report("the plant, the Mountain and the end", sixth);
-    ASSERT_EQ(sixth.status, 0) << "the game ends by itself after the end note\n" << where(sixth);
-    EXPECT_FALSE(sixth.said("Would you like_to save??")) << "continued on the spot, not stepped onto it";
-    expect_said_in_order(sixth,
+    report("the plant, the Mountain and the end", finale);
+    ASSERT_EQ(finale.status, 0) << "the game ends by itself after the end note\n" << where(finale);
+    EXPECT_FALSE(finale.said("Would you like_to save??")) << "continued on the spot, not stepped onto it";
+    expect_said_in_order(finale,
                          {"Mike:  (That plant just moved._Plants don't move.)", "Victory!!!",
                           "Elizabeth:  The court, Mike. We_walked right over it.", "Mike:  Get behind me!",
                           "Charlie:  ...I think we made it angry..", "Victory!!!", "Total Exp - 1200",
@@ -334,11 +326,11 @@ TEST(Playthrough, TheGameFromTheTitleOnThroughItsSaves)
                           "Just to be funny: I decided to end the demo RIGHT HERE!...the end :)",
                           "Thank you for playing with us!_We hope the sand is out of your_boots by now._"
                           "          - the Vantor team"});
-    EXPECT_FALSE(sixth.said("Defeated"));
-    EXPECT_FALSE(sixth.said("Game Over"));
-    EXPECT_TRUE(sixth.heard("midi 57")) << "the sunken gate's music";
-    EXPECT_TRUE(sixth.heard("midi 65")) << "the last evening's music";
-    expect_flags(sixth, {2, 5, 6, 8, 11, 12, 13, 14, 15, 17, 18, 19, 20});
-    expect_party(sixth, true, false, true);
-    EXPECT_EQ(sixth.dump_int("mapnum"), 10402) << "the last evening, at the Mystalia inn";
+    EXPECT_FALSE(finale.said("Defeated"));
+    EXPECT_FALSE(finale.said("Game Over"));
+    EXPECT_TRUE(finale.heard("midi 57")) << "the sunken gate's music";
+    EXPECT_TRUE(finale.heard("midi 65")) << "the last evening's music";
+    expect_flags(finale, {2, 5, 6, 8, 11, 12, 13, 14, 15, 17, 18, 19, 20});
+    expect_party(finale, true, false, true);
+    EXPECT_EQ(finale.dump_int("mapnum"), 10402) << "the last evening, at the Mystalia inn";
 }
